@@ -1,0 +1,71 @@
+#include "platform/Bitmap.h"
+#include <QPainter>
+
+TBitmap::TBitmap() : canvas_(std::make_unique<TCanvas>(*this)) {}
+
+TBitmap::TBitmap(int width, int height) : image_(makeImage(width, height)), canvas_(std::make_unique<TCanvas>(*this)) {}
+
+TBitmap::TBitmap(const TBitmap& other)
+    : image_(other.image_), canvas_(std::make_unique<TCanvas>(*this)), format_(other.format_)
+{
+}
+
+TBitmap::TBitmap(TBitmap&& other) noexcept
+    : image_(std::move(other.image_)), canvas_(std::make_unique<TCanvas>(*this)), format_(other.format_)
+{
+}
+
+TBitmap& TBitmap::operator=(const TBitmap& other)
+{
+    if (this != &other) {
+        image_ = other.image_;
+        format_ = other.format_;
+        canvas_->Changed(BoundsRect());
+    }
+    return *this;
+}
+
+TBitmap& TBitmap::operator=(TBitmap&& other) noexcept
+{
+    if (this != &other) {
+        image_ = std::move(other.image_);
+        format_ = other.format_;
+        canvas_->Changed(BoundsRect());
+    }
+    return *this;
+}
+
+TBitmap::~TBitmap() = default;
+
+QImage TBitmap::makeImage(int w, int h)
+{
+    if (w <= 0 || h <= 0 || qint64(w) * qint64(h) * 4 > kMaxBytes)
+        return {};
+    QImage img(w, h, QImage::Format_RGB32);
+    if (img.isNull())
+        return {};
+    img.fill(0xFFFFFFFFu);
+    return img;
+}
+
+void TBitmap::SetSize(int w, int h)
+{
+    if (w == Width() && h == Height())
+        return;
+    QImage next = makeImage(w, h);
+    if (!next.isNull() && !image_.isNull()) {
+        QPainter p(&next);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(0, 0, image_);
+    }
+    image_ = std::move(next);
+}
+
+void TBitmap::SetImage(const QImage& image)
+{
+    if (image.isNull() || qint64(image.width()) * image.height() * 4 > kMaxBytes)
+        image_ = QImage();
+    else
+        image_ = image.convertToFormat(QImage::Format_RGB32);
+    canvas_->Changed(BoundsRect());
+}

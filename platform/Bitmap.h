@@ -1,0 +1,54 @@
+#pragma once
+#include "platform/Canvas.h"
+#include "platform/Types.h"
+#include <QImage>
+#include <memory>
+
+enum TPixelFormat { pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit, pfCustom };
+
+// A raster of 32-bit pixels with a canvas of its own. A new raster is white; a raster of
+// width or height 0 is empty, and so is one whose size is negative or too large to allocate.
+// Copying a TBitmap copies its pixels (the copy gets a canvas of its own with default settings;
+// assignment keeps the target's canvas settings).
+class TBitmap {
+public:
+    TBitmap();
+    TBitmap(int width, int height);
+    TBitmap(const TBitmap& other);
+    TBitmap(TBitmap&& other) noexcept;
+    TBitmap& operator=(const TBitmap& other);
+    TBitmap& operator=(TBitmap&& other) noexcept;
+    ~TBitmap();
+
+    int Width() const { return image_.width(); }
+    int Height() const { return image_.height(); }
+    bool Empty() const { return image_.isNull(); }
+    TRect BoundsRect() const { return Rect(0, 0, Width(), Height()); }
+    // Resizing keeps the top-left part of the pixels; new pixels are white.
+    void SetWidth(int w) { SetSize(w, Height()); }
+    void SetHeight(int h) { SetSize(Width(), h); }
+    void SetSize(int w, int h);
+
+    TCanvas& Canvas() const { return *canvas_; }
+    void Assign(const TBitmap& other) { *this = other; }
+
+    // The pixel format the raster was created or loaded with; pixels are stored as 32 bits.
+    TPixelFormat PixelFormat() const { return format_; }
+    void SetPixelFormat(TPixelFormat f) { format_ = f; }
+
+    uint32_t* ScanLine(int y) { return reinterpret_cast<uint32_t*>(image_.scanLine(y)); }
+    const uint32_t* ScanLine(int y) const { return reinterpret_cast<const uint32_t*>(image_.constScanLine(y)); }
+    QImage& Image() { return image_; }
+    const QImage& Image() const { return image_; }
+    // Takes any Qt image, converted to the raster's format.
+    void SetImage(const QImage& image);
+
+    // Largest number of bytes one raster may take.
+    static constexpr qint64 kMaxBytes = qint64(1) << 31;
+
+private:
+    static QImage makeImage(int w, int h);
+    QImage image_;
+    std::unique_ptr<TCanvas> canvas_;
+    TPixelFormat format_ = pfDevice;
+};

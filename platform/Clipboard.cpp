@@ -1,0 +1,36 @@
+#include "platform/Clipboard.h"
+#include "platform/Bitmap.h"
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+namespace {
+QClipboard* Board()
+{
+    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? QGuiApplication::clipboard() : nullptr;
+}
+} // namespace
+
+bool TClipboard::HasBitmap()
+{
+    QClipboard* board = Board();
+    const QMimeData* data = board ? board->mimeData() : nullptr;
+    return data && data->hasImage();
+}
+
+void TClipboard::SetBitmap(const TBitmap& bitmap)
+{
+    if (QClipboard* board = Board(); board && !bitmap.Empty())
+        board->setImage(bitmap.Image());
+}
+
+bool TClipboard::GetBitmap(TBitmap& bitmap)
+{
+    if (!HasBitmap())
+        return false;
+    const QImage image = Board()->image();
+    if (image.isNull())
+        return false;
+    bitmap.SetImage(image);
+    return !bitmap.Empty();
+}
