@@ -1,5 +1,6 @@
 #include "platform/Bitmap.h"
 #include <QPainter>
+#include <cstring>
 
 TBitmap::TBitmap() : canvas_(std::make_unique<TCanvas>(*this)) {}
 
@@ -18,7 +19,7 @@ TBitmap::TBitmap(TBitmap&& other) noexcept
 TBitmap& TBitmap::operator=(const TBitmap& other)
 {
     if (this != &other) {
-        image_ = other.image_;
+        copyPixels(other.image_);
         format_ = other.format_;
         canvas_->Changed(BoundsRect());
     }
@@ -36,6 +37,19 @@ TBitmap& TBitmap::operator=(TBitmap&& other) noexcept
 }
 
 TBitmap::~TBitmap() = default;
+
+// A raster of the same size reuses its own pixel memory, so repeated copies (undo snapshots)
+// cost one pass over the bytes and no fresh allocation.
+void TBitmap::copyPixels(const QImage& from)
+{
+    if (from.isNull() || image_.size() != from.size() || !image_.isDetached() || from.format() != image_.format()) {
+        image_ = from.copy();
+        return;
+    }
+    const qsizetype bytes = qsizetype(from.width()) * 4;
+    for (int y = 0; y < from.height(); ++y)
+        std::memcpy(image_.scanLine(y), from.constScanLine(y), bytes);
+}
 
 QImage TBitmap::makeImage(int w, int h)
 {

@@ -9,7 +9,7 @@ enum TPixelFormat { pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit,
 // A raster of 32-bit pixels with a canvas of its own. A new raster is white; a raster of
 // width or height 0 is empty, and so is one whose size is negative or too large to allocate.
 // Copying a TBitmap copies its pixels (the copy gets a canvas of its own with default settings;
-// assignment keeps the target's canvas settings).
+// assignment keeps the target's canvas settings and, for an equal size, its pixel memory).
 class TBitmap {
 public:
     TBitmap();
@@ -48,6 +48,7 @@ public:
 
 private:
     static QImage makeImage(int w, int h);
+    void copyPixels(const QImage& from);
     QImage image_;
     std::unique_ptr<TCanvas> canvas_;
     TPixelFormat format_ = pfDevice;

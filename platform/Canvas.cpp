@@ -190,7 +190,6 @@ void TCanvas::closedFigure(const TRect& box, RowFn rows)
     }
     if (styled)
         styledOutline(b, rows);
-    Changed(b);
 }
 
 // A thin styled pen follows the outline counter-clockwise from its rightmost point, so
@@ -228,15 +227,33 @@ void TCanvas::styledOutline(const TRect& b, RowFn rows)
     }
 }
 
-void TCanvas::Rectangle(int l, int t, int r, int b)
+void TCanvas::Rectangle(int left, int top, int right, int bottom)
 {
-    closedFigure(Rect(l, t, r, b), [](const TRect& box, int, int y, int& x0, int& x1) {
+    const TRect box = NormalizedRect(Rect(left, top, right, bottom));
+    closedFigure(box, [](const TRect& box, int, int y, int& x0, int& x1) {
         if (y < box.Top || y >= box.Bottom)
             return false;
         x0 = box.Left;
         x1 = box.Right;
         return true;
     });
+    // An outline alone changes only the four edges (a blinking selection stays cheap on screen).
+    if (Brush.Style == bsClear && Pen.Style != psClear)
+        changedFrame(box, std::max(1, Pen.Width));
+    else
+        Changed(box);
+}
+
+void TCanvas::changedFrame(const TRect& b, int w)
+{
+    if (b.Width() <= 2 * w || b.Height() <= 2 * w) {
+        Changed(b);
+        return;
+    }
+    Changed(Rect(b.Left, b.Top, b.Right, b.Top + w));
+    Changed(Rect(b.Left, b.Bottom - w, b.Right, b.Bottom));
+    Changed(Rect(b.Left, b.Top + w, b.Left + w, b.Bottom - w));
+    Changed(Rect(b.Right - w, b.Top + w, b.Right, b.Bottom - w));
 }
 
 void TCanvas::RoundRect(int l, int t, int r, int b, int cornerW, int cornerH)
@@ -244,6 +261,7 @@ void TCanvas::RoundRect(int l, int t, int r, int b, int cornerW, int cornerH)
     closedFigure(Rect(l, t, r, b), [cornerW, cornerH](const TRect& box, int inset, int y, int& x0, int& x1) {
         return Shapes::RoundRectRow(box, cornerW - 2 * inset, cornerH - 2 * inset, y, x0, x1);
     });
+    Changed(Rect(l, t, r, b));
 }
 
 void TCanvas::Ellipse(int l, int t, int r, int b)
@@ -251,6 +269,7 @@ void TCanvas::Ellipse(int l, int t, int r, int b)
     closedFigure(Rect(l, t, r, b), [](const TRect& box, int, int y, int& x0, int& x1) {
         return Shapes::EllipseRow(box, y, x0, x1);
     });
+    Changed(Rect(l, t, r, b));
 }
 
 void TCanvas::Arc(int l, int t, int r, int b, int x3, int y3, int x4, int y4)
@@ -396,5 +415,5 @@ void TCanvas::DrawFocusRect(const TRect& r)
         if (b.Right - 1 > b.Left)
             dot(b.Right - 1, y);
     }
-    Changed(b);
+    changedFrame(b, 1);
 }

@@ -77,6 +77,8 @@ private:
     void thinSegment(int x0, int y0, int x1, int y1);
     void thickSegment(int x0, int y0, int x1, int y1);
     void segment(int x0, int y0, int x1, int y1);
+    // Reports the four edges, w pixels thick, of the frame b.
+    void changedFrame(const TRect& b, int w);
     void drawText(const TRect* clip, int x, int y, const QString& text);
 
     TBitmap* owner_;

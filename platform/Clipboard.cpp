@@ -11,6 +11,11 @@ QClipboard* Board()
 }
 } // namespace
 
+bool TClipboard::Available()
+{
+    return Board() != nullptr;
+}
+
 bool TClipboard::HasBitmap()
 {
     QClipboard* board = Board();
@@ -18,10 +23,13 @@ bool TClipboard::HasBitmap()
     return data && data->hasImage();
 }
 
-void TClipboard::SetBitmap(const TBitmap& bitmap)
+bool TClipboard::SetBitmap(const TBitmap& bitmap)
 {
-    if (QClipboard* board = Board(); board && !bitmap.Empty())
-        board->setImage(bitmap.Image());
+    QClipboard* board = Board();
+    if (!board || bitmap.Empty())
+        return false;
+    board->setImage(bitmap.Image());
+    return true;
 }
 
 bool TClipboard::GetBitmap(TBitmap& bitmap)

@@ -1,0 +1,81 @@
+#include "engine/CanvasProp.h"
+
+TCanvasProp::TCanvasProp(QWidget* parent) : TImageCurs(parent)
+{
+    ResizeComponent(100, 100);
+    ApplyCanvasSettings();
+    SetJpgKvalitet(100);
+    SetPapirfarve(clWhite);
+    SetPenColor(clBlack);
+    SetPenWidth(1);
+    SetPenStyle(psSolid);
+    SetBrushColor(clWhite);
+    SetBrushStyle(bsSolid);
+}
+
+void TCanvasProp::SetPenColor(TColor value)
+{
+    FPenColor = value;
+    Canvas().Pen.Color = value;
+    FPicture.Canvas().Pen.Color = value;
+}
+
+void TCanvasProp::SetPenWidth(int value)
+{
+    FPenWidth = value;
+    Canvas().Pen.Width = value;
+    FPicture.Canvas().Pen.Width = value;
+}
+
+void TCanvasProp::SetPenStyle(TPenStyle value)
+{
+    FPenStyle = value;
+    Canvas().Pen.Style = value;
+    FPicture.Canvas().Pen.Style = value;
+}
+
+void TCanvasProp::SetBrushColor(TColor value)
+{
+    FBrushColor = value;
+    Canvas().Brush.Color = value;
+    FPicture.Canvas().Brush.Color = value;
+}
+
+void TCanvasProp::SetBrushStyle(TBrushStyle value)
+{
+    FBrushStyle = value;
+    Canvas().Brush.Style = value;
+    FPicture.Canvas().Brush.Style = value;
+}
+
+void TCanvasProp::SetPicture(const TBitmap& value)
+{
+    FPicture = value;
+    AutoDimensioner();
+    Paint();
+}
+
+void TCanvasProp::AutoDimensioner()
+{
+    if (FAutoDim)
+        ResizeComponent(FPicture.Width(), FPicture.Height());
+}
+
+void TCanvasProp::ApplyCanvasSettings()
+{
+    TCanvas& c = FPicture.Canvas();
+    c.Pen.Color = FPenColor;
+    c.Pen.Style = FPenStyle;
+    c.Pen.Width = FPenWidth;
+    c.Brush.Color = FBrushColor;
+    c.Brush.Style = FBrushStyle;
+}
+
+void TCanvasProp::SwapColours()
+{
+    std::swap(FPenColor, FBrushColor);
+    for (TCanvas* c : {&Canvas(), &FPicture.Canvas()}) {
+        c->Pen.Color = FPenColor;
+        c->Brush.Color = FBrushColor;
+    }
+}

@@ -1,0 +1,7 @@
+#include "engine/ImageDraw.h"
+
+TImageDraw::TImageDraw(QWidget* parent) : TImageMani(parent)
+{
+    SetRamFarveLys(clSilver);
+    SetRamFarveSkygge(clGray);
+}

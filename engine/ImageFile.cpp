@@ -1,0 +1,3 @@
+#include "engine/ImageFile.h"
+
+TImageFile::TImageFile(QWidget* parent) : TImageEdit(parent) {}

@@ -1,0 +1,3 @@
+#include "engine/ImageMani.h"
+
+TImageMani::TImageMani(QWidget* parent) : TImageProduTool(parent) {}

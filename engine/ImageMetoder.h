@@ -1,0 +1,36 @@
+#pragma once
+#include "engine/ImageFocus.h"
+
+// Fourth link: the colour helpers shared by the tools, the colour picker's event and the
+// picture's file name.
+class TImageMetoder : public TImageFocus {
+public:
+    explicit TImageMetoder(QWidget* parent = nullptr);
+
+    QString Filnavn() const { return FFilnavn; }
+
+    // Splits a colour 0..16777215 into its bytes. A system colour (negative) or any other
+    // value outside that range is refused: the result is False and R, G and B are 0.
+    static bool HentRGB(TColor F, uint8_t& R, uint8_t& G, uint8_t& B);
+    // F1 with its red byte replaced: 0 if the red byte is 128 or more, else 255.
+    static TColor GetTransCol1(TColor F1);
+    // A colour different from F1 and F2.
+    TColor GetTransCol2(TColor F1, TColor F2) const;
+    // A colour chosen against F1 to F4 (it may equal one of them).
+    TColor GetTransCol4(TColor F1, TColor F2, TColor F3, TColor F4) const;
+    // R, G and B each from 0 to 254, drawn in that order.
+    static TColor RandomColor();
+    // Per-channel step from F1 to F2 over N colours.
+    static void ColourSteps(TColor F1, TColor F2, int N, double& dR, double& dG, double& dB);
+    static uint8_t ByteDiff(uint8_t A, uint8_t B) { return A > B ? A - B : B - A; }
+    static uint8_t ByteMin(uint8_t A, uint8_t B) { return A < B ? A : B; }
+    // Fires OnPixelInfo with the view's pixel at (X, Y).
+    void ReportPixel(int X, int Y, TMouseButton Button);
+    // The tool rectangle becomes the ordered bounding box of Poly[1..PolyCount].
+    void PolyBounds();
+
+    TPixInfo OnPixelInfo;
+
+protected:
+    QString FFilnavn;
+};

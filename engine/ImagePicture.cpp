@@ -1,0 +1,3 @@
+#include "engine/ImagePicture.h"
+
+TImagePicture::TImagePicture(QWidget* parent) : TImageTekst(parent) {}

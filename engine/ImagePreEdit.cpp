@@ -1,0 +1,64 @@
+#include "engine/ImagePreEdit.h"
+#include "engine/Captions.h"
+#include "platform/Clipboard.h"
+#include <QFileInfo>
+
+TImagePreEdit::TImagePreEdit(QWidget* parent) : TImageMetoder(parent)
+{
+    WithUndo = true;
+    FInfoString = Caption(FSprog, kUndoGeneric);
+}
+
+void TImagePreEdit::SetScaleFraFil(bool value)
+{
+    FScaleFraFil = value;
+    if (FPicture.Empty())
+        FCanScale = false;
+    else if (FScaleFraFil)
+        FCanScale = QFileInfo::exists(FFilnavn);
+    else
+        FCanScale = true;
+}
+
+void TImagePreEdit::ShowPicture()
+{
+    FjernFocus();
+    Canvas().Draw(0, 0, FPicture);
+    FModified = true;
+}
+
+void TImagePreEdit::TakeSnapshot()
+{
+    WithUndo = true;
+    if (FPicture.Empty())
+        return;
+    FjernFocus();
+    UndoBitmap = FPicture;
+    FCanUndo = true;
+}
+
+bool TImagePreEdit::PutOnClipboard()
+{
+    return TClipboard::SetBitmap(EditBitmap);
+}
+
+bool TImagePreEdit::FetchClipboard()
+{
+    if (!TClipboard::Available())
+        return false;
+    TClipboard::GetBitmap(EditBitmap);
+    return true;
+}
+
+bool TImagePreEdit::CBHasBitmap() const
+{
+    return TClipboard::HasBitmap();
+}
+
+TBitmap* TImagePreEdit::getCbBitmap()
+{
+    EditBitmap = TBitmap();
+    if (!TClipboard::GetBitmap(EditBitmap))
+        return nullptr;
+    return &EditBitmap;
+}

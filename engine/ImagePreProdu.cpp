@@ -1,0 +1,3 @@
+#include "engine/ImagePreProdu.h"
+
+TImagePreProdu::TImagePreProdu(QWidget* parent) : TImageFile(parent) {}

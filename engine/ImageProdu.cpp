@@ -1,0 +1,3 @@
+#include "engine/ImageProdu.h"
+
+TImageProdu::TImageProdu(QWidget* parent) : TImagePreProdu(parent) {}

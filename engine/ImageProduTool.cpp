@@ -1,0 +1,3 @@
+#include "engine/ImageProduTool.h"
+
+TImageProduTool::TImageProduTool(QWidget* parent) : TImageProdu(parent) {}

@@ -1,0 +1,3 @@
+#include "engine/ImageTekst.h"
+
+TImageTekst::TImageTekst(QWidget* parent) : TImageDraw(parent) {}

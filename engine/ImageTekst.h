@@ -1,0 +1,8 @@
+#pragma once
+#include "engine/ImageDraw.h"
+
+// Fourteenth link: the text tool.
+class TImageTekst : public TImageDraw {
+public:
+    explicit TImageTekst(QWidget* parent = nullptr);
+};
