@@ -1,7 +1,7 @@
 #pragma once
 // Shared main for the benchmark programs: runs them on the offscreen platform and, after the
 // usual table, prints each benchmark's time as a ratio to the reference benchmark.
-#include <QGuiApplication>
+#include <QApplication>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <map>
@@ -40,7 +40,7 @@ private:
 inline int RunWithRatios(int argc, char** argv, std::map<std::string, std::string> references)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     TRatioReporter reporter(std::move(references));
     benchmark::RunSpecifiedBenchmarks(&reporter);

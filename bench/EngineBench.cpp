@@ -1,0 +1,60 @@
+// The picture component's buffers and focus on big pictures, as ratios to a reference run.
+#include "bench/RatioMain.h"
+#include "engine/ImagePic.h"
+#include <cstring>
+#include <memory>
+
+namespace {
+std::unique_ptr<TImagePic> MakePic(int w, int h)
+{
+    auto pic = std::make_unique<TImagePic>();
+    pic->SetAutoDim(true);
+    pic->SetPicture(TBitmap(w, h));
+    return pic;
+}
+
+// Reference: copying every byte of a 6000 x 4000 picture once.
+void BM_ByteCopy(benchmark::State& state)
+{
+    TBitmap src(6000, 4000), dst(6000, 4000);
+    for (auto _ : state) {
+        for (int y = 0; y < 4000; ++y)
+            std::memcpy(dst.ScanLine(y), src.ScanLine(y), 6000 * 4);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_ByteCopy)->Unit(benchmark::kMillisecond);
+
+// One undo snapshot of a 6000 x 4000 picture.
+void BM_Snapshot(benchmark::State& state)
+{
+    auto pic = MakePic(6000, 4000);
+    for (auto _ : state) {
+        pic->TakeSnapshot();
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_Snapshot)->Unit(benchmark::kMillisecond);
+
+// 100 blink ticks of a 400 x 300 focus on a picture of the given size.
+void BlinkTicks(benchmark::State& state, int w, int h)
+{
+    auto pic = MakePic(w, h);
+    pic->NewFocusRect(100, 50, 500, 350);
+    for (auto _ : state) {
+        for (int i = 0; i < 100; ++i)
+            pic->FocusTimerTick();
+        benchmark::ClobberMemory();
+    }
+}
+void BM_BlinkSmallPicture(benchmark::State& state) { BlinkTicks(state, 600, 400); }
+void BM_BlinkBigPicture(benchmark::State& state) { BlinkTicks(state, 6000, 4000); }
+BENCHMARK(BM_BlinkSmallPicture)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BlinkBigPicture)->Unit(benchmark::kMicrosecond);
+} // namespace
+
+int main(int argc, char** argv)
+{
+    return RunWithRatios(argc, argv,
+                         {{"BM_Snapshot", "BM_ByteCopy"}, {"BM_BlinkBigPicture", "BM_BlinkSmallPicture"}});
+}
