@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/Bitmap.h"
 #include "platform/Cursors.h"
+#include "platform/Set.h"
 #include "platform/Types.h"
 #include <functional>
 
@@ -9,6 +10,8 @@ enum TSprogtype { stDansk, stEngelsk };
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 enum TMetaMetode { mmNormal, mmFarve, mmNotFarve };
 enum TFocusType { ftNormal, ftInvers, ftMove };
+enum TShiftStateElement { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
+using TShiftState = TSet<TShiftStateElement>;
 
 using TNotifyEvent = std::function<void(TObject* Sender)>;
 using TOnMusPos = std::function<void(TObject* Sender, int X, int Y)>;

@@ -259,7 +259,7 @@ void TCanvas::changedFrame(const TRect& b, int w)
 void TCanvas::RoundRect(int l, int t, int r, int b, int cornerW, int cornerH)
 {
     closedFigure(Rect(l, t, r, b), [cornerW, cornerH](const TRect& box, int inset, int y, int& x0, int& x1) {
-        return Shapes::RoundRectRow(box, cornerW - 2 * inset, cornerH - 2 * inset, y, x0, x1);
+        return Shapes::RoundRectRow(box, std::abs(cornerW) - 2 * inset, std::abs(cornerH) - 2 * inset, y, x0, x1);
     });
     Changed(Rect(l, t, r, b));
 }

@@ -1,4 +1,5 @@
 #include "platform/Graphics.h"
+#include <QFontDatabase>
 #include <cmath>
 #include <cstdlib>
 
@@ -23,4 +24,11 @@ QFont TFont::ToQFont() const
     f.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
     f.setHintingPreference(QFont::PreferFullHinting);
     return f;
+}
+
+QStringList ScreenFonts()
+{
+    QStringList families = QFontDatabase::families();
+    families.sort(Qt::CaseInsensitive);
+    return families;
 }

@@ -3,6 +3,7 @@
 #include "platform/Set.h"
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 // Pen, brush and font of a canvas, with the platform's styles.
 
@@ -38,3 +39,6 @@ struct TFont {
     QFont ToQFont() const;
     bool operator==(const TFont&) const = default;
 };
+
+// The font families the program can use, sorted.
+QStringList ScreenFonts();

@@ -339,4 +339,6 @@ TEST(Text, OutputMeasuresAndDrawsWithTheFontColour)
     c.Brush.Color = clYellow;
     c.TextOut(100, 5, QStringLiteral("a"));
     EXPECT_EQ(c.Pixels(100, 5), clYellow);
+    // The shipped fonts are among the screen fonts.
+    EXPECT_TRUE(ScreenFonts().contains(QStringLiteral("DejaVu Sans")));
 }
