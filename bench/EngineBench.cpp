@@ -51,10 +51,48 @@ void BM_BlinkSmallPicture(benchmark::State& state) { BlinkTicks(state, 600, 400)
 void BM_BlinkBigPicture(benchmark::State& state) { BlinkTicks(state, 6000, 4000); }
 BENCHMARK(BM_BlinkSmallPicture)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BlinkBigPicture)->Unit(benchmark::kMicrosecond);
+// 1000 rubber-band moves of a 300 x 200 rectangle drag on a picture of the given size.
+void RubberBand(benchmark::State& state, int w, int h)
+{
+    auto pic = MakePic(w, h);
+    pic->SetToolNr(3);
+    pic->MouseDown(mbLeft, {}, 100, 100);
+    for (auto _ : state) {
+        for (int i = 0; i < 1000; ++i)
+            pic->MouseMove({}, 400 - (i & 1), 300 - (i & 1));
+        benchmark::ClobberMemory();
+    }
+    pic->MouseUp(mbLeft, {}, 400, 300);
+}
+void BM_RubberBandSmallPicture(benchmark::State& state) { RubberBand(state, 600, 400); }
+void BM_RubberBandBigPicture(benchmark::State& state) { RubberBand(state, 6000, 4000); }
+BENCHMARK(BM_RubberBandSmallPicture)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RubberBandBigPicture)->Unit(benchmark::kMicrosecond);
+
+// 1000 pencil segments of 40 pixels on a picture of the given size.
+void PencilSegments(benchmark::State& state, int w, int h)
+{
+    auto pic = MakePic(w, h);
+    pic->SetToolNr(1);
+    pic->MouseDown(mbLeft, {}, 100, 100);
+    for (auto _ : state) {
+        for (int i = 0; i < 1000; ++i)
+            pic->MouseMove({}, (i & 1) ? 100 : 140, 100 + (i & 1));
+        benchmark::ClobberMemory();
+    }
+    pic->MouseUp(mbLeft, {}, 100, 100);
+}
+void BM_PencilSmallPicture(benchmark::State& state) { PencilSegments(state, 600, 400); }
+void BM_PencilBigPicture(benchmark::State& state) { PencilSegments(state, 6000, 4000); }
+BENCHMARK(BM_PencilSmallPicture)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PencilBigPicture)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv)
 {
     return RunWithRatios(argc, argv,
-                         {{"BM_Snapshot", "BM_ByteCopy"}, {"BM_BlinkBigPicture", "BM_BlinkSmallPicture"}});
+                         {{"BM_Snapshot", "BM_ByteCopy"},
+                          {"BM_BlinkBigPicture", "BM_BlinkSmallPicture"},
+                          {"BM_RubberBandBigPicture", "BM_RubberBandSmallPicture"},
+                          {"BM_PencilBigPicture", "BM_PencilSmallPicture"}});
 }
