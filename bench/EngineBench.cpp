@@ -86,12 +86,28 @@ void BM_PencilSmallPicture(benchmark::State& state) { PencilSegments(state, 600,
 void BM_PencilBigPicture(benchmark::State& state) { PencilSegments(state, 6000, 4000); }
 BENCHMARK(BM_PencilSmallPicture)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PencilBigPicture)->Unit(benchmark::kMicrosecond);
+// The fill tool on a uniform 6000 x 4000 picture: snapshot, fill and view update.
+void BM_FillToolWhole(benchmark::State& state)
+{
+    auto pic = MakePic(6000, 4000);
+    pic->SetToolNr(20);
+    bool red = true;
+    for (auto _ : state) {
+        pic->SetBrushColor(red ? clRed : clWhite);
+        pic->MouseDown(mbLeft, {}, 3000, 2000);
+        pic->MouseUp(mbLeft, {}, 3000, 2000);
+        red = !red;
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_FillToolWhole)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv)
 {
     return RunWithRatios(argc, argv,
                          {{"BM_Snapshot", "BM_ByteCopy"},
+                          {"BM_FillToolWhole", "BM_ByteCopy"},
                           {"BM_BlinkBigPicture", "BM_BlinkSmallPicture"},
                           {"BM_RubberBandBigPicture", "BM_RubberBandSmallPicture"},
                           {"BM_PencilBigPicture", "BM_PencilSmallPicture"}});

@@ -47,9 +47,30 @@ void BM_ScanLineInvert(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ScanLineInvert)->Unit(benchmark::kMillisecond);
+// A border fill (the masked fill) of a closed 100 x 100 area on a raster of the given size.
+void SmallAreaFill(benchmark::State& state, int w, int h)
+{
+    TBitmap bmp(w, h);
+    bmp.Canvas().Brush.Style = bsClear;
+    bmp.Canvas().Rectangle(200, 200, 302, 302);
+    bmp.Canvas().Brush.Style = bsSolid;
+    bool red = true;
+    for (auto _ : state) {
+        bmp.Canvas().Brush.Color = red ? clRed : clWhite;
+        bmp.Canvas().FloodFill(250, 250, clBlack, fsBorder);
+        red = !red;
+        benchmark::ClobberMemory();
+    }
+}
+void BM_SmallAreaFillSmallRaster(benchmark::State& state) { SmallAreaFill(state, 600, 400); }
+void BM_SmallAreaFillBigRaster(benchmark::State& state) { SmallAreaFill(state, kW, kH); }
+BENCHMARK(BM_SmallAreaFillSmallRaster)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SmallAreaFillBigRaster)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv)
 {
-    return RunWithRatios(argc, argv, {{"BM_FloodFillWhole", "BM_ByteCopy"}, {"BM_ScanLineInvert", "BM_ByteCopy"}});
+    return RunWithRatios(argc, argv, {{"BM_FloodFillWhole", "BM_ByteCopy"},
+                                     {"BM_ScanLineInvert", "BM_ByteCopy"},
+                                     {"BM_SmallAreaFillBigRaster", "BM_SmallAreaFillSmallRaster"}});
 }

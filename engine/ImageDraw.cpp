@@ -30,22 +30,6 @@ void TImageDraw::SetChangedRect(const TRect& r)
     FR = r;
 }
 
-template <typename DrawFn>
-void TImageDraw::CommitFigure(DrawFn draw, const TRect& changed)
-{
-    draw(MetaBitmap.Canvas());
-    if (FMetaMetode != mmNormal) {
-        SetChangedRect(changed);
-        MergeFigure();
-    } else {
-        draw(FPicture.Canvas());
-        draw(Canvas());
-        SetChangedRect(changed);
-        FMetaTrans = true;
-    }
-    FModified = true;
-}
-
 // ---- Stroke protocol ----
 
 void TImageDraw::StrokeDown(TFigure figure, int X, int Y)

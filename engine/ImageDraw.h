@@ -62,6 +62,18 @@ public:
     void PolygonMove(int X, int Y);
     void PolygonUp();
 
+    // Fills, spray and frames.
+    void FillAt(int X, int Y);
+    void FillToAt(int X, int Y);
+    void SprayDown(int X, int Y);
+    void SprayMove(int X, int Y);
+    void SprayAt(int cx, int cy);
+    void DrawBorder(TCanvas& c);
+    void DrawSpecialBorder(TCanvas& c);
+    // Commits the frame (tool 30) or the special frame (31, 32) on the tool rectangle.
+    void CommitBorder();
+    void CommitSpecialBorder();
+
     bool SpecialToolActive() const { return SpecialTool; }
 
 protected:
@@ -81,8 +93,32 @@ protected:
     void AppendPolyPoint(TPoint p);
     void DrawArrowOn(TCanvas& c);
     void TakePressSnapshot();
+    // The fill of tools 20 and 21 on the picture, shown on the view.
+    void FillWith(int X, int Y, TFillStyle style);
+    // One ring of the special frame: left and top in colour a, right and bottom in colour b.
+    void DrawRing(TCanvas& c, int& L, int& T, int& R, int& B, TColor a, TColor b);
 
     bool SpecialTool = false;
     int redX = -1;
     int redY = -1;
+    // The last spray burst's centre during a spray stroke.
+    int sprayX = 0;
+    int sprayY = 0;
 };
+
+// Draws on the meta bitmap; under a meta rule merges it, else draws on the picture and the view.
+template <typename DrawFn>
+void TImageDraw::CommitFigure(DrawFn draw, const TRect& changed)
+{
+    draw(MetaBitmap.Canvas());
+    if (FMetaMetode != mmNormal) {
+        SetChangedRect(changed);
+        MergeFigure();
+    } else {
+        draw(FPicture.Canvas());
+        draw(Canvas());
+        SetChangedRect(changed);
+        FMetaTrans = true;
+    }
+    FModified = true;
+}

@@ -13,6 +13,7 @@ bool StrokeFigureOf(int toolNr, TFigure& figure)
     case 3: case 4: figure = TFigure::Rect; return true;
     case 5: case 6: figure = TFigure::RoundRect; return true;
     case 7: case 8: figure = TFigure::Ellipse; return true;
+    case 30: case 31: case 32: figure = TFigure::Rect; return true;
     default: return false;
     }
 }
@@ -117,6 +118,9 @@ bool TImagePic::PressTool(int X, int Y)
     switch (FToolNr) {
     case 0: StartFocusDrag(X, Y); break;
     case 1: PencilDown(X, Y); break;
+    case 20: FillAt(X, Y); return false;
+    case 21: FillToAt(X, Y); return false;
+    case 22: SprayDown(X, Y); break;
     case 9: case 10: PolygonDown(X, Y); break;
     case 101: StartFreeFocus(X, Y); break;
     case 102: SpecialPencilDown(X, Y); break;
@@ -135,6 +139,7 @@ void TImagePic::MoveTool(int X, int Y)
     switch (FToolNr) {
     case 0: MoveFocusDrag(X, Y); break;
     case 1: PencilMove(X, Y); break;
+    case 22: SprayMove(X, Y); break;
     case 9: case 10: PolygonMove(X, Y); break;
     case 101: MoveFreeFocus(X, Y); break;
     case 102: SpecialPencilMove(X, Y); break;
@@ -147,15 +152,17 @@ void TImagePic::ReleaseTool()
     TFigure figure;
     if (StrokeFigureOf(FToolNr, figure)) {
         EndRubberBand(figure);
-        if (FToolNr == 33 || FToolNr == 34)
-            FinishArrow();
-        else
-            DrawFigure(figure, true);
+        switch (FToolNr) {
+        case 30: CommitBorder(); break;
+        case 31: case 32: CommitSpecialBorder(); break;
+        case 33: case 34: FinishArrow(); break;
+        default: DrawFigure(figure, true); break;
+        }
         return;
     }
     switch (FToolNr) {
     case 0: EndFocusDrag(); break;
-    case 1: case 102: FocusWholePicture(); break;
+    case 1: case 22: case 102: FocusWholePicture(); break;
     case 9: case 10: PolygonUp(); break;
     case 101:
         if (!NoFriFocus)
@@ -192,6 +199,13 @@ void TImagePic::PerformOnFocus()
     case 3: case 4: RectFigure(true); break;
     case 5: case 6: RoundRectFigure(true); break;
     case 7: case 8: EllipseFigure(true); break;
+    case 22:
+        X1 = X1 + (X2 - X1) / 2;
+        Y1 = Y1 + (Y2 - Y1) / 2;
+        SprayAt(X1, Y1);
+        break;
+    case 30: CommitBorder(); break;
+    case 31: case 32: CommitSpecialBorder(); break;
     case 33: case 34:
         Y1 = Y1 + (Y2 - Y1) / 2;
         Y2 = Y1;

@@ -47,7 +47,8 @@ public:
     void Arc(int l, int t, int r, int b, int x3, int y3, int x4, int y4);
     // Fills with the brush only, always copying (the pen mode does not apply).
     void FillRect(const TRect& r);
-    void FloodFill(int x, int y, TColor colour, TFillStyle style);
+    // Returns the rectangle it painted (empty when nothing was filled).
+    TRect FloodFill(int x, int y, TColor colour, TFillStyle style);
 
     // Nearest-pixel copy of src's rectangle onto dest, stretched or shrunk; a rectangle with
     // right < left or bottom < top mirrors. Never mixes colours.

@@ -3,6 +3,7 @@
 #include "platform/Raster.h"
 #include <QImage>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -55,6 +56,30 @@ int ScanLeft(const uint32_t* row, int from, int lowest, uint32_t key)
     return i;
 }
 
+// Visited pixels, one bit each; a row's bits are allocated when the fill first reaches it, so a
+// small fill on a big picture costs in proportion to its own rows.
+class TVisitedMask {
+public:
+    TVisitedMask(int w, int h) : bytes_((w + 7) / 8), rows_(h) {}
+    bool Test(int x, int y) const
+    {
+        const auto& row = rows_[y];
+        return row && (row[x >> 3] >> (x & 7)) & 1;
+    }
+    void Mark(int y, int x0, int x1)
+    {
+        auto& row = rows_[y];
+        if (!row)
+            row = std::make_unique<uint8_t[]>(bytes_); // zeroed
+        for (int x = x0; x < x1; ++x)
+            row[x >> 3] |= uint8_t(1u << (x & 7));
+    }
+
+private:
+    int bytes_;
+    std::vector<std::unique_ptr<uint8_t[]>> rows_;
+};
+
 // Scan-line flood fill with an explicit stack of row seeds, so any region size is safe.
 // InRegion is true for fsSurface (the region has the key colour) and false for fsBorder (the
 // region is everything but the key colour). Painted pixels normally leave the region at once;
@@ -66,10 +91,10 @@ TRect Fill(QImage& img, int x, int y, uint32_t key, const TPaint& brush)
     const int W = img.width(), H = img.height();
     auto* base = reinterpret_cast<uint32_t*>(img.bits());
     const qsizetype stride = img.bytesPerLine() / 4;
-    std::vector<uint8_t> visited(UseMask ? size_t(W) * H : 0, 0);
+    TVisitedMask visited(UseMask ? W : 0, UseMask ? H : 0);
     auto inside = [&](int px, int py) {
         if constexpr (UseMask)
-            if (visited[size_t(py) * W + px])
+            if (visited.Test(px, py))
                 return false;
         return (base[py * stride + px] == key) == InRegion;
     };
@@ -89,7 +114,7 @@ TRect Fill(QImage& img, int x, int y, uint32_t key, const TPaint& brush)
                 --l;
             for (r = s.end; r < W && inside(r, s.y);)
                 ++r;
-            std::fill(visited.begin() + size_t(s.y) * W + l, visited.begin() + size_t(s.y) * W + r, uint8_t(1));
+            visited.Mark(s.y, l, r);
         } else {
             l = ScanLeft<InRegion>(line, s.x, 0, key);
             r = ScanRight<InRegion>(line, s.end, W, key);
@@ -128,12 +153,12 @@ TRect Fill(QImage& img, int x, int y, uint32_t key, const TPaint& brush)
 
 // fsSurface fills the 4-connected region of pixels equal to colour; fsBorder fills the
 // 4-connected region of pixels different from colour.
-void TCanvas::FloodFill(int x, int y, TColor colour, TFillStyle style)
+TRect TCanvas::FloodFill(int x, int y, TColor colour, TFillStyle style)
 {
     QImage& img = image();
     TPaint brush;
     if (x < 0 || y < 0 || x >= img.width() || y >= img.height() || !BrushPaint(Brush, pmCopy, brush))
-        return;
+        return {};
     const uint32_t key = ToQRgb(ColorToRGB(colour));
     const bool leavesRegion = !brush.hatch && (style == fsSurface ? brush.value != key : brush.value == key);
     TRect changed;
@@ -142,4 +167,5 @@ void TCanvas::FloodFill(int x, int y, TColor colour, TFillStyle style)
     else
         changed = leavesRegion ? Fill<false, false>(img, x, y, key, brush) : Fill<true, false>(img, x, y, key, brush);
     Changed(changed);
+    return changed;
 }
