@@ -1,0 +1,68 @@
+// JPEG through libjpeg-turbo's TurboJPEG interface. The raster's 32-bit pixels are B, G, R, X
+// bytes in memory on little-endian machines, which TurboJPEG reads and writes directly.
+#include "platform/PictureCodecs.h"
+#include <QtEndian>
+#include <turbojpeg.h>
+
+namespace PictureCodecs {
+namespace {
+constexpr int kPixelFormat = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? TJPF_BGRX : TJPF_XRGB;
+
+// Frees the TurboJPEG handle on every path.
+struct THandle {
+    explicit THandle(tjhandle h) : h(h) {}
+    ~THandle()
+    {
+        if (h)
+            tjDestroy(h);
+    }
+    tjhandle h;
+};
+} // namespace
+
+bool ReadJpeg(const QByteArray& data, TBitmap& bitmap)
+{
+    if (data.isEmpty())
+        return false;
+    THandle dec(tjInitDecompress());
+    if (!dec.h)
+        return false;
+    const auto* src = reinterpret_cast<const unsigned char*>(data.constData());
+    int w = 0, h = 0, subsampling = 0, colourspace = 0;
+    if (tjDecompressHeader3(dec.h, src, static_cast<unsigned long>(data.size()), &w, &h, &subsampling, &colourspace) != 0)
+        return false;
+    if (!SizeAllowed(w, h))
+        return false;
+    QImage image(w, h, QImage::Format_RGB32);
+    if (image.isNull())
+        return false;
+    // A damaged stream still decodes as far as it goes; only a fatal error refuses the file.
+    if (tjDecompress2(dec.h, src, static_cast<unsigned long>(data.size()), image.bits(), w,
+                      static_cast<int>(image.bytesPerLine()), h, kPixelFormat, 0) != 0
+        && tjGetErrorCode(dec.h) == TJERR_FATAL)
+        return false;
+    bitmap.SetImage(image);
+    bitmap.SetPixelFormat(pf24bit);
+    return true;
+}
+
+bool WriteJpeg(const TBitmap& bitmap, int quality, QByteArray& data)
+{
+    if (bitmap.Empty())
+        return false;
+    THandle enc(tjInitCompress());
+    if (!enc.h)
+        return false;
+    const QImage& image = bitmap.Image();
+    unsigned char* out = nullptr;
+    unsigned long size = 0;
+    const int ok = tjCompress2(enc.h, image.constBits(), image.width(), static_cast<int>(image.bytesPerLine()),
+                               image.height(), kPixelFormat, &out, &size, TJSAMP_420, std::clamp(quality, 1, 100),
+                               0);
+    if (ok == 0)
+        data = QByteArray(reinterpret_cast<const char*>(out), static_cast<qsizetype>(size));
+    tjFree(out);
+    return ok == 0;
+}
+
+} // namespace PictureCodecs
