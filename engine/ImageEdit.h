@@ -13,6 +13,17 @@ public:
     void SaveToMem();
     void LoadFromMem();
 
+    // The focus area (or the whole picture) to the clipboard.
+    void Copy();
+    // Copy, then clear the area with the paper colour.
+    void Cut();
+    // The clipboard picture (or the one copied last) into the focus: stretched, or at its own
+    // size without PasteToFocus; placed under transparency, the meta rule and the ellipse clip;
+    // tiled first with Reproducer.
+    void Paste(bool Reproducer);
+    // The clipboard picture becomes the whole picture.
+    void LoadFromCB();
+
     // Inner: takes the undo snapshot and names it.
     void SaveUndo(const QString& caption);
 

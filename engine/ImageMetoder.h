@@ -29,6 +29,20 @@ public:
     // The tool rectangle becomes the ordered bounding box of Poly[1..PolyCount].
     void PolyBounds();
 
+    // The extension of a file name: the text after the last "." of the name after its last
+    // "/", case kept; empty when the name has no ".".
+    static QString GetExt(const QString& FNavn);
+    // FNavn with its extension replaced by Ext (appended when it has none).
+    static QString SetExt(const QString& FNavn, const QString& Ext);
+    // Reads a ".jpg", ".bmp" or ".ico" file (extension in any case) into Bitmap; records
+    // FNavn as Filnavn. False for a missing, unreadable or unknown file (Bitmap untouched).
+    bool LoadPictureFile(const QString& FNavn, TBitmap& Bitmap, bool AutoDim);
+    // Writes Bitmap as ".jpg" (quality JpgKvalitet), ".bmp" or ".ico" (lower-case extension
+    // only); an empty raster is not written. A failed write keeps the old file.
+    bool SavePictureFile(const QString& FNavn, const TBitmap& Bitmap);
+    // Bitmap becomes a tiling of itself over a raster one pixel larger than the tool rectangle.
+    void ReproducerCB(TBitmap& Bitmap);
+
     TPixInfo OnPixelInfo;
 
 protected:

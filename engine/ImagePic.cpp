@@ -215,6 +215,14 @@ void TImagePic::PerformOnFocus()
     }
 }
 
+void TImagePic::setNytR(int B, int H)
+{
+    Bredde = 70;
+    Hojde = 100;
+    NytR = Rect(0, 0, B, H);
+    Copy();
+}
+
 void TImagePic::Paint()
 {
     FPainting = true;

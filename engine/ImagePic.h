@@ -19,6 +19,9 @@ public:
     // Autoperform and a selected focus, performs it on the focus rectangle.
     void MakeTool(int Nr, bool Autoperform);
 
+    // Bredde := 70, Hojde := 100, NytR := (0, 0, B, H), then Copy.
+    void setNytR(int B, int H);
+
     // Redraws the view from the picture, keeping Modified and a selected focus.
     void Paint() override;
 

@@ -53,7 +53,7 @@ void TBitmap::copyPixels(const QImage& from)
 
 QImage TBitmap::makeImage(int w, int h)
 {
-    if (w <= 0 || h <= 0 || qint64(w) * qint64(h) * 4 > kMaxBytes)
+    if (!SizeAllowed(w, h))
         return {};
     QImage img(w, h, QImage::Format_RGB32);
     if (img.isNull())
@@ -77,7 +77,7 @@ void TBitmap::SetSize(int w, int h)
 
 void TBitmap::SetImage(const QImage& image)
 {
-    if (image.isNull() || qint64(image.width()) * image.height() * 4 > kMaxBytes)
+    if (image.isNull() || !SizeAllowed(image.width(), image.height()))
         image_ = QImage();
     else
         image_ = image.convertToFormat(QImage::Format_RGB32);

@@ -7,7 +7,7 @@
 enum TPixelFormat { pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit, pfCustom };
 
 // A raster of 32-bit pixels with a canvas of its own. A new raster is white; a raster of
-// width or height 0 is empty, and so is one whose size is negative or too large to allocate.
+// width or height 0 is empty, and so is one whose size is negative or beyond the size limits.
 // Copying a TBitmap copies its pixels (the copy gets a canvas of its own with default settings;
 // assignment keeps the target's canvas settings and, for an equal size, its pixel memory).
 class TBitmap {
@@ -43,8 +43,13 @@ public:
     // Takes any Qt image, converted to the raster's format.
     void SetImage(const QImage& image);
 
-    // Largest number of bytes one raster may take.
-    static constexpr qint64 kMaxBytes = qint64(1) << 31;
+    // The size limits of every raster: at most kMaxSide pixels a side and kMaxBytes of pixels.
+    static constexpr int kMaxSide = 32767;
+    static constexpr qint64 kMaxBytes = qint64(1) << 30;
+    static bool SizeAllowed(qint64 w, qint64 h)
+    {
+        return w > 0 && h > 0 && w <= kMaxSide && h <= kMaxSide && w * h * 4 <= kMaxBytes;
+    }
 
 private:
     static QImage makeImage(int w, int h);

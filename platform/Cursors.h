@@ -52,3 +52,12 @@ public:
     static void SetScreenCursor(TCursor number);
     static TCursor ScreenCursor();
 };
+
+// Shows the wait cursor over the whole program while it lives.
+class TWaitCursor {
+public:
+    TWaitCursor() { TCursors::SetScreenCursor(crHourGlass); }
+    ~TWaitCursor() { TCursors::SetScreenCursor(crDefault); }
+    TWaitCursor(const TWaitCursor&) = delete;
+    TWaitCursor& operator=(const TWaitCursor&) = delete;
+};

@@ -5,11 +5,6 @@
 
 namespace PictureCodecs {
 
-bool SizeAllowed(qint64 w, qint64 h)
-{
-    return w > 0 && h > 0 && w <= kMaxSide && h <= kMaxSide && w * h * 4 <= kMaxBytes;
-}
-
 bool ReadFile(const QString& path, QByteArray& data)
 {
     QFile file(path);

@@ -11,10 +11,10 @@ class QIODevice;
 namespace PictureCodecs {
 
 // No raster side may exceed this many pixels, and no raster may take more bytes than kMaxBytes.
-constexpr int kMaxSide = 32767;
-constexpr qint64 kMaxBytes = qint64(1) << 30;
+constexpr int kMaxSide = TBitmap::kMaxSide;
+constexpr qint64 kMaxBytes = TBitmap::kMaxBytes;
 // True when a w x h raster of 32-bit pixels is within the limits.
-bool SizeAllowed(qint64 w, qint64 h);
+inline bool SizeAllowed(qint64 w, qint64 h) { return TBitmap::SizeAllowed(w, h); }
 
 // JPEG (libjpeg-turbo), decoded straight into the raster's pixel layout.
 bool ReadJpeg(const QByteArray& data, TBitmap& bitmap);
