@@ -54,15 +54,19 @@ bool WriteJpeg(const TBitmap& bitmap, int quality, QByteArray& data)
     if (!enc.h)
         return false;
     const QImage& image = bitmap.Image();
-    unsigned char* out = nullptr;
-    unsigned long size = 0;
+    // Compressed straight into the result, sized for the worst case and then cut to the length.
+    unsigned long size = tjBufSize(image.width(), image.height(), TJSAMP_420);
+    if (size == static_cast<unsigned long>(-1))
+        return false;
+    data.resize(static_cast<qsizetype>(size));
+    auto* out = reinterpret_cast<unsigned char*>(data.data());
     const int ok = tjCompress2(enc.h, image.constBits(), image.width(), static_cast<int>(image.bytesPerLine()),
                                image.height(), kPixelFormat, &out, &size, TJSAMP_420, std::clamp(quality, 1, 100),
-                               0);
-    if (ok == 0)
-        data = QByteArray(reinterpret_cast<const char*>(out), static_cast<qsizetype>(size));
-    tjFree(out);
-    return ok == 0;
+                               TJFLAG_NOREALLOC);
+    if (ok != 0)
+        return false;
+    data.resize(static_cast<qsizetype>(size));
+    return true;
 }
 
 } // namespace PictureCodecs
