@@ -21,3 +21,20 @@ inline constexpr TCaptionPair kUndoLoadBitmap{"Annuller", "Undo"};
 inline constexpr TCaptionPair kUndoInsertPic{"Annuller indsæt", "Undo insert"};
 inline constexpr TCaptionPair kUndoLoadMetaBitmap{"Annuller metabitmap", "Undo metapicture"};
 inline constexpr TCaptionPair kUndoViewPictureBitmap{"Annuller FPicture bitmap", "Undo FPicture bitmap"};
+
+// Captions of the picture operations.
+inline constexpr TCaptionPair kUndoCutToFocus{"Annuller beskæring", "Undo cut to focus"};
+inline constexpr TCaptionPair kUndoScale{"Annuller skalering", "Undo scale"};
+inline constexpr TCaptionPair kUndoScaleHeight{"Annuller højdeskalering", "Undo scale"};
+inline constexpr TCaptionPair kUndoScaleWidth{"Annuller breddeskalering", "Undo scale"};
+inline constexpr TCaptionPair kUndoNewSize{"Annuller ny størrelse", "Undo new size"};
+inline constexpr TCaptionPair kUndoFlip{"Annuller spejlvending", "Undo flip"};
+inline constexpr TCaptionPair kUndoRotation{"Annuller drejning", "Undo rotation"};
+inline constexpr TCaptionPair kUndoPictureMove{"Annuller billedflytning", "Undo picture move"};
+inline constexpr TCaptionPair kUndoMove{"Annuller flytning", "Undo move"};
+inline constexpr TCaptionPair kUndoColourChange{"Annuller farveskift", "Undo color change"};
+inline constexpr TCaptionPair kUndoInvert{"Annuller invertering", "Undo invert"};
+inline constexpr TCaptionPair kUndoBorderline{"Annuller omrids", "Undo borderline"};
+inline constexpr TCaptionPair kUndoGrey{"Annuller gråtoning", "Undo color change"};
+inline constexpr TCaptionPair kUndoReduce{"Annuller farvereducering", "Undo color change"};
+inline constexpr TCaptionPair kUndoColourAlter{"Annuller farveændring", "Undo color change"};

@@ -10,6 +10,8 @@ enum TSprogtype { stDansk, stEngelsk };
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 enum TMetaMetode { mmNormal, mmFarve, mmNotFarve };
 enum TFocusType { ftNormal, ftInvers, ftMove };
+// Direction of a move step.
+enum TFlytRetning { frLeft, frRight, frUp, frDown, frNone };
 enum TShiftStateElement { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
 using TShiftState = TSet<TShiftStateElement>;
 

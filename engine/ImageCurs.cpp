@@ -58,7 +58,15 @@ void TImageCurs::paintEvent(QPaintEvent* event)
 void TImageCurs::ResizeComponent(int w, int h)
 {
     resize(w, h);
-    FView.SetSize(width(), height());
+    if (FView.Width() == width() && FView.Height() == height())
+        return;
+    // The view is redrawn from the picture after every size change: reuse its memory.
+    FView.Reshape(width(), height());
+    TCanvas& c = FView.Canvas();
+    const TBrush tools = c.Brush;
+    c.Brush = {clWhite, bsSolid};
+    c.FillRect(FView.BoundsRect());
+    c.Brush = tools;
 }
 
 void TImageCurs::resizeEvent(QResizeEvent* event)

@@ -1,3 +1,264 @@
+// Clear, cut to the focus, scaling, mirroring and quarter turns.
 #include "engine/ImageMani.h"
+#include "platform/Transform.h"
+#include <QFileInfo>
+#include <cmath>
 
 TImageMani::TImageMani(QWidget* parent) : TImageProduTool(parent) {}
+
+// ---- Frames shared by the operations ----
+
+TRect TImageMani::TakeArea()
+{
+    if (!FSelected)
+        FocusWholePicture();
+    NormaliseFocus();
+    FR = {X1, Y1, X2, Y2};
+    return FR;
+}
+
+bool TImageMani::BeginFusedSnapshot(const TCaptionPair& caption)
+{
+    WithUndo = true;
+    FInfoString = Caption(FSprog, caption);
+    if (FPicture.Empty())
+        return false;
+    FjernFocus();
+    if (UndoBitmap.Width() != FPicture.Width() || UndoBitmap.Height() != FPicture.Height())
+        UndoBitmap.Reshape(FPicture.Width(), FPicture.Height());
+    UndoBitmap.SetPixelFormat(FPicture.PixelFormat());
+    FCanUndo = true;
+    return true;
+}
+
+bool TImageMani::SnapshotBySwap(const TCaptionPair& caption)
+{
+    WithUndo = true;
+    FInfoString = Caption(FSprog, caption);
+    if (FPicture.Empty())
+        return false;
+    FjernFocus();
+    const TPixelFormat format = FPicture.PixelFormat();
+    FPicture.SwapPixels(UndoBitmap);
+    FPicture.SetPixelFormat(format);
+    FCanUndo = true;
+    return true;
+}
+
+void TImageMani::ShowRow(int y, int x0, int x1)
+{
+    const TBitmap& view = View();
+    if (y >= view.Height())
+        return;
+    x1 = std::min(x1, view.Width());
+    if (x0 < x1)
+        std::copy(std::as_const(FPicture).ScanLine(y) + x0, std::as_const(FPicture).ScanLine(y) + x1,
+                  const_cast<TBitmap&>(view).ScanLine(y) + x0);
+}
+
+void TImageMani::EndOperation()
+{
+    FModified = true;
+    if (OnAutoPerform)
+        OnAutoPerform(this, false);
+    SetObjektState(false, -1);
+}
+
+// ---- Clear and cut ----
+
+void TImageMani::ClearAll(TColor Col)
+{
+    TCanvas& c = FPicture.Canvas();
+    c.Pen.Color = Col;
+    c.Brush.Color = Col;
+    c.Rectangle(0, 0, width(), height());
+    ApplyCanvasSettings();
+    Canvas().Draw(0, 0, FPicture);
+}
+
+void TImageMani::CutToFocus()
+{
+    TWaitCursor wait;
+    if (FSelected && TBitmap::SizeAllowed(Bredde, Hojde) && SnapshotBySwap(kUndoCutToFocus)) {
+        FPicture.Reshape(Bredde, Hojde);
+        FPicture.Canvas().CopyRect(NytR, UndoBitmap.Canvas(), FR);
+        AutoDimensioner();
+        ShowPicture();
+    }
+    Objekt = false;
+    FObjektNr = -1;
+    if (OnAutoPerform)
+        OnAutoPerform(this, true);
+    if (OnObjekt)
+        OnObjekt(this, false, -1);
+}
+
+// ---- Scaling ----
+
+bool TImageMani::ScaleInto(const TBitmap* source, int w, int h, const TCaptionPair& caption)
+{
+    if (!TBitmap::SizeAllowed(w, h))
+        return false;
+    // Without a separate source the picture itself is scaled: after the swap it is UndoBitmap.
+    if (!SnapshotBySwap(caption))
+        return false;
+    const TBitmap& from = source ? *source : UndoBitmap;
+    FPicture.Reshape(w, h);
+    FPicture.Canvas().CopyRect(Rect(0, 0, w, h), from.Canvas(), from.BoundsRect());
+    AutoDimensioner();
+    ShowPicture();
+    return true;
+}
+
+bool TImageMani::ScalePicture(int Procent)
+{
+    TWaitCursor wait;
+    if (Procent == 0 || Procent == 100)
+        return true;
+    TBitmap file;
+    if (FScaleFraFil && !LoadPictureFile(FFilnavn, file, false))
+        return false;
+    const TBitmap& source = FScaleFraFil ? file : FPicture;
+    const qint64 w = qint64(Procent) * source.Width() / 100, h = qint64(Procent) * source.Height() / 100;
+    if (!TBitmap::SizeAllowed(w, h))
+        return false;
+    if (!ScaleInto(FScaleFraFil ? &file : nullptr, int(w), int(h), kUndoScale))
+        return false;
+    Objekt = false;
+    FObjektNr = -1;
+    if (OnScale)
+        OnScale(this, int(w), int(h), Procent);
+    if (OnObjekt)
+        OnObjekt(this, false, -1);
+    return true;
+}
+
+bool TImageMani::ScaleBy(TScaleKind kind, double target, const TCaptionPair& caption)
+{
+    if (FScaleFraFil && !QFileInfo::exists(FFilnavn))
+        return false;
+    TWaitCursor wait;
+    TBitmap file;
+    if (FScaleFraFil && !LoadPictureFile(FFilnavn, file, false))
+        return false;
+    const TBitmap& source = FScaleFraFil ? file : FPicture;
+    if (source.Empty())
+        return false;
+    const double f = kind == TScaleKind::ToWidth ? target / source.Width() : target / source.Height();
+    const double w = std::trunc(source.Width() * f), h = std::trunc(source.Height() * f);
+    if (!(w >= 1 && h >= 1 && w <= TBitmap::kMaxSide && h <= TBitmap::kMaxSide))
+        return false;
+    if (!ScaleInto(FScaleFraFil ? &file : nullptr, int(w), int(h), caption))
+        return false;
+    if (OnScale)
+        OnScale(this, int(w), int(h), f * 100);
+    SetObjektState(false, -1);
+    return true;
+}
+
+bool TImageMani::ScaleHeight()
+{
+    return ScaleBy(TScaleKind::ToWidth, width(), kUndoScaleHeight);
+}
+
+bool TImageMani::ScaleHeight(int NewWidth)
+{
+    return ScaleBy(TScaleKind::ToWidth, NewWidth, kUndoScaleHeight);
+}
+
+bool TImageMani::ScaleWidth()
+{
+    return ScaleBy(TScaleKind::ToHeight, height(), kUndoScaleWidth);
+}
+
+bool TImageMani::ScaleWidth(int NewHeight)
+{
+    return ScaleBy(TScaleKind::ToHeight, NewHeight, kUndoScaleWidth);
+}
+
+void TImageMani::ScaleWH(int NewWidth, int NewHeight)
+{
+    if (FScaleFraFil && !QFileInfo::exists(FFilnavn))
+        return;
+    TWaitCursor wait;
+    TBitmap file;
+    if (FScaleFraFil && !LoadPictureFile(FFilnavn, file, false))
+        return;
+    if (!ScaleInto(FScaleFraFil ? &file : nullptr, NewWidth, NewHeight, kUndoNewSize))
+        return;
+    if (OnScale)
+        OnScale(this, NewWidth, NewHeight, 0);
+    SetObjektState(false, -1);
+}
+
+// ---- Mirror and turn ----
+
+void TImageMani::Spejlvend(bool Lodret, bool Vandret, bool HeleBilledet)
+{
+    TWaitCursor wait;
+    if (!FSelected || HeleBilledet)
+        FocusWholePicture();
+    const TRect area = IntersectRect(NormalizedRect(Rect(X1, Y1, X2, Y2)), FPicture.BoundsRect());
+    // One pass: each row goes to the undo raster just before it changes and to the view after.
+    const bool snapshot = BeginFusedSnapshot(kUndoFlip);
+    const int W = FPicture.Width();
+    auto save = [&](int y) {
+        if (snapshot)
+            std::copy_n(std::as_const(FPicture).ScanLine(y), W, UndoBitmap.ScanLine(y));
+    };
+    for (int y = 0; y < FPicture.Height(); ++y)
+        if (y < area.Top || y >= area.Bottom)
+            save(y);
+    if (Vandret) {
+        for (int top = area.Top, bottom = area.Bottom - 1; top <= bottom; ++top, --bottom) {
+            save(top);
+            if (bottom != top)
+                save(bottom);
+            std::swap_ranges(FPicture.ScanLine(top) + area.Left, FPicture.ScanLine(top) + area.Right,
+                             FPicture.ScanLine(bottom) + area.Left);
+            if (Lodret) {
+                std::reverse(FPicture.ScanLine(top) + area.Left, FPicture.ScanLine(top) + area.Right);
+                if (bottom != top)
+                    std::reverse(FPicture.ScanLine(bottom) + area.Left, FPicture.ScanLine(bottom) + area.Right);
+            }
+            ShowRow(top, area.Left, area.Right);
+            ShowRow(bottom, area.Left, area.Right);
+        }
+    } else {
+        for (int y = area.Top; y < area.Bottom; ++y) {
+            save(y);
+            if (Lodret)
+                std::reverse(FPicture.ScanLine(y) + area.Left, FPicture.ScanLine(y) + area.Right);
+            ShowRow(y, area.Left, area.Right);
+        }
+    }
+    FModified = true;
+    FPicture.Canvas().Changed(area);
+    Canvas().Changed(area);
+    if (OnAutoPerform)
+        OnAutoPerform(this, false);
+    SetObjektState(false, -1);
+}
+
+void TImageMani::Drej(int Vend90Antal)
+{
+    TWaitCursor wait;
+    const int turns = ((Vend90Antal % 4) + 4) % 4;
+    if (turns != 0 && SnapshotBySwap(kUndoRotation)) {
+        const int W = UndoBitmap.Width(), H = UndoBitmap.Height();
+        if (turns % 2)
+            FPicture.Reshape(H, W);
+        else
+            FPicture.Reshape(W, H);
+        Transform::RotateQuarters(UndoBitmap, FPicture, turns);
+        AutoDimensioner();
+        ShowPicture();
+        if (turns % 2) {
+            if (OnScale)
+                OnScale(this, FPicture.Width(), FPicture.Height(), 0);
+            else if (OnAutoPerform)
+                OnAutoPerform(this, false);
+        }
+    }
+    SetObjektState(false, -1);
+}

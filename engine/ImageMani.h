@@ -1,8 +1,112 @@
 #pragma once
+#include "engine/Captions.h"
 #include "engine/ImageProduTool.h"
 
-// Twelfth link: picture manipulations (size, orientation, moves, colours).
+// Twelfth link: operations on the picture as a whole or on a piece of it: clear, cut to the
+// focus, scaling, mirroring, quarter turns, moving the picture, a figure or the focus contents,
+// and the colour operations.
 class TImageMani : public TImageProduTool {
 public:
     explicit TImageMani(QWidget* parent = nullptr);
+
+    // Pixels per move step.
+    uint8_t MoveStep = 1;
+
+    void ClearAll(TColor Col);
+    void CutToFocus();
+    // Scale by a percentage; 0 and 100 change nothing. False when the picture's file is needed
+    // and missing, or the new size is empty or beyond the raster limits (nothing changes then).
+    bool ScalePicture(int Procent);
+    bool ScaleHeight();
+    bool ScaleHeight(int NewWidth);
+    bool ScaleWidth();
+    bool ScaleWidth(int NewHeight);
+    void ScaleWH(int NewWidth, int NewHeight);
+    void Spejlvend(bool Lodret, bool Vandret, bool HeleBilledet);
+    void Drej(int Vend90Antal);
+
+    void FlytBillede(TFlytRetning Retning);
+    void Flyt(TFlytRetning Retning);
+    void AnnullerFlytning();
+    void ResetMove();
+    void MoveRtoFocusR();
+    void PladserObjekt(TMetaMetode TempMetode);
+
+    // Colour operations on the focus or the whole picture.
+    void UdskiftPixels(TColor OldCol, TColor NewCol, uint8_t MetodeNr);
+    void Inverter();
+    void TegnOmrids();
+    void DrawOmrids();
+    void MakeGray();
+    void ReducerFarver(uint8_t Red, uint8_t Green, uint8_t Blue);
+    void JusterFarver(uint8_t minR, uint8_t minG, uint8_t minB, uint8_t maxR, uint8_t maxG, uint8_t maxB);
+    void GrayToColor();
+    void Toning(int Interval, bool Lysere);
+    void IntFade(bool Vandret);
+
+protected:
+    // Takes the undo snapshot by handing the picture's pixels to UndoBitmap (the picture is about
+    // to be replaced); the picture keeps the former undo pixels as memory to reuse.
+    bool SnapshotBySwap(const TCaptionPair& caption);
+    // Scales source into a new picture of w x h; the snapshot is taken here.
+    bool ScaleInto(const TBitmap* source, int w, int h, const TCaptionPair& caption);
+    enum class TScaleKind { ToWidth, ToHeight };
+    bool ScaleBy(TScaleKind kind, double target, const TCaptionPair& caption);
+
+    // The colour-operation frame with the snapshot, the per-row rule and the view update in
+    // one pass over the picture: rule(row, x0, x1, y) rewrites pixels [x0, x1) of row y.
+    template <typename RowRule>
+    void RewriteRows(const TCaptionPair& caption, RowRule rule);
+    // The frame for rules that read pixels they have already rewritten: snapshot, then the
+    // rule on the normalised area, then the area to the view.
+    template <typename AreaRule>
+    void RewriteArea(const TCaptionPair& caption, AreaRule rule);
+    // Starts the snapshot of a fused pass: the caption and flags without copying; UndoBitmap
+    // is sized like the picture. False for an empty picture.
+    bool BeginFusedSnapshot(const TCaptionPair& caption);
+    // Area := focus or whole picture, ordered, as FR.
+    TRect TakeArea();
+    // Picture pixels [x0, x1) of row y to the view.
+    void ShowRow(int y, int x0, int x1);
+    // Modified, events and no object after a colour operation.
+    void EndOperation();
+    void Step(TFlytRetning Retning);
+
+    int MoveX = 0, MoveY = 0;
+    int MX1 = 0, MY1 = 0, MX2 = 0, MY2 = 0;
+    TRect MR;
 };
+
+// Implementations of the frame templates.
+template <typename RowRule>
+void TImageMani::RewriteRows(const TCaptionPair& caption, RowRule rule)
+{
+    TWaitCursor wait;
+    const TRect area = TakeArea();
+    const bool snapshot = BeginFusedSnapshot(caption);
+    const int W = FPicture.Width(), H = FPicture.Height();
+    const TRect inside = IntersectRect(area, FPicture.BoundsRect());
+    for (int y = 0; y < H; ++y) {
+        if (snapshot)
+            std::copy_n(std::as_const(FPicture).ScanLine(y), W, UndoBitmap.ScanLine(y));
+        if (y >= inside.Top && y < inside.Bottom) {
+            rule(FPicture.ScanLine(y), inside.Left, inside.Right, y);
+            ShowRow(y, inside.Left, inside.Right);
+        }
+    }
+    Canvas().Changed(inside);
+    EndOperation();
+}
+
+template <typename AreaRule>
+void TImageMani::RewriteArea(const TCaptionPair& caption, AreaRule rule)
+{
+    TakeArea();
+    SaveUndo(Caption(FSprog, caption));
+    NormaliseFocus();
+    FR = {X1, Y1, X2, Y2};
+    rule();
+    FPicture.Canvas().Changed(FR);
+    Canvas().CopyRect(FR, FPicture.Canvas(), FR);
+    EndOperation();
+}

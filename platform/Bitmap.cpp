@@ -75,6 +75,31 @@ void TBitmap::SetSize(int w, int h)
     image_ = std::move(next);
 }
 
+void TBitmap::Reshape(int w, int h)
+{
+    if (w == Width() && h == Height())
+        return;
+    if (!SizeAllowed(w, h)) {
+        image_ = QImage();
+        return;
+    }
+    const qsizetype needed = qsizetype(w) * h * 4;
+    if (!image_.isNull() && image_.isDetached() && image_.sizeInBytes() >= needed) {
+        // The old image stays alive inside the new one, which uses its memory with other sizes.
+        auto* holder = new QImage(std::move(image_));
+        image_ = QImage(holder->bits(), w, h, qsizetype(w) * 4, QImage::Format_RGB32,
+                        [](void* old) { delete static_cast<QImage*>(old); }, holder);
+        return;
+    }
+    image_ = QImage(w, h, QImage::Format_RGB32);
+}
+
+void TBitmap::SwapPixels(TBitmap& other)
+{
+    image_.swap(other.image_);
+    std::swap(format_, other.format_);
+}
+
 void TBitmap::SetImage(const QImage& image)
 {
     if (image.isNull() || !SizeAllowed(image.width(), image.height()))

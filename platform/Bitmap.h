@@ -28,6 +28,11 @@ public:
     void SetWidth(int w) { SetSize(w, Height()); }
     void SetHeight(int h) { SetSize(Width(), h); }
     void SetSize(int w, int h);
+    // Gives the raster a new size whose pixels the caller will all overwrite: the pixel memory
+    // is reused when it is large enough (no fresh allocation), the contents are undefined.
+    void Reshape(int w, int h);
+    // Exchanges the pixels (not the canvases) of two rasters.
+    void SwapPixels(TBitmap& other);
 
     TCanvas& Canvas() const { return *canvas_; }
     void Assign(const TBitmap& other) { *this = other; }

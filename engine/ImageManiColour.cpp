@@ -1,0 +1,206 @@
+// Colour operations: per-pixel rules on the focus or the whole picture.
+#include "engine/ImageMani.h"
+#include "util/Near.h"
+#include <array>
+#include <cmath>
+
+namespace {
+// A table per channel (R, G, B), applied to a Qt pixel 0xffRRGGBB.
+struct TChannelTables {
+    std::array<uint8_t, 256> r{}, g{}, b{};
+    template <typename Fn>
+    static TChannelTables Make(Fn fn) // fn(channel 0..2, value) -> new value
+    {
+        TChannelTables t;
+        for (int v = 0; v < 256; ++v) {
+            t.r[v] = uint8_t(fn(0, v));
+            t.g[v] = uint8_t(fn(1, v));
+            t.b[v] = uint8_t(fn(2, v));
+        }
+        return t;
+    }
+    void Apply(uint32_t* row, int x0, int x1) const
+    {
+        for (int x = x0; x < x1; ++x) {
+            const uint32_t p = row[x];
+            row[x] = 0xFF000000u | (uint32_t(r[(p >> 16) & 0xFF]) << 16) | (uint32_t(g[(p >> 8) & 0xFF]) << 8)
+                     | b[p & 0xFF];
+        }
+    }
+};
+
+int Channel(TColor c, int channel)
+{
+    return (c >> (8 * channel)) & 0xFF;
+}
+} // namespace
+
+void TImageMani::UdskiftPixels(TColor OldCol, TColor NewCol, uint8_t MetodeNr)
+{
+    const TColor oldRgb = ColorToRGB(OldCol);
+    TColor value = NewCol;
+    switch (MetodeNr) {
+    case 0: value = ColorToRGB(NewCol); break;
+    case 1: value = oldRgb ^ NewCol; break;
+    case 2: value = oldRgb | NewCol; break;
+    case 3: value = TColor(uint32_t(oldRgb) << (NewCol & 31)); break;
+    default: break;
+    }
+    const uint32_t from = ToQRgb(oldRgb), to = ToQRgb(value & 0xFFFFFF);
+    const bool changes = MetodeNr <= 3;
+    RewriteRows(kUndoColourChange, [&](uint32_t* row, int x0, int x1, int) {
+        if (changes)
+            std::replace(row + x0, row + x1, from, to);
+    });
+}
+
+void TImageMani::Inverter()
+{
+    const uint32_t mask = ToQRgb(FBrushColor) & 0xFFFFFF;
+    RewriteRows(kUndoInvert, [mask](uint32_t* row, int x0, int x1, int) {
+        for (int x = x0; x < x1; ++x)
+            row[x] ^= mask;
+    });
+}
+
+void TImageMani::MakeGray()
+{
+    RewriteRows(kUndoGrey, [](uint32_t* row, int x0, int x1, int) {
+        for (int x = x0; x < x1; ++x) {
+            const uint32_t p = row[x];
+            const uint32_t g = (3 * ((p >> 16) & 0xFF) + 5 * ((p >> 8) & 0xFF) + 2 * (p & 0xFF)) / 10;
+            row[x] = 0xFF000000u | (g << 16) | (g << 8) | g;
+        }
+    });
+}
+
+void TImageMani::ReducerFarver(uint8_t Red, uint8_t Green, uint8_t Blue)
+{
+    const uint8_t steps[3] = {Red, Green, Blue};
+    const auto tables = TChannelTables::Make([&](int ch, int c) {
+        const int s = steps[ch] >= 1 ? Near(255.0 / steps[ch]) : 0;
+        return s == 0 ? 0 : std::min(Near(double(c) / s) * s, 255);
+    });
+    RewriteRows(kUndoReduce, [&](uint32_t* row, int x0, int x1, int) { tables.Apply(row, x0, x1); });
+}
+
+void TImageMani::JusterFarver(uint8_t minR, uint8_t minG, uint8_t minB, uint8_t maxR, uint8_t maxG, uint8_t maxB)
+{
+    const int lo[3] = {minR, minG, minB}, hi[3] = {maxR, maxG, maxB};
+    const auto tables = TChannelTables::Make([&](int ch, int c) {
+        c = std::min(c, hi[ch]);
+        return std::max(c, lo[ch]);
+    });
+    RewriteRows(kUndoReduce, [&](uint32_t* row, int x0, int x1, int) { tables.Apply(row, x0, x1); });
+}
+
+void TImageMani::GrayToColor()
+{
+    const TColor pen = ColorToRGB(FPicture.Canvas().Pen.Color), brush = ColorToRGB(FPicture.Canvas().Brush.Color);
+    const auto tables = TChannelTables::Make([&](int ch, int c) {
+        const int p = Channel(pen, ch), b = Channel(brush, ch);
+        return std::min(p, b) + int(std::trunc(std::abs(p - b) * (c / 255.0)));
+    });
+    RewriteRows(kUndoColourAlter, [&](uint32_t* row, int x0, int x1, int) { tables.Apply(row, x0, x1); });
+}
+
+void TImageMani::Toning(int Interval, bool Lysere)
+{
+    const auto tables = TChannelTables::Make([&](int, int c) {
+        return Lysere ? std::clamp(c + Interval, 0, 255) : std::clamp(c - Interval, 0, 255);
+    });
+    RewriteRows(kUndoColourAlter, [&](uint32_t* row, int x0, int x1, int) { tables.Apply(row, x0, x1); });
+}
+
+void TImageMani::IntFade(bool Vandret)
+{
+    RewriteArea(kUndoColourAlter, [&] {
+        const TColor p = ColorToRGB(FPenColor), b = ColorToRGB(FBrushColor);
+        const double n = double(X2 - X1 + 1) * double(Y2 - Y1 + 1);
+        double d[3], ramp[3];
+        for (int ch = 0; ch < 3; ++ch) {
+            d[ch] = (Channel(b, ch) - Channel(p, ch)) / n;
+            ramp[ch] = Channel(p, ch) + d[ch];
+        }
+        const TRect area = IntersectRect(FR, FPicture.BoundsRect());
+        auto blend = [&](int x, int y) {
+            if (area.Contains(x, y)) {
+                uint32_t& px = FPicture.ScanLine(y)[x];
+                const int c[3] = {int((px >> 16) & 0xFF), int((px >> 8) & 0xFF), int(px & 0xFF)};
+                const int r = int(std::trunc((c[0] + ramp[0]) / 2)), g = int(std::trunc((c[1] + ramp[1]) / 2)),
+                          bl = int(std::trunc((c[2] + ramp[2]) / 2));
+                px = 0xFF000000u | (uint32_t(r & 0xFF) << 16) | (uint32_t(g & 0xFF) << 8) | uint32_t(bl & 0xFF);
+            }
+            for (int ch = 0; ch < 3; ++ch)
+                ramp[ch] += d[ch];
+        };
+        if (Vandret) {
+            for (int y = Y1; y < Y2; ++y)
+                for (int x = X1; x < X2; ++x)
+                    blend(x, y);
+        } else {
+            for (int x = X1; x < X2; ++x)
+                for (int y = Y1; y < Y2; ++y)
+                    blend(x, y);
+        }
+    });
+}
+
+void TImageMani::TegnOmrids()
+{
+    if (FPainting)
+        return;
+    FPainting = true;
+    TWaitCursor wait;
+    RewriteArea(kUndoBorderline, [&] {
+        const TRect r = IntersectRect(FR, FPicture.BoundsRect());
+        const uint32_t meta = ToQRgb(FMetaFarve), pen = ToQRgb(FPenColor);
+        auto px = [&](int x, int y) -> uint32_t& { return FPicture.ScanLine(y)[x]; };
+        // The ends of every run of the meta colour, along rows and then along columns.
+        for (int y = r.Top + 1; y <= r.Bottom - 2; ++y)
+            for (int x = r.Left + 1; x <= r.Right - 2;) {
+                bool mark = false;
+                if (px(x, y) == meta)
+                    mark = px(x + 1, y) == meta ? px(x - 1, y) != meta : true;
+                if (mark)
+                    px(x, y) = pen;
+                x += mark ? 2 : 1;
+            }
+        for (int x = r.Left + 1; x <= r.Right - 2; ++x)
+            for (int y = r.Top + 1; y <= r.Bottom - 2;) {
+                bool mark = false;
+                if (px(x, y) == meta)
+                    mark = px(x, y + 1) == meta ? px(x, y - 1) != meta : true;
+                if (mark)
+                    px(x, y) = pen;
+                y += mark ? 2 : 1;
+            }
+    });
+    FPainting = false;
+}
+
+void TImageMani::DrawOmrids()
+{
+    if (FPainting)
+        return;
+    FPainting = true;
+    TWaitCursor wait;
+    RewriteArea(kUndoBorderline, [&] {
+        const TRect r = IntersectRect(FR, FPicture.BoundsRect());
+        const uint32_t pen = ToQRgb(FPenColor);
+        for (int y = r.Top; y < r.Bottom; ++y) {
+            uint32_t* row = FPicture.ScanLine(y);
+            for (int x = r.Left + 1; x <= r.Right - 2; ++x)
+                if (row[x] != pen && row[x] != row[x + 1] && row[x + 1] != pen)
+                    row[x] = pen;
+        }
+        for (int x = r.Left; x < r.Right; ++x)
+            for (int y = r.Top + 1; y <= r.Bottom - 2; ++y) {
+                uint32_t& a = FPicture.ScanLine(y)[x];
+                const uint32_t n = FPicture.ScanLine(y + 1)[x];
+                if (a != pen && a != n && n != pen)
+                    a = pen;
+            }
+    });
+    FPainting = false;
+}
