@@ -58,7 +58,7 @@ void TCanvasProp::SetPicture(const TBitmap& value)
 void TCanvasProp::AutoDimensioner()
 {
     if (FAutoDim)
-        ResizeComponent(FPicture.Width(), FPicture.Height());
+        ResizeComponent(FPicture.Width(), FPicture.Height(), false); // the picture covers the view
 }
 
 void TCanvasProp::ApplyCanvasSettings()

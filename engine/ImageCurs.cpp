@@ -55,13 +55,15 @@ void TImageCurs::paintEvent(QPaintEvent* event)
     painter.drawImage(r, FView.Image(), r);
 }
 
-void TImageCurs::ResizeComponent(int w, int h)
+void TImageCurs::ResizeComponent(int w, int h, bool clearView)
 {
     resize(w, h);
     if (FView.Width() == width() && FView.Height() == height())
         return;
     // The view is redrawn from the picture after every size change: reuse its memory.
     FView.Reshape(width(), height());
+    if (!clearView)
+        return;
     TCanvas& c = FView.Canvas();
     const TBrush tools = c.Brush;
     c.Brush = {clWhite, bsSolid};

@@ -30,8 +30,9 @@ public:
     // Redraws the view from the picture (the platform's repaint); the last link fills it in.
     virtual void Paint() {}
     // Sets the control's size and its view's size at once (also while hidden, when the
-    // platform delays its resize event).
-    void ResizeComponent(int w, int h);
+    // platform delays its resize event). The view is cleared to white unless the caller is
+    // about to draw a picture over all of it.
+    void ResizeComponent(int w, int h, bool clearView = true);
 
     TOnMusPos OnMusPos;
     TOnPosition OnPosition;

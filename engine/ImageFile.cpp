@@ -35,6 +35,8 @@ void TImageFile::InitBitmap(const QString& Fnavn)
     FCanEdit = true;
     AutoDimensioner();
     DefFocusRect(0, 0, width(), height());
+    // A control that changed its size repaints; no event fires and Modified stays False.
+    Paint();
     FModified = false;
 }
 

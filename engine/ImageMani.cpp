@@ -1,5 +1,6 @@
 // Clear, cut to the focus, scaling, mirroring and quarter turns.
 #include "engine/ImageMani.h"
+#include "engine/PixelRows.h"
 #include "platform/Transform.h"
 #include <QFileInfo>
 #include <cmath>
@@ -45,15 +46,14 @@ bool TImageMani::SnapshotBySwap(const TCaptionPair& caption)
     return true;
 }
 
-void TImageMani::ShowRow(int y, int x0, int x1)
+void TImageMani::ShowRow(const uint32_t* row, int y, int x0, int x1)
 {
-    const TBitmap& view = View();
+    TBitmap& view = const_cast<TBitmap&>(View());
     if (y >= view.Height())
         return;
     x1 = std::min(x1, view.Width());
     if (x0 < x1)
-        std::copy(std::as_const(FPicture).ScanLine(y) + x0, std::as_const(FPicture).ScanLine(y) + x1,
-                  const_cast<TBitmap&>(view).ScanLine(y) + x0);
+        StreamCopy(view.ScanLine(y) + x0, row + x0, x1 - x0);
 }
 
 void TImageMani::EndOperation()
@@ -195,49 +195,18 @@ void TImageMani::ScaleWH(int NewWidth, int NewHeight)
 
 void TImageMani::Spejlvend(bool Lodret, bool Vandret, bool HeleBilledet)
 {
-    TWaitCursor wait;
     if (!FSelected || HeleBilledet)
         FocusWholePicture();
-    const TRect area = IntersectRect(NormalizedRect(Rect(X1, Y1, X2, Y2)), FPicture.BoundsRect());
-    // One pass: each row goes to the undo raster just before it changes and to the view after.
-    const bool snapshot = BeginFusedSnapshot(kUndoFlip);
-    const int W = FPicture.Width();
-    auto save = [&](int y) {
-        if (snapshot)
-            std::copy_n(std::as_const(FPicture).ScanLine(y), W, UndoBitmap.ScanLine(y));
-    };
-    for (int y = 0; y < FPicture.Height(); ++y)
-        if (y < area.Top || y >= area.Bottom)
-            save(y);
-    if (Vandret) {
-        for (int top = area.Top, bottom = area.Bottom - 1; top <= bottom; ++top, --bottom) {
-            save(top);
-            if (bottom != top)
-                save(bottom);
-            std::swap_ranges(FPicture.ScanLine(top) + area.Left, FPicture.ScanLine(top) + area.Right,
-                             FPicture.ScanLine(bottom) + area.Left);
-            if (Lodret) {
-                std::reverse(FPicture.ScanLine(top) + area.Left, FPicture.ScanLine(top) + area.Right);
-                if (bottom != top)
-                    std::reverse(FPicture.ScanLine(bottom) + area.Left, FPicture.ScanLine(bottom) + area.Right);
-            }
-            ShowRow(top, area.Left, area.Right);
-            ShowRow(bottom, area.Left, area.Right);
-        }
-    } else {
-        for (int y = area.Top; y < area.Bottom; ++y) {
-            save(y);
-            if (Lodret)
-                std::reverse(FPicture.ScanLine(y) + area.Left, FPicture.ScanLine(y) + area.Right);
-            ShowRow(y, area.Left, area.Right);
-        }
-    }
-    FModified = true;
-    FPicture.Canvas().Changed(area);
-    Canvas().Changed(area);
-    if (OnAutoPerform)
-        OnAutoPerform(this, false);
-    SetObjektState(false, -1);
+    // Row y of the area takes the mirrored row (top and bottom exchanged), reversed for
+    // left and right.
+    const TRect area = NormalizedRect(Rect(X1, Y1, X2, Y2));
+    RewriteRows(kUndoFlip, [&](const TBitmap& old, uint32_t* dst, int x0, int x1, int y) {
+        const uint32_t* src = old.ScanLine(Vandret ? area.Top + area.Bottom - 1 - y : y);
+        if (Lodret)
+            PixelRows::Reverse(src + x0, dst + x0, x1 - x0);
+        else
+            std::copy(src + x0, src + x1, dst + x0);
+    });
 }
 
 void TImageMani::Drej(int Vend90Antal)

@@ -1,6 +1,8 @@
 #pragma once
 #include "engine/Captions.h"
 #include "engine/ImageProduTool.h"
+#include "engine/PixelRows.h"
+#include "platform/Raster.h"
 
 // Twelfth link: operations on the picture as a whole or on a piece of it: clear, cut to the
 // focus, scaling, mirroring, quarter turns, moving the picture, a figure or the focus contents,
@@ -54,7 +56,8 @@ protected:
     bool ScaleBy(TScaleKind kind, double target, const TCaptionPair& caption);
 
     // The colour-operation frame with the snapshot, the per-row rule and the view update in
-    // one pass over the picture: rule(row, x0, x1, y) rewrites pixels [x0, x1) of row y.
+    // one pass over the picture: rule(old picture, new row, x0, x1, y) writes pixels [x0, x1)
+    // of the new row y from the old picture.
     template <typename RowRule>
     void RewriteRows(const TCaptionPair& caption, RowRule rule);
     // The frame for rules that read pixels they have already rewritten: snapshot, then the
@@ -62,12 +65,15 @@ protected:
     template <typename AreaRule>
     void RewriteArea(const TCaptionPair& caption, AreaRule rule);
     // Starts the snapshot of a fused pass: the caption and flags without copying; UndoBitmap
-    // is sized like the picture. False for an empty picture.
+    // is sized like the picture (its pixels are then free to overwrite). False for an empty
+    // picture.
     bool BeginFusedSnapshot(const TCaptionPair& caption);
+    // A per-channel table rule through RewriteRows.
+    void ApplyTables(const TCaptionPair& caption, const PixelRows::TTables& tables);
     // Area := focus or whole picture, ordered, as FR.
     TRect TakeArea();
-    // Picture pixels [x0, x1) of row y to the view.
-    void ShowRow(int y, int x0, int x1);
+    // Pixels [x0, x1) of a picture row to row y of the view.
+    void ShowRow(const uint32_t* row, int y, int x0, int x1);
     // Modified, events and no object after a colour operation.
     void EndOperation();
     void Step(TFlytRetning Retning);
@@ -83,17 +89,30 @@ void TImageMani::RewriteRows(const TCaptionPair& caption, RowRule rule)
 {
     TWaitCursor wait;
     const TRect area = TakeArea();
-    const bool snapshot = BeginFusedSnapshot(caption);
-    const int W = FPicture.Width(), H = FPicture.Height();
     const TRect inside = IntersectRect(area, FPicture.BoundsRect());
-    for (int y = 0; y < H; ++y) {
-        if (snapshot)
-            std::copy_n(std::as_const(FPicture).ScanLine(y), W, UndoBitmap.ScanLine(y));
-        if (y >= inside.Top && y < inside.Bottom) {
-            rule(FPicture.ScanLine(y), inside.Left, inside.Right, y);
-            ShowRow(y, inside.Left, inside.Right);
-        }
+    if (!BeginFusedSnapshot(caption)) {
+        EndOperation();
+        return;
     }
+    // The new picture is written into the undo raster's memory, row by row from the old one,
+    // and the two are exchanged at the end: the old picture becomes the snapshot without a copy.
+    const int W = FPicture.Width(), H = FPicture.Height();
+    const TBitmap& old = FPicture;
+    for (int y = 0; y < H; ++y) {
+        const uint32_t* src = old.ScanLine(y);
+        uint32_t* dst = UndoBitmap.ScanLine(y);
+        if (y < inside.Top || y >= inside.Bottom || inside.IsEmpty()) {
+            StreamCopy(dst, src, W);
+            continue;
+        }
+        std::copy(src, src + inside.Left, dst);
+        std::copy(src + inside.Right, src + W, dst + inside.Right);
+        rule(old, dst, inside.Left, inside.Right, y);
+        ShowRow(dst, y, inside.Left, inside.Right);
+    }
+    FPicture.SwapPixels(UndoBitmap);
+    UndoBitmap.SetPixelFormat(FPicture.PixelFormat());
+    FPicture.Canvas().Changed(inside);
     Canvas().Changed(inside);
     EndOperation();
 }

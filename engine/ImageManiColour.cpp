@@ -1,39 +1,36 @@
 // Colour operations: per-pixel rules on the focus or the whole picture.
 #include "engine/ImageMani.h"
+#include "engine/PixelRows.h"
 #include "util/Near.h"
 #include <array>
 #include <cmath>
 
 namespace {
-// A table per channel (R, G, B), applied to a Qt pixel 0xffRRGGBB.
-struct TChannelTables {
-    std::array<uint8_t, 256> r{}, g{}, b{};
-    template <typename Fn>
-    static TChannelTables Make(Fn fn) // fn(channel 0..2, value) -> new value
-    {
-        TChannelTables t;
-        for (int v = 0; v < 256; ++v) {
-            t.r[v] = uint8_t(fn(0, v));
-            t.g[v] = uint8_t(fn(1, v));
-            t.b[v] = uint8_t(fn(2, v));
-        }
-        return t;
-    }
-    void Apply(uint32_t* row, int x0, int x1) const
-    {
-        for (int x = x0; x < x1; ++x) {
-            const uint32_t p = row[x];
-            row[x] = 0xFF000000u | (uint32_t(r[(p >> 16) & 0xFF]) << 16) | (uint32_t(g[(p >> 8) & 0xFF]) << 8)
-                     | b[p & 0xFF];
-        }
-    }
-};
-
 int Channel(TColor c, int channel)
 {
     return (c >> (8 * channel)) & 0xFF;
 }
+
+// Tables for the red, green and blue channels (0, 1, 2) from fn(channel, value).
+template <typename Fn>
+PixelRows::TTables MakeTables(Fn fn)
+{
+    PixelRows::TTables t;
+    for (int v = 0; v < 256; ++v) {
+        t.r[v] = uint8_t(fn(0, v));
+        t.g[v] = uint8_t(fn(1, v));
+        t.b[v] = uint8_t(fn(2, v));
+    }
+    return t;
+}
 } // namespace
+
+void TImageMani::ApplyTables(const TCaptionPair& caption, const PixelRows::TTables& tables)
+{
+    RewriteRows(caption, [&](const TBitmap& old, uint32_t* dst, int x0, int x1, int y) {
+        PixelRows::Tables(old.ScanLine(y) + x0, dst + x0, x1 - x0, tables);
+    });
+}
 
 void TImageMani::UdskiftPixels(TColor OldCol, TColor NewCol, uint8_t MetodeNr)
 {
@@ -46,70 +43,57 @@ void TImageMani::UdskiftPixels(TColor OldCol, TColor NewCol, uint8_t MetodeNr)
     case 3: value = TColor(uint32_t(oldRgb) << (NewCol & 31)); break;
     default: break;
     }
-    const uint32_t from = ToQRgb(oldRgb), to = ToQRgb(value & 0xFFFFFF);
-    const bool changes = MetodeNr <= 3;
-    RewriteRows(kUndoColourChange, [&](uint32_t* row, int x0, int x1, int) {
-        if (changes)
-            std::replace(row + x0, row + x1, from, to);
+    // Methods beyond 3 change nothing, but the step is still taken.
+    const uint32_t from = ToQRgb(oldRgb), to = MetodeNr <= 3 ? ToQRgb(value & 0xFFFFFF) : from;
+    RewriteRows(kUndoColourChange, [&](const TBitmap& old, uint32_t* dst, int x0, int x1, int y) {
+        PixelRows::Replace(old.ScanLine(y) + x0, dst + x0, x1 - x0, from, to);
     });
 }
 
 void TImageMani::Inverter()
 {
     const uint32_t mask = ToQRgb(FBrushColor) & 0xFFFFFF;
-    RewriteRows(kUndoInvert, [mask](uint32_t* row, int x0, int x1, int) {
-        for (int x = x0; x < x1; ++x)
-            row[x] ^= mask;
+    RewriteRows(kUndoInvert, [&](const TBitmap& old, uint32_t* dst, int x0, int x1, int y) {
+        PixelRows::Xor(old.ScanLine(y) + x0, dst + x0, x1 - x0, mask);
     });
 }
 
 void TImageMani::MakeGray()
 {
-    RewriteRows(kUndoGrey, [](uint32_t* row, int x0, int x1, int) {
-        for (int x = x0; x < x1; ++x) {
-            const uint32_t p = row[x];
-            const uint32_t g = (3 * ((p >> 16) & 0xFF) + 5 * ((p >> 8) & 0xFF) + 2 * (p & 0xFF)) / 10;
-            row[x] = 0xFF000000u | (g << 16) | (g << 8) | g;
-        }
+    RewriteRows(kUndoGrey, [&](const TBitmap& old, uint32_t* dst, int x0, int x1, int y) {
+        PixelRows::Grey(old.ScanLine(y) + x0, dst + x0, x1 - x0);
     });
 }
 
 void TImageMani::ReducerFarver(uint8_t Red, uint8_t Green, uint8_t Blue)
 {
     const uint8_t steps[3] = {Red, Green, Blue};
-    const auto tables = TChannelTables::Make([&](int ch, int c) {
-        const int s = steps[ch] >= 1 ? Near(255.0 / steps[ch]) : 0;
-        return s == 0 ? 0 : std::min(Near(double(c) / s) * s, 255);
-    });
-    RewriteRows(kUndoReduce, [&](uint32_t* row, int x0, int x1, int) { tables.Apply(row, x0, x1); });
+    ApplyTables(kUndoReduce, MakeTables([&](int ch, int c) {
+                    const int s = steps[ch] >= 1 ? Near(255.0 / steps[ch]) : 0;
+                    return s == 0 ? 0 : std::min(Near(double(c) / s) * s, 255);
+                }));
 }
 
 void TImageMani::JusterFarver(uint8_t minR, uint8_t minG, uint8_t minB, uint8_t maxR, uint8_t maxG, uint8_t maxB)
 {
     const int lo[3] = {minR, minG, minB}, hi[3] = {maxR, maxG, maxB};
-    const auto tables = TChannelTables::Make([&](int ch, int c) {
-        c = std::min(c, hi[ch]);
-        return std::max(c, lo[ch]);
-    });
-    RewriteRows(kUndoReduce, [&](uint32_t* row, int x0, int x1, int) { tables.Apply(row, x0, x1); });
+    ApplyTables(kUndoReduce, MakeTables([&](int ch, int c) { return std::max(std::min(c, hi[ch]), lo[ch]); }));
 }
 
 void TImageMani::GrayToColor()
 {
     const TColor pen = ColorToRGB(FPicture.Canvas().Pen.Color), brush = ColorToRGB(FPicture.Canvas().Brush.Color);
-    const auto tables = TChannelTables::Make([&](int ch, int c) {
-        const int p = Channel(pen, ch), b = Channel(brush, ch);
-        return std::min(p, b) + int(std::trunc(std::abs(p - b) * (c / 255.0)));
-    });
-    RewriteRows(kUndoColourAlter, [&](uint32_t* row, int x0, int x1, int) { tables.Apply(row, x0, x1); });
+    ApplyTables(kUndoColourAlter, MakeTables([&](int ch, int c) {
+                    const int p = Channel(pen, ch), b = Channel(brush, ch);
+                    return std::min(p, b) + int(std::trunc(std::abs(p - b) * (c / 255.0)));
+                }));
 }
 
 void TImageMani::Toning(int Interval, bool Lysere)
 {
-    const auto tables = TChannelTables::Make([&](int, int c) {
-        return Lysere ? std::clamp(c + Interval, 0, 255) : std::clamp(c - Interval, 0, 255);
-    });
-    RewriteRows(kUndoColourAlter, [&](uint32_t* row, int x0, int x1, int) { tables.Apply(row, x0, x1); });
+    ApplyTables(kUndoColourAlter, MakeTables([&](int, int c) {
+                    return std::clamp(Lysere ? c + Interval : c - Interval, 0, 255);
+                }));
 }
 
 void TImageMani::IntFade(bool Vandret)

@@ -33,6 +33,10 @@ bool ReadJpeg(const QByteArray& data, TBitmap& bitmap)
         return false;
     if (!SizeAllowed(w, h))
         return false;
+    // Even the plainest picture needs about a bit per 8 x 8 block; a stream far too short for
+    // the size it claims is refused before the raster is allocated.
+    if (qint64(data.size()) < qint64(w) * h / 8192)
+        return false;
     QImage image(w, h, QImage::Format_RGB32);
     if (image.isNull())
         return false;

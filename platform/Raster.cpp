@@ -1,5 +1,9 @@
 #include "platform/Raster.h"
 #include <algorithm>
+#include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 constexpr uint8_t kHorizontal[8] = {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xFF};
@@ -103,4 +107,22 @@ bool TDashPattern::Next(int& phase) const
         pos -= segments_[i];
     }
     return false;
+}
+
+void StreamCopy(uint32_t* dst, const uint32_t* src, int n)
+{
+#if defined(__SSE2__)
+    int i = 0;
+    while (i < n && (reinterpret_cast<uintptr_t>(dst + i) & 15) != 0) {
+        dst[i] = src[i];
+        ++i;
+    }
+    for (; i + 4 <= n; i += 4)
+        _mm_stream_si128(reinterpret_cast<__m128i*>(dst + i), _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i)));
+    for (; i < n; ++i)
+        dst[i] = src[i];
+    _mm_sfence();
+#else
+    std::memcpy(dst, src, sizeof(uint32_t) * size_t(n));
+#endif
 }

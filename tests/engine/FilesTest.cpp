@@ -242,8 +242,15 @@ TEST_F(Files, DamagedAndLyingFilesAreRefused)
     hugeJpg[sof + 7] = char(0x86);
     hugeJpg[sof + 8] = char(0xA0);
     Write("huge.jpg", hugeJpg);
+    // Within the limits, but far more pixels than 600 bytes can describe.
+    QByteArray liarJpg = jpg;
+    liarJpg[sof + 5] = char(0x40); // 16,384 x 16,384
+    liarJpg[sof + 6] = char(0x00);
+    liarJpg[sof + 7] = char(0x40);
+    liarJpg[sof + 8] = char(0x00);
+    Write("liar.jpg", liarJpg);
     for (const char* name : {"empty.jpg", "empty.bmp", "empty.ico", "short.bmp", "wrong.jpg", "wrong.ico",
-                             "text.bmp", "huge.bmp", "huge.jpg", "missing.jpg"}) {
+                             "text.bmp", "huge.bmp", "huge.jpg", "liar.jpg", "missing.jpg"}) {
         TImagePic reader;
         reader.SetPicture(PatternPicture(5, 5));
         EXPECT_FALSE(reader.LoadBitmap(Path(name))) << name;
