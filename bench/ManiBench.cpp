@@ -25,12 +25,7 @@ std::unique_ptr<TImagePic> BigPic()
 
 void BM_ByteCopy(benchmark::State& state)
 {
-    TBitmap src(kW, kH), dst(kW, kH);
-    for (auto _ : state) {
-        for (int y = 0; y < kH; ++y)
-            std::memcpy(dst.ScanLine(y), src.ScanLine(y), kW * 4);
-        benchmark::ClobberMemory();
-    }
+    CopyRasterBytes(state, kW, kH);
 }
 BENCHMARK(BM_ByteCopy)->Unit(benchmark::kMillisecond);
 
