@@ -13,7 +13,7 @@ bool StrokeFigureOf(int toolNr, TFigure& figure)
     case 3: case 4: figure = TFigure::Rect; return true;
     case 5: case 6: figure = TFigure::RoundRect; return true;
     case 7: case 8: figure = TFigure::Ellipse; return true;
-    case 30: case 31: case 32: figure = TFigure::Rect; return true;
+    case 30: case 31: case 32: case 40: figure = TFigure::Rect; return true;
     default: return false;
     }
 }
@@ -156,6 +156,7 @@ void TImagePic::ReleaseTool()
         case 30: CommitBorder(); break;
         case 31: case 32: CommitSpecialBorder(); break;
         case 33: case 34: FinishArrow(); break;
+        case 40: WriteText(); break;
         default: DrawFigure(figure, true); break;
         }
         return;
@@ -206,6 +207,7 @@ void TImagePic::PerformOnFocus()
         break;
     case 30: CommitBorder(); break;
     case 31: case 32: CommitSpecialBorder(); break;
+    case 40: WriteText(); break;
     case 33: case 34:
         Y1 = Y1 + (Y2 - Y1) / 2;
         Y2 = Y1;

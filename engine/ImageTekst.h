@@ -5,4 +5,7 @@
 class TImageTekst : public TImageDraw {
 public:
     explicit TImageTekst(QWidget* parent = nullptr);
+
+    // Writes the text list into the tool rectangle (tool 40).
+    void WriteText();
 };
