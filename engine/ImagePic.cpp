@@ -9,11 +9,13 @@ namespace {
 bool StrokeFigureOf(int toolNr, TFigure& figure)
 {
     switch (toolNr) {
-    case 2: case 33: case 34: figure = TFigure::Line; return true;
+    case 2: case 33: case 34: case 50: figure = TFigure::Line; return true;
     case 3: case 4: figure = TFigure::Rect; return true;
     case 5: case 6: figure = TFigure::RoundRect; return true;
     case 7: case 8: figure = TFigure::Ellipse; return true;
     case 30: case 31: case 32: case 40: figure = TFigure::Rect; return true;
+    case 60: case 61: case 62: case 63: case 64: case 65: figure = TFigure::Rect; return true;
+    case 70: case 71: case 80: figure = TFigure::Ellipse; return true;
     default: return false;
     }
 }
@@ -157,7 +159,12 @@ void TImagePic::ReleaseTool()
         case 31: case 32: CommitSpecialBorder(); break;
         case 33: case 34: FinishArrow(); break;
         case 40: WriteText(); break;
-        default: DrawFigure(figure, true); break;
+        default:
+            if (IsMultiColourTool(FToolNr))
+                RunMultiColour();
+            else
+                DrawFigure(figure, true);
+            break;
         }
         return;
     }
@@ -208,6 +215,7 @@ void TImagePic::PerformOnFocus()
     case 30: CommitBorder(); break;
     case 31: case 32: CommitSpecialBorder(); break;
     case 40: WriteText(); break;
+    case 60: case 61: case 62: case 63: case 64: case 65: case 70: case 71: case 80: RunMultiColour(); break;
     case 33: case 34:
         Y1 = Y1 + (Y2 - Y1) / 2;
         Y2 = Y1;
