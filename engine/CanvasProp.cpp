@@ -63,7 +63,11 @@ void TCanvasProp::AutoDimensioner()
 
 void TCanvasProp::ApplyCanvasSettings()
 {
-    TCanvas& c = FPicture.Canvas();
+    ApplySettingsTo(FPicture.Canvas());
+}
+
+void TCanvasProp::ApplySettingsTo(TCanvas& c) const
+{
     c.Pen.Color = FPenColor;
     c.Pen.Style = FPenStyle;
     c.Pen.Width = FPenWidth;

@@ -51,6 +51,8 @@ public:
     void AutoDimensioner();
     // Gives the picture's canvas the pen and brush settings (after the picture was replaced).
     void ApplyCanvasSettings();
+    // Gives any canvas the pen colour, style and width and the brush colour and style.
+    void ApplySettingsTo(TCanvas& c) const;
     // Exchanges pen and brush colour on the view and the picture's canvas (right-button drags).
     void SwapColours();
 

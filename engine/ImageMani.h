@@ -64,6 +64,9 @@ protected:
     // rule on the normalised area, then the area to the view.
     template <typename AreaRule>
     void RewriteArea(const TCaptionPair& caption, AreaRule rule);
+    // The frame of the two outline operations: RewriteArea guarded against re-entry.
+    template <typename AreaRule>
+    void OutlineFrame(AreaRule rule);
     // Starts the snapshot of a fused pass: the caption and flags without copying; UndoBitmap
     // is sized like the picture (its pixels are then free to overwrite). False for an empty
     // picture.

@@ -130,13 +130,21 @@ void TImageMani::IntFade(bool Vandret)
     });
 }
 
-void TImageMani::TegnOmrids()
+template <typename AreaRule>
+void TImageMani::OutlineFrame(AreaRule rule)
 {
+    // A call while the picture is being painted is ignored.
     if (FPainting)
         return;
     FPainting = true;
     TWaitCursor wait;
-    RewriteArea(kUndoBorderline, [&] {
+    RewriteArea(kUndoBorderline, rule);
+    FPainting = false;
+}
+
+void TImageMani::TegnOmrids()
+{
+    OutlineFrame([&] {
         const TRect r = IntersectRect(FR, FPicture.BoundsRect());
         const uint32_t meta = ToQRgb(FMetaFarve), pen = ToQRgb(FPenColor);
         auto px = [&](int x, int y) -> uint32_t& { return FPicture.ScanLine(y)[x]; };
@@ -160,16 +168,11 @@ void TImageMani::TegnOmrids()
                 y += mark ? 2 : 1;
             }
     });
-    FPainting = false;
 }
 
 void TImageMani::DrawOmrids()
 {
-    if (FPainting)
-        return;
-    FPainting = true;
-    TWaitCursor wait;
-    RewriteArea(kUndoBorderline, [&] {
+    OutlineFrame([&] {
         const TRect r = IntersectRect(FR, FPicture.BoundsRect());
         const uint32_t pen = ToQRgb(FPenColor);
         for (int y = r.Top; y < r.Bottom; ++y) {
@@ -186,5 +189,4 @@ void TImageMani::DrawOmrids()
                     a = pen;
             }
     });
-    FPainting = false;
 }

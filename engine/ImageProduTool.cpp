@@ -47,14 +47,8 @@ void TImageProduTool::RunMultiColour()
     Canvas().Pen.Color = StartFarve;
     Canvas().Brush.Color = SlutFarve;
     FMetaTrans = true;
-    if (FToolNr == 50) {
-        NormaliseFocus();
-        X1 -= FPenWidth;
-        Y1 -= FPenWidth;
-        X2 += FPenWidth;
-        Y2 += FPenWidth;
-        FR = {X1, Y1, X2, Y2};
-    }
+    if (FToolNr == 50)
+        GrowToolRect();
     PlaceFigure();
     FModified = true;
 }

@@ -56,12 +56,7 @@ void TMetaImage::StartFigure(bool ForTool)
 
 void TMetaImage::ApplyMetaSettings()
 {
-    TCanvas& c = MetaBitmap.Canvas();
-    c.Pen.Color = FPenColor;
-    c.Pen.Style = FPenStyle;
-    c.Pen.Width = FPenWidth;
-    c.Brush.Color = FBrushColor;
-    c.Brush.Style = FBrushStyle;
+    ApplySettingsTo(MetaBitmap.Canvas());
 }
 
 void TMetaImage::GrowToolRect()

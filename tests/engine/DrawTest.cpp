@@ -2,14 +2,6 @@
 #include <cmath>
 
 namespace {
-std::unique_ptr<TImagePic> WhitePic(int w, int h)
-{
-    auto pic = std::make_unique<TImagePic>();
-    pic->SetAutoDim(true);
-    pic->SetPicture(TBitmap(w, h));
-    return pic;
-}
-
 void Drag(TImagePic& pic, TPoint from, TPoint to, TMouseButton button = mbLeft, TShiftState shift = {})
 {
     pic.MouseDown(button, shift, from.X, from.Y);
@@ -18,25 +10,6 @@ void Drag(TImagePic& pic, TPoint from, TPoint to, TMouseButton button = mbLeft, 
     pic.MouseUp(button, shift, to.X, to.Y);
 }
 
-// Bounding box of the pixels that differ from white.
-TRect Ink(const TBitmap& b)
-{
-    TRect r{};
-    for (int y = 0; y < b.Height(); ++y)
-        for (int x = 0; x < b.Width(); ++x)
-            if (b.Canvas().Pixels(x, y) != clWhite)
-                r = UnionRect(r, Bounds(x, y, 1, 1));
-    return r;
-}
-
-int Count(const TBitmap& b, TColor c)
-{
-    int n = 0;
-    for (int y = 0; y < b.Height(); ++y)
-        for (int x = 0; x < b.Width(); ++x)
-            n += b.Canvas().Pixels(x, y) == c;
-    return n;
-}
 } // namespace
 
 TEST(Strokes, RectangleDragCommitsOneRectangleAndLeavesNoRubberBand)

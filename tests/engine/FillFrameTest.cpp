@@ -3,14 +3,6 @@
 #include <cmath>
 
 namespace {
-std::unique_ptr<TImagePic> WhitePic(int w, int h)
-{
-    auto pic = std::make_unique<TImagePic>();
-    pic->SetAutoDim(true);
-    pic->SetPicture(TBitmap(w, h));
-    return pic;
-}
-
 void Click(TImagePic& pic, int x, int y, TMouseButton b = mbLeft)
 {
     pic.MouseDown(b, {}, x, y);

@@ -4,14 +4,6 @@
 #include <set>
 
 namespace {
-std::unique_ptr<TImagePic> WhitePic(int w, int h)
-{
-    auto pic = std::make_unique<TImagePic>();
-    pic->SetAutoDim(true);
-    pic->SetPicture(TBitmap(w, h));
-    return pic;
-}
-
 std::vector<TColor> Sequence(TImagePic& pic, TColor from, TColor to, int count, int n)
 {
     pic.StartFarve = from;
@@ -28,16 +20,6 @@ std::vector<int> Reds(const std::vector<TColor>& colours)
     std::vector<int> r;
     for (TColor c : colours)
         r.push_back(GetRValue(c));
-    return r;
-}
-
-TRect Ink(const TBitmap& b)
-{
-    TRect r{};
-    for (int y = 0; y < b.Height(); ++y)
-        for (int x = 0; x < b.Width(); ++x)
-            if (b.Canvas().Pixels(x, y) != clWhite)
-                r = UnionRect(r, Bounds(x, y, 1, 1));
     return r;
 }
 

@@ -34,3 +34,32 @@ inline bool ViewShowsPicture(const TImagePic& pic)
 {
     return SamePixels(pic.View(), pic.Picture());
 }
+
+// A white picture in a component as a document window holds it.
+inline std::unique_ptr<TImagePic> WhitePic(int w, int h)
+{
+    auto pic = std::make_unique<TImagePic>();
+    pic->SetAutoDim(true);
+    pic->SetPicture(TBitmap(w, h));
+    return pic;
+}
+
+// Bounding box of the pixels that are not white.
+inline TRect Ink(const TBitmap& b)
+{
+    TRect r{};
+    for (int y = 0; y < b.Height(); ++y)
+        for (int x = 0; x < b.Width(); ++x)
+            if (b.Canvas().Pixels(x, y) != clWhite)
+                r = UnionRect(r, Bounds(x, y, 1, 1));
+    return r;
+}
+
+inline int Count(const TBitmap& b, TColor c)
+{
+    int n = 0;
+    for (int y = 0; y < b.Height(); ++y)
+        for (int x = 0; x < b.Width(); ++x)
+            n += b.Canvas().Pixels(x, y) == c;
+    return n;
+}
