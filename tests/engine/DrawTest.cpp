@@ -14,7 +14,7 @@ void Drag(TImagePic& pic, TPoint from, TPoint to, TMouseButton button = mbLeft, 
 
 TEST(Strokes, RectangleDragCommitsOneRectangleAndLeavesNoRubberBand)
 {
-    auto pic = WhitePic(60, 40);
+    auto pic = WhitePicture(60, 40);
     pic->SetToolNr(4);
     pic->SetBrushColor(clRed);
     std::vector<TPoint> positions;
@@ -22,12 +22,12 @@ TEST(Strokes, RectangleDragCommitsOneRectangleAndLeavesNoRubberBand)
     pic->MouseDown(mbLeft, {}, 10, 8);
     pic->MouseMove({}, 30, 20);
     EXPECT_FALSE(ViewShowsPicture(*pic)); // the rubber band is on the view only
-    EXPECT_EQ(Ink(pic->Picture()), TRect{});
+    EXPECT_EQ(InkBounds(pic->Picture()), TRect{});
     pic->MouseMove({}, 40, 25);
     pic->MouseUp(mbLeft, {}, 40, 25);
     EXPECT_TRUE(ViewShowsPicture(*pic));
-    EXPECT_EQ(Ink(pic->Picture()), Rect(10, 8, 40, 25));
-    EXPECT_EQ(Count(pic->Picture(), clBlack), 2 * 30 + 2 * 15);
+    EXPECT_EQ(InkBounds(pic->Picture()), Rect(10, 8, 40, 25));
+    EXPECT_EQ(PixelCount(pic->Picture(), clBlack), 2 * 30 + 2 * 15);
     EXPECT_EQ(pic->Picture().Canvas().Pixels(20, 15), clRed);
     EXPECT_EQ(pic->InfoString(), QStringLiteral("Annuller rektangel"));
     EXPECT_TRUE(pic->Modified());
@@ -37,7 +37,7 @@ TEST(Strokes, RectangleDragCommitsOneRectangleAndLeavesNoRubberBand)
     EXPECT_EQ(positions[0], Point(10, 8));
     EXPECT_EQ(positions[1], Point(9, 7));
     pic->Undo();
-    EXPECT_EQ(Ink(pic->Picture()), TRect{});
+    EXPECT_EQ(InkBounds(pic->Picture()), TRect{});
     EXPECT_TRUE(ViewShowsPicture(*pic));
 }
 
@@ -61,7 +61,7 @@ TEST(Strokes, UndoAfterEveryToolRestoresThePictureExactly)
 
 TEST(Strokes, RightButtonDrawsWithExchangedColoursAndRestoresThem)
 {
-    auto pic = WhitePic(40, 40);
+    auto pic = WhitePicture(40, 40);
     pic->SetToolNr(4);
     pic->SetPenColor(clBlue);
     pic->SetBrushColor(clYellow);
@@ -105,10 +105,10 @@ TEST(Strokes, RightClicksWithTheFocusToolAndTheColourPickerChangeNothing)
 
 TEST(Strokes, ShiftMakesSquaresAndSnapsLines)
 {
-    auto pic = WhitePic(80, 80);
+    auto pic = WhitePicture(80, 80);
     pic->SetToolNr(3);
     Drag(*pic, {60, 60}, {20, 45}, mbLeft, {ssShift}); // up and to the left
-    EXPECT_EQ(Ink(pic->Picture()), Rect(45, 45, 60, 60));
+    EXPECT_EQ(InkBounds(pic->Picture()), Rect(45, 45, 60, 60));
 
     // Near(angle) 25: horizontal; 26: a diagonal of the shorter leg; 76: vertical.
     struct Case {
@@ -116,10 +116,10 @@ TEST(Strokes, ShiftMakesSquaresAndSnapsLines)
         char expect;
     };
     for (const Case& k : {Case{60, 28, 'h'}, Case{60, 29, 'd'}, Case{20, 80, 'v'}}) {
-        auto line = WhitePic(120, 120);
+        auto line = WhitePicture(120, 120);
         line->SetToolNr(2);
         Drag(*line, {10, 10}, {10 + k.dx, 10 + k.dy}, mbLeft, {ssShift});
-        const TRect ink = Ink(line->Picture());
+        const TRect ink = InkBounds(line->Picture());
         if (k.expect == 'h')
             EXPECT_EQ(ink, Rect(10, 10, 10 + k.dx, 11));
         else if (k.expect == 'v')
@@ -131,7 +131,7 @@ TEST(Strokes, ShiftMakesSquaresAndSnapsLines)
 
 TEST(Strokes, LineClickTakesTheSnapshotAndSetsModified)
 {
-    auto pic = WhitePic(20, 20);
+    auto pic = WhitePicture(20, 20);
     pic->SetToolNr(2);
     pic->MouseDown(mbLeft, {}, 5, 5);
     pic->MouseUp(mbLeft, {}, 5, 5);
@@ -143,11 +143,11 @@ TEST(Strokes, LineClickTakesTheSnapshotAndSetsModified)
 TEST(Strokes, RoundedRectangleAndEllipseStayInTheirRectangle)
 {
     for (int tool : {5, 6, 7, 8}) {
-        auto pic = WhitePic(60, 60);
+        auto pic = WhitePicture(60, 60);
         pic->SetToolNr(tool);
         pic->SetBrushColor(clGreen);
         Drag(*pic, {10, 12}, {50, 40});
-        EXPECT_EQ(Ink(pic->Picture()), Rect(10, 12, 50, 40)) << tool;
+        EXPECT_EQ(InkBounds(pic->Picture()), Rect(10, 12, 50, 40)) << tool;
         const bool filled = tool == 6 || tool == 8;
         EXPECT_EQ(pic->Picture().Canvas().Pixels(30, 26), filled ? clGreen : clWhite) << tool;
         EXPECT_EQ(pic->Picture().Canvas().Pixels(10, 12), clWhite) << tool; // rounded corner
@@ -156,11 +156,11 @@ TEST(Strokes, RoundedRectangleAndEllipseStayInTheirRectangle)
 
 TEST(Strokes, PencilDrawsWideSegmentsButSinglePixelDots)
 {
-    auto pic = WhitePic(60, 40);
+    auto pic = WhitePicture(60, 40);
     pic->SetToolNr(1);
     pic->SetPenWidth(5);
     pic->MouseDown(mbLeft, {}, 10, 20);
-    EXPECT_EQ(Count(pic->Picture(), clBlack), 1); // the dot
+    EXPECT_EQ(PixelCount(pic->Picture(), clBlack), 1); // the dot
     pic->MouseMove({}, 40, 20);
     pic->MouseUp(mbLeft, {}, 40, 20);
     int rows = 0;
@@ -174,7 +174,7 @@ TEST(Strokes, PencilDrawsWideSegmentsButSinglePixelDots)
 
 TEST(Strokes, PencilUnderTheMetaRuleSkipsOtherColours)
 {
-    auto pic = WhitePic(20, 20);
+    auto pic = WhitePicture(20, 20);
     pic->Picture().Canvas().SetPixels(5, 5, clRed);
     pic->Paint();
     pic->SetMetaMetode(mmFarve);
@@ -193,7 +193,7 @@ TEST(Strokes, PencilUnderTheMetaRuleSkipsOtherColours)
 
 TEST(Strokes, FilledRectangleUnderMetaRuleReachesOnlyTheMetaColour)
 {
-    auto pic = WhitePic(40, 40);
+    auto pic = WhitePicture(40, 40);
     pic->Picture().Canvas().Brush.Color = clBlack;
     pic->Picture().Canvas().FillRect(Rect(15, 15, 25, 25));
     pic->Paint();
@@ -210,7 +210,7 @@ TEST(Strokes, FilledRectangleUnderMetaRuleReachesOnlyTheMetaColour)
 
 TEST(Strokes, SpecialPencilLeavesRingsInTheFillColourJoinedByLines)
 {
-    auto pic = WhitePic(60, 40);
+    auto pic = WhitePicture(60, 40);
     pic->SetToolNr(102);
     pic->SetPenWidth(4);
     pic->SetBrushColor(clRed);
@@ -225,7 +225,7 @@ TEST(Strokes, SpecialPencilLeavesRingsInTheFillColourJoinedByLines)
 
 TEST(Arrows, StraightDownArrowHasItsWingsAndBaseWhereComputed)
 {
-    auto pic = WhitePic(60, 80);
+    auto pic = WhitePicture(60, 80);
     pic->SetToolNr(34);
     pic->SetBrushColor(clRed);
     pic->PilBredde = 8;
@@ -237,7 +237,7 @@ TEST(Arrows, StraightDownArrowHasItsWingsAndBaseWhereComputed)
     EXPECT_EQ(c.Pixels(34, 54), clBlack);
     EXPECT_EQ(c.Pixels(25, 54), clWhite);
     EXPECT_EQ(c.Pixels(30, 60), clRed);
-    EXPECT_EQ(Ink(pic->Picture()), Rect(26, 10, 35, 71));
+    EXPECT_EQ(InkBounds(pic->Picture()), Rect(26, 10, 35, 71));
     EXPECT_EQ(pic->InfoString(), QStringLiteral("Annuller fyldt pil"));
     pic->SetSprog(stEngelsk);
     pic->SetToolNr(33);
@@ -248,7 +248,7 @@ TEST(Arrows, StraightDownArrowHasItsWingsAndBaseWhereComputed)
 TEST(Arrows, SlantedArrowRoundsTheHalfWidthSquareFirst)
 {
     // PilBredde 7: (3.5)^2 = 12.25 becomes 12 before the root.
-    auto pic = WhitePic(100, 100);
+    auto pic = WhitePicture(100, 100);
     pic->SetToolNr(33);
     pic->PilBredde = 7;
     pic->PilHojde = 20;
@@ -262,14 +262,14 @@ TEST(Arrows, SlantedArrowRoundsTheHalfWidthSquareFirst)
 
 TEST(Polygons, ClosesItselfAfterPolyAntalCorners)
 {
-    auto pic = WhitePic(60, 60);
+    auto pic = WhitePicture(60, 60);
     pic->SetToolNr(10);
     pic->SetBrushColor(clRed);
     int steps = 0;
     pic->OnPoly = [&](TObject*) { ++steps; };
     Drag(*pic, {10, 10}, {50, 10});
     EXPECT_EQ(pic->PolyCount(), 2);
-    EXPECT_EQ(Ink(pic->Picture()), TRect{});
+    EXPECT_EQ(InkBounds(pic->Picture()), TRect{});
     EXPECT_EQ(pic->InfoString(), QStringLiteral("Annuller polygon"));
     pic->MouseDown(mbLeft, {}, 30, 50);
     EXPECT_EQ(pic->PolyCount(), 4);
@@ -277,17 +277,17 @@ TEST(Polygons, ClosesItselfAfterPolyAntalCorners)
     pic->MouseUp(mbLeft, {}, 30, 45);
     EXPECT_EQ(pic->PolyCount(), 0);
     EXPECT_EQ(pic->Picture().Canvas().Pixels(30, 20), clRed);
-    EXPECT_EQ(Ink(pic->Picture()), Rect(10, 10, 51, 46));
+    EXPECT_EQ(InkBounds(pic->Picture()), Rect(10, 10, 51, 46));
     EXPECT_EQ(pic->FR, Rect(9, 9, 51, 46));
     EXPECT_TRUE(ViewShowsPicture(*pic));
     EXPECT_GE(steps, 5);
     pic->Undo();
-    EXPECT_EQ(Ink(pic->Picture()), TRect{});
+    EXPECT_EQ(InkBounds(pic->Picture()), TRect{});
 }
 
 TEST(Polygons, AfslutPolygonCommitsTheCornersSoFar)
 {
-    auto pic = WhitePic(60, 60);
+    auto pic = WhitePicture(60, 60);
     pic->SetToolNr(9);
     pic->PolyAntal = 6;
     Drag(*pic, {10, 10}, {50, 10});
@@ -303,7 +303,7 @@ TEST(Polygons, AfslutPolygonCommitsTheCornersSoFar)
 
 TEST(Dispatch, ToolWithoutHandlerOnlyReports)
 {
-    auto pic = WhitePic(20, 20);
+    auto pic = WhitePicture(20, 20);
     pic->SetToolNr(200);
     int positions = 0, moves = 0;
     pic->OnPosition = [&](TObject*, int, int) { ++positions; };
@@ -313,16 +313,16 @@ TEST(Dispatch, ToolWithoutHandlerOnlyReports)
     EXPECT_EQ(moves, 2);
     EXPECT_FALSE(pic->MusNede);
     EXPECT_FALSE(pic->CanUndo());
-    EXPECT_EQ(Ink(pic->Picture()), TRect{});
+    EXPECT_EQ(InkBounds(pic->Picture()), TRect{});
 }
 
 TEST(MakeTool, PerformsOnTheFocusOrOnlySelects)
 {
-    auto pic = WhitePic(80, 50);
+    auto pic = WhitePicture(80, 50);
     pic->NewFocusRect(10, 10, 50, 30);
     pic->MakeTool(3, true);
     EXPECT_EQ(pic->InfoString(), QStringLiteral("Annuller rektangel"));
-    EXPECT_EQ(Ink(pic->Picture()), Rect(10, 10, 50, 30));
+    EXPECT_EQ(InkBounds(pic->Picture()), Rect(10, 10, 50, 30));
     EXPECT_TRUE(ViewShowsPicture(*pic));
 
     pic->NewFocusRect(10, 10, 50, 30);
@@ -345,7 +345,7 @@ TEST(MakeTool, PerformsOnTheFocusOrOnlySelects)
 
 TEST(MakeTool, MinusOneMakesAnInsetFocusAndPerformsTheCurrentTool)
 {
-    auto pic = WhitePic(100, 60);
+    auto pic = WhitePicture(100, 60);
     pic->SetToolNr(4);
     pic->SetBrushColor(clRed);
     std::vector<TRect> ends;
@@ -353,13 +353,13 @@ TEST(MakeTool, MinusOneMakesAnInsetFocusAndPerformsTheCurrentTool)
     pic->MakeTool(-1, true);
     ASSERT_EQ(ends.size(), 1u);
     EXPECT_EQ(ends[0], Rect(5, 10, 95, 55));
-    EXPECT_EQ(Ink(pic->Picture()), Rect(5, 10, 95, 55));
+    EXPECT_EQ(InkBounds(pic->Picture()), Rect(5, 10, 95, 55));
     EXPECT_EQ(pic->Picture().Canvas().Pixels(50, 30), clRed);
 }
 
 TEST(MakeTool, ArrowRunsThroughTheMiddleOfTheFocus)
 {
-    auto pic = WhitePic(100, 60);
+    auto pic = WhitePicture(100, 60);
     pic->NewFocusRect(10, 10, 90, 50);
     pic->SetSprog(stEngelsk);
     pic->MakeTool(34, true);

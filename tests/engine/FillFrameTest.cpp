@@ -29,7 +29,7 @@ std::vector<TPoint> PixelsOf(const TBitmap& b, TColor c)
 
 TEST(Fill, FillsTheRegionOnPressAndReportsOnRelease)
 {
-    auto pic = WhitePic(40, 30);
+    auto pic = WhitePicture(40, 30);
     TBitmap framed(40, 30);
     framed.Canvas().Brush.Style = bsClear;
     framed.Canvas().Rectangle(5, 5, 20, 20);
@@ -58,7 +58,7 @@ TEST(Fill, FillsTheRegionOnPressAndReportsOnRelease)
 
 TEST(Fill, AFillThatChangesNothingStillTakesTheSnapshot)
 {
-    auto pic = WhitePic(20, 20);
+    auto pic = WhitePicture(20, 20);
     pic->SetToolNr(20);
     pic->SetBrushColor(clWhite);
     Click(*pic, 3, 3);
@@ -68,7 +68,7 @@ TEST(Fill, AFillThatChangesNothingStillTakesTheSnapshot)
 
 TEST(Fill, FillToStopsAtThePenColourOnlyAndRightButtonSwapsColours)
 {
-    auto pic = WhitePic(40, 40);
+    auto pic = WhitePicture(40, 40);
     TBitmap framed(40, 40);
     framed.Canvas().Brush.Style = bsClear;
     framed.Canvas().Pen.Color = clBlue;
@@ -88,7 +88,7 @@ TEST(Fill, FillToStopsAtThePenColourOnlyAndRightButtonSwapsColours)
     EXPECT_TRUE(ViewShowsPicture(*pic));
 
     // The right button fills with the pen colour and bounds at the fill colour.
-    auto right = WhitePic(20, 20);
+    auto right = WhitePicture(20, 20);
     right->SetToolNr(20);
     right->SetPenColor(clYellow);
     right->SetBrushColor(clRed);
@@ -100,7 +100,7 @@ TEST(Fill, FillToStopsAtThePenColourOnlyAndRightButtonSwapsColours)
 
 TEST(Fill, MetaRuleDecidesWhetherTheFillStarts)
 {
-    auto pic = WhitePic(20, 20);
+    auto pic = WhitePicture(20, 20);
     pic->SetMetaMetode(mmNotFarve);
     pic->SetMetaFarve(clWhite);
     pic->SetToolNr(20);
@@ -113,7 +113,7 @@ TEST(Fill, MetaRuleDecidesWhetherTheFillStarts)
 TEST(Spray, DotsStayInTheRoundedRadiusAndInsideThePicture)
 {
     RandSeed(42);
-    auto pic = WhitePic(30, 30);
+    auto pic = WhitePicture(30, 30);
     pic->SetToolNr(22);
     pic->SetBrushColor(clRed);
     pic->SprayProcent = 100;
@@ -130,7 +130,7 @@ TEST(Spray, DotsStayInTheRoundedRadiusAndInsideThePicture)
 
     // Radius 1: the diagonal neighbours (distance 1.41) are dots too.
     RandSeed(1);
-    auto small = WhitePic(10, 10);
+    auto small = WhitePicture(10, 10);
     small->SetBrushColor(clRed);
     small->SprayRadius = 1;
     small->SprayProcent = 1000;
@@ -142,7 +142,7 @@ TEST(Spray, DotsStayInTheRoundedRadiusAndInsideThePicture)
 TEST(Spray, NoTriesWithoutDensityOrRadius)
 {
     for (auto [r, p] : {std::pair{10, 0}, {0, 99}}) {
-        auto pic = WhitePic(30, 30);
+        auto pic = WhitePicture(30, 30);
         pic->SetToolNr(22);
         pic->SetBrushColor(clRed);
         pic->SprayRadius = r;
@@ -155,7 +155,7 @@ TEST(Spray, NoTriesWithoutDensityOrRadius)
 
 TEST(Spray, ANewBurstOnlyAfterMovingMoreThanTheRadius)
 {
-    auto pic = WhitePic(100, 100);
+    auto pic = WhitePicture(100, 100);
     pic->SetToolNr(22);
     pic->SetBrushColor(clRed);
     pic->SprayRadius = 5;
@@ -172,7 +172,7 @@ TEST(Spray, ANewBurstOnlyAfterMovingMoreThanTheRadius)
 
 TEST(Spray, MakeToolSpraysOnceAtTheFocusCentre)
 {
-    auto pic = WhitePic(100, 100);
+    auto pic = WhitePicture(100, 100);
     pic->SetBrushColor(clRed);
     pic->SprayProcent = 300;
     pic->NewFocusRect(10, 20, 50, 60);
@@ -186,7 +186,7 @@ TEST(Spray, MakeToolSpraysOnceAtTheFocusCentre)
 
 TEST(Frame, SidesCountAndSpace)
 {
-    auto pic = WhitePic(40, 30);
+    auto pic = WhitePicture(40, 30);
     pic->SetToolNr(30);
     Drag(*pic, {5, 5}, {30, 25});
     EXPECT_EQ(pic->Picture().Canvas().Pixels(5, 5), clBlack);
@@ -195,7 +195,7 @@ TEST(Frame, SidesCountAndSpace)
     EXPECT_EQ(pic->InfoString(), QStringLiteral("Annuller ramme"));
     EXPECT_TRUE(ViewShowsPicture(*pic));
 
-    auto left = WhitePic(40, 30);
+    auto left = WhitePicture(40, 30);
     left->SetToolNr(30);
     left->BorderLines = {blLeft};
     left->BorderCount = 3;
@@ -206,7 +206,7 @@ TEST(Frame, SidesCountAndSpace)
         row += left->Picture().Canvas().Pixels(x, 15) == clBlack ? '#' : '.';
     EXPECT_EQ(row, "..#.#.#...");
 
-    auto paper = WhitePic(40, 30);
+    auto paper = WhitePicture(40, 30);
     paper->SetPapirfarve(clGreen);
     paper->BorderLines = {};
     paper->SetPenColor(clRed);
@@ -216,7 +216,7 @@ TEST(Frame, SidesCountAndSpace)
     EXPECT_EQ(paper->Picture().Canvas().Pixels(29, 24), clGreen);
     EXPECT_EQ(paper->Picture().Canvas().Pen.Color, clRed);
 
-    auto none = WhitePic(40, 30);
+    auto none = WhitePicture(40, 30);
     none->BorderCount = 0;
     none->NewFocusRect(5, 5, 30, 25);
     none->MakeTool(30, true);
@@ -225,7 +225,7 @@ TEST(Frame, SidesCountAndSpace)
 
 TEST(SpecialFrame, RingColoursFollowTheKind)
 {
-    auto pic = WhitePic(60, 60);
+    auto pic = WhitePicture(60, 60);
     pic->SetToolNr(31);
     pic->SetPenWidth(4);
     pic->RamArt = rtUd;
@@ -256,7 +256,7 @@ TEST(SpecialFrame, RingColoursFollowTheKind)
 TEST(SpecialFrame, RibsFilledFramesAndNarrowRectangles)
 {
     // Default values: two ribs of one raised and one sunken ring, four rings in all.
-    auto pic = WhitePic(60, 60);
+    auto pic = WhitePicture(60, 60);
     pic->SetBrushColor(clRed);
     pic->NewFocusRect(10, 10, 50, 50);
     pic->SetRamFarveLys(clYellow);
@@ -273,7 +273,7 @@ TEST(SpecialFrame, RibsFilledFramesAndNarrowRectangles)
     pic->GetRammeXY(a, b, d, e);
     EXPECT_EQ(std::tie(a, b, d, e), std::make_tuple(14, 14, 46, 46));
 
-    auto flat = WhitePic(30, 30);
+    auto flat = WhitePicture(30, 30);
     flat->SetPenColor(clBlue);
     flat->RamArt = rtIngen;
     flat->RamBredde = 2;
@@ -283,7 +283,7 @@ TEST(SpecialFrame, RibsFilledFramesAndNarrowRectangles)
     EXPECT_EQ(flat->Picture().Canvas().Pixels(6, 10), clBlue);
     EXPECT_EQ(flat->Picture().Canvas().Pixels(7, 10), clWhite);
 
-    auto narrow = WhitePic(30, 30);
+    auto narrow = WhitePicture(30, 30);
     narrow->RamBredde = 5;
     narrow->NewFocusRect(10, 5, 14, 25);
     narrow->MakeTool(31, true);

@@ -99,7 +99,7 @@ TEST(ColourSequence, DepthDriftsTheSecondSweep)
 
 TEST(ColourLine, DotsEveryFrekvensPixelsOnAbsoluteCoordinates)
 {
-    auto pic = WhitePic(20, 10);
+    auto pic = WhitePicture(20, 10);
     pic->SetToolNr(50);
     pic->SetFarveMetode(fmInterval);
     pic->SetPenColor(clRed);
@@ -114,40 +114,40 @@ TEST(ColourLine, DotsEveryFrekvensPixelsOnAbsoluteCoordinates)
     EXPECT_EQ(pic->InfoString(), QStringLiteral("Annuller farvestreg"));
     EXPECT_TRUE(ViewShowsPicture(*pic));
     // A wide pen draws squares centred on the dots.
-    auto wide = WhitePic(30, 20);
+    auto wide = WhitePicture(30, 20);
     wide->SetToolNr(50);
     wide->SetPenWidth(3);
     wide->SetPenColor(clRed);
     wide->SetBrushColor(clRed);
     Drag(*wide, {5, 10}, {25, 10});
-    EXPECT_EQ(Ink(wide->Picture()), Rect(4, 9, 26, 12)); // the last dot at 24 reaches 25
+    EXPECT_EQ(InkBounds(wide->Picture()), Rect(4, 9, 26, 12)); // the last dot at 24 reaches 25
 }
 
 TEST(AreaTools, FiguresStayInsideTheRectangleAndUndoRestores)
 {
     for (int tool : {60, 61, 62, 63, 64, 65}) {
         RandSeed(tool);
-        auto pic = WhitePic(80, 60);
+        auto pic = WhitePicture(80, 60);
         pic->SetToolNr(tool);
         pic->SetPenColor(clRed);
         pic->SetBrushColor(clBlue);
         pic->SetFrekvens(2);
         pic->SetFunkHojde(5);
         Drag(*pic, {10, 8}, {50, 40});
-        const TRect ink = Ink(pic->Picture());
+        const TRect ink = InkBounds(pic->Picture());
         EXPECT_FALSE(ink.IsEmpty()) << tool;
         EXPECT_EQ(IntersectRect(ink, Rect(9, 7, 52, 42)), ink) << tool; // dots may reach X2 and Y2
         EXPECT_TRUE(ViewShowsPicture(*pic)) << tool;
         EXPECT_EQ(pic->InfoString(), QStringLiteral("Annuller rektangel")) << tool;
         pic->Undo();
-        EXPECT_EQ(Ink(pic->Picture()), TRect{}) << tool;
+        EXPECT_EQ(InkBounds(pic->Picture()), TRect{}) << tool;
     }
 }
 
 TEST(AreaTools, EllipseToolsLeaveTheOutsideUntouched)
 {
     for (int tool : {70, 71, 80}) {
-        auto pic = WhitePic(80, 60);
+        auto pic = WhitePicture(80, 60);
         pic->SetToolNr(tool);
         pic->SetPenColor(clRed);
         pic->SetBrushColor(clBlue);
@@ -156,11 +156,11 @@ TEST(AreaTools, EllipseToolsLeaveTheOutsideUntouched)
         EXPECT_NE(c.Pixels(30, 30), clWhite) << tool;
         EXPECT_EQ(c.Pixels(11, 11), clWhite) << tool;
         EXPECT_EQ(c.Pixels(49, 11), clWhite) << tool;
-        EXPECT_EQ(IntersectRect(Ink(pic->Picture()), Rect(9, 9, 52, 52)), Ink(pic->Picture())) << tool;
+        EXPECT_EQ(IntersectRect(InkBounds(pic->Picture()), Rect(9, 9, 52, 52)), InkBounds(pic->Picture())) << tool;
         EXPECT_EQ(pic->InfoString(), QStringLiteral("Annuller ellipse"));
     }
     // Ctrl clips an area tool to the ellipse of its rectangle.
-    auto clip = WhitePic(80, 60);
+    auto clip = WhitePicture(80, 60);
     clip->SetToolNr(62);
     clip->SetPenColor(clRed);
     clip->SetBrushColor(clBlue);
@@ -171,7 +171,7 @@ TEST(AreaTools, EllipseToolsLeaveTheOutsideUntouched)
 
 TEST(AreaTools, ZoomCountsAndTheRectangleFan)
 {
-    auto pic = WhitePic(40, 30);
+    auto pic = WhitePicture(40, 30);
     pic->SetFarveMetode(fmInterval);
     pic->NewFocusRect(0, 0, 20, 10);
     pic->MakeTool(62, true);
@@ -182,7 +182,7 @@ TEST(AreaTools, ZoomCountsAndTheRectangleFan)
     EXPECT_EQ(pic->ColoursPerPhase(), 4);
 
     // A 3 x 3 fan: eight rays around the border.
-    auto fan = WhitePic(10, 10);
+    auto fan = WhitePicture(10, 10);
     fan->SetFarveMetode(fmInterval);
     fan->SetPenColor(clRed);
     fan->SetBrushColor(clRed);
@@ -195,7 +195,7 @@ TEST(AreaTools, ZoomCountsAndTheRectangleFan)
 
 TEST(AreaTools, QuarterCircleFanCoversOnlyItsAngles)
 {
-    auto pic = WhitePic(100, 100);
+    auto pic = WhitePicture(100, 100);
     pic->SetToolNr(80);
     pic->SetPenColor(clRed);
     pic->SetBrushColor(clRed);
@@ -212,7 +212,7 @@ TEST(AreaTools, QuarterCircleFanCoversOnlyItsAngles)
 
 TEST(AreaTools, FunctionCurvesPassThroughTheirFormulaPoints)
 {
-    auto pic = WhitePic(120, 100);
+    auto pic = WhitePicture(120, 100);
     pic->SetFarveMetode(fmInterval);
     pic->SetPenColor(clRed);
     pic->SetBrushColor(clRed);
@@ -228,7 +228,7 @@ TEST(AreaTools, FunctionCurvesPassThroughTheirFormulaPoints)
         EXPECT_EQ(pic->Picture().Canvas().Pixels(x + 1, 22 - v), clRed) << x;
     }
     // The tangent keeps the previous height where its cosine rounds to 0 (u = 10).
-    auto tan = WhitePic(60, 100);
+    auto tan = WhitePicture(60, 100);
     tan->SetPenColor(clRed);
     tan->SetBrushColor(clRed);
     tan->SetFunktion(ftTangens);

@@ -36,7 +36,7 @@ inline bool ViewShowsPicture(const TImagePic& pic)
 }
 
 // A white picture in a component as a document window holds it.
-inline std::unique_ptr<TImagePic> WhitePic(int w, int h)
+inline std::unique_ptr<TImagePic> WhitePicture(int w, int h)
 {
     auto pic = std::make_unique<TImagePic>();
     pic->SetAutoDim(true);
@@ -45,7 +45,7 @@ inline std::unique_ptr<TImagePic> WhitePic(int w, int h)
 }
 
 // Bounding box of the pixels that are not white.
-inline TRect Ink(const TBitmap& b)
+inline TRect InkBounds(const TBitmap& b)
 {
     TRect r{};
     for (int y = 0; y < b.Height(); ++y)
@@ -55,7 +55,7 @@ inline TRect Ink(const TBitmap& b)
     return r;
 }
 
-inline int Count(const TBitmap& b, TColor c)
+inline int PixelCount(const TBitmap& b, TColor c)
 {
     int n = 0;
     for (int y = 0; y < b.Height(); ++y)
