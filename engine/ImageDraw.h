@@ -95,8 +95,6 @@ protected:
     void TakePressSnapshot();
     // The fill of tools 20 and 21 on the picture, shown on the view.
     void FillWith(int X, int Y, TFillStyle style);
-    // One ring of the special frame: left and top in colour a, right and bottom in colour b.
-    void DrawRing(TCanvas& c, int& L, int& T, int& R, int& B, TColor a, TColor b);
 
     bool SpecialTool = false;
     int redX = -1;

@@ -3,6 +3,7 @@
 #include "engine/ToolCaptions.h"
 #include "platform/Random.h"
 #include "util/Near.h"
+#include "widgets/RammeX.h"
 #include <cmath>
 
 // The view shows the picture, so the region is filled in the picture and the painted
@@ -117,21 +118,6 @@ void TImageDraw::DrawBorder(TCanvas& c)
     c.Pen.Color = FPenColor;
 }
 
-void TImageDraw::DrawRing(TCanvas& c, int& L, int& T, int& R, int& B, TColor a, TColor b)
-{
-    c.Pen.Color = a;
-    c.MoveTo(L, B);
-    c.LineTo(L, T);
-    c.LineTo(R, T);
-    c.Pen.Color = b;
-    c.LineTo(R, B);
-    c.LineTo(L, B);
-    ++L;
-    ++T;
-    --R;
-    --B;
-}
-
 void TImageDraw::DrawSpecialBorder(TCanvas& c)
 {
     c.Pen.Width = 1;
@@ -145,9 +131,9 @@ void TImageDraw::DrawSpecialBorder(TCanvas& c)
     enum Kind { Flat, Raised, Sunken };
     auto ring = [&](Kind k) {
         switch (k) {
-        case Flat: DrawRing(c, L, T, R, B, FPenColor, FPenColor); break;
-        case Raised: DrawRing(c, L, T, R, B, FRamFarveLys, FRamFarveSkygge); break;
-        case Sunken: DrawRing(c, L, T, R, B, FRamFarveSkygge, FRamFarveLys); break;
+        case Flat: DrawBevelRing(c, L, T, R, B, FPenColor, FPenColor); break;
+        case Raised: DrawBevelRing(c, L, T, R, B, FRamFarveLys, FRamFarveSkygge); break;
+        case Sunken: DrawBevelRing(c, L, T, R, B, FRamFarveSkygge, FRamFarveLys); break;
         }
     };
     if (RamBredde > 0) {

@@ -4,22 +4,11 @@
 
 TRammeX::TRammeX(TObject* owner) : TObject(owner) {}
 
-void TRammeX::DrawRing(int& L, int& T, int& R, int& B, TRingKind kind)
+void DrawBevelRing(TCanvas& c, int& L, int& T, int& R, int& B, TColor a, TColor b)
 {
-    TColor a = RFarve, b = RFarve;
-    if (kind == rkRaised) {
-        a = FFarveLys;
-        b = FFarveSkygge;
-    } else if (kind == rkSunken) {
-        a = FFarveSkygge;
-        b = FFarveLys;
-    }
-    // Left and top edges with the bottom-left corner in a, right and bottom edges with the
-    // top-right corner in b; every line leaves out its end pixel.
-    // Corners beyond the raster are pulled to one pixel outside it: the edges are straight,
-    // so the same pixels show, and a ring far larger than the raster costs no more than one
-    // around it.
-    TCanvas& c = *FCanvas;
+    // Every line leaves out its end pixel. Corners beyond the raster are pulled to one pixel
+    // outside it: the edges are straight, so the same pixels show, and a ring far larger than
+    // the raster costs no more than one around it.
     const int w = c.Bitmap().Width(), h = c.Bitmap().Height();
     const int l = std::clamp(L, -1, w), r = std::clamp(R, -1, w);
     const int t = std::clamp(T, -1, h), bo = std::clamp(B, -1, h);
@@ -34,6 +23,19 @@ void TRammeX::DrawRing(int& L, int& T, int& R, int& B, TRingKind kind)
     ++T;
     --R;
     --B;
+}
+
+void TRammeX::DrawRing(int& L, int& T, int& R, int& B, TRingKind kind)
+{
+    TColor a = RFarve, b = RFarve;
+    if (kind == rkRaised) {
+        a = FFarveLys;
+        b = FFarveSkygge;
+    } else if (kind == rkSunken) {
+        a = FFarveSkygge;
+        b = FFarveLys;
+    }
+    DrawBevelRing(*FCanvas, L, T, R, B, a, b);
 }
 
 void TRammeX::DrawRings(const TRect& rect, TRammeXType kind, int n)

@@ -4,6 +4,11 @@
 #include "platform/Types.h"
 #include "widgets/RammeType.h"
 
+// One one-pixel ring of a bevelled frame around (L, T)..(R, B) inclusive: the left and top
+// edges with the bottom-left corner in colour a, the right and bottom edges with the top-right
+// corner in colour b; then the rectangle shrinks by one pixel on every side.
+void DrawBevelRing(TCanvas& c, int& L, int& T, int& R, int& B, TColor a, TColor b);
+
 // A non-visual painter of three-dimensional frames made of one-pixel rings: flat, raised,
 // sunken or ribbed, chosen by the state of the widget that owns it, with an optional
 // background fill and outline. Every setter only stores; the owner repaints.
