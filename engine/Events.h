@@ -15,7 +15,6 @@ enum TFlytRetning { frLeft, frRight, frUp, frDown, frNone };
 enum TShiftStateElement { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
 using TShiftState = TSet<TShiftStateElement>;
 
-using TNotifyEvent = std::function<void(TObject* Sender)>;
 using TOnMusPos = std::function<void(TObject* Sender, int X, int Y)>;
 using TOnPosition = std::function<void(TObject* Sender, int X, int Y)>;
 using TOnCursor = std::function<void(TObject* Sender, TCursor ToolCursor)>;

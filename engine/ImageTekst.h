@@ -1,11 +1,67 @@
 #pragma once
 #include "engine/ImageDraw.h"
+#include <QStringList>
+#include <vector>
 
-// Fourteenth link: the text tool.
+// Fourteenth link: the text tool. It writes the lines of a text list into the tool
+// rectangle through the text layout component TekstBog, each line optionally followed by an
+// extra text in another font raised or lowered by a fixed offset, as separate lines or all
+// on one line. The text never reaches outside the tool rectangle; afterwards the focus
+// rectangle surrounds the written text.
 class TImageTekst : public TImageDraw {
 public:
     explicit TImageTekst(QWidget* parent = nullptr);
 
+    // The component's font, used for the main text.
+    const TFont& Font() const { return FFont; }
+    void SetFont(const TFont& value) { FFont = value; }
+    const QStringList& TekstListe() const { return FTekstListe; }
+    void SetTekstListe(const QStringList& value) { FTekstListe = value; }
+    // Line height from the font; otherwise the rectangle's height is shared among the lines.
+    bool Autolinier() const { return FAutolinier; }
+    void SetAutolinier(bool value) { FAutolinier = value; }
+    bool AnvendMerFont() const { return FAnvendMerFont; }
+    void SetAnvendMerFont(bool value) { FAnvendMerFont = value; }
+    // The extra text of each line, by index.
+    const QStringList& MerTekst() const { return FMerTekst; }
+    void SetMerTekst(const QStringList& value) { FMerTekst = value; }
+    const TFont& MerFont() const { return FMerFont; }
+    void SetMerFont(const TFont& value) { FMerFont = value; }
+    // Vertical offset of the extra text against the top of its line (negative is up).
+    int MerForskydning() const { return FMerForskydning; }
+    void SetMerForskydning(int value) { FMerForskydning = value; }
+    // With AnvendMerFont: all lines side by side on one line.
+    bool SomEnLinie() const { return FSomEnLinie; }
+    void SetSomEnLinie(bool value) { FSomEnLinie = value; }
+
     // Writes the text list into the tool rectangle (tool 40).
     void WriteText();
+
+protected:
+    // One text of a run and the rectangle it is written into.
+    struct TextPiece {
+        TRect R;
+        QString Tekst;
+        bool Extra = false;
+    };
+    // The pieces of one run inside the ordered tool rectangle (X1, Y1, X2, Y2); sets X1 and Y1
+    // where the layout moves them.
+    std::vector<TextPiece> LayOut(TCanvas& c);
+    std::vector<TextPiece> LayOutLines(TCanvas& c, int L, int top, int lh);
+    std::vector<TextPiece> LayOutOneLine(TCanvas& c, int top, int lh);
+    // Writes the pieces on c and leaves X2 and Y2 at the far edges of the rectangles used.
+    void WritePieces(TCanvas& c, std::vector<TextPiece>& pieces);
+    // Gives the meta bitmap's pixels in area but outside keep the background colour.
+    void ClearMetaOutside(const TRect& keep, const TRect& area);
+    // Copies the figure's pixels inside r from the meta bitmap into the picture and the view.
+    void CopyFigure(const TRect& r);
+
+    TFont FFont;
+    QStringList FTekstListe;
+    bool FAutolinier = true;
+    bool FAnvendMerFont = false;
+    QStringList FMerTekst;
+    TFont FMerFont;
+    int FMerForskydning = -4;
+    bool FSomEnLinie = false;
 };

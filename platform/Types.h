@@ -2,9 +2,12 @@
 #include <QObject>
 #include <QRect>
 #include <algorithm>
+#include <functional>
 
 // The common base of everything that sends events.
 using TObject = QObject;
+// An event that passes only its sender.
+using TNotifyEvent = std::function<void(TObject* Sender)>;
 
 struct TPoint {
     int X = 0;
