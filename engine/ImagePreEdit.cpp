@@ -23,7 +23,18 @@ void TImagePreEdit::SetScaleFraFil(bool value)
 void TImagePreEdit::ShowPicture()
 {
     FjernFocus();
-    Canvas().Draw(0, 0, FPicture);
+    TCanvas& view = Canvas();
+    view.Draw(0, 0, FPicture);
+    // Where the view is larger than the picture it shows the background, not an older picture.
+    const int w = FPicture.Width(), h = FPicture.Height();
+    const TRect all = view.ClipRect();
+    if (all.Right > w || all.Bottom > h) {
+        const TBrush tools = view.Brush;
+        view.Brush = {clWhite, bsSolid};
+        view.FillRect(Rect(w, 0, all.Right, all.Bottom));
+        view.FillRect(Rect(0, h, w, all.Bottom));
+        view.Brush = tools;
+    }
     FModified = true;
 }
 

@@ -63,6 +63,9 @@ TEST(PictureState, PictureAssignmentCopiesAndFollowsAutoDim)
     source.Canvas().SetPixels(0, 0, clRed);
     EXPECT_NE(pic.Picture().Canvas().Pixels(0, 0), clRed); // a copy, not the caller's raster
     EXPECT_EQ(pic.Canvas().Pixels(5, 5), pic.Picture().Canvas().Pixels(5, 5));
+    // A smaller picture leaves no trace of the larger one on the view.
+    pic.SetPicture(PatternPicture(10, 10));
+    EXPECT_EQ(pic.Canvas().Pixels(20, 15), clWhite);
     pic.SetAutoDim(true);
     pic.SetPicture(PatternPicture(40, 25));
     EXPECT_EQ(pic.width(), 40);
