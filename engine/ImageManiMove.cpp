@@ -14,7 +14,8 @@ void TImageMani::Step(TFlytRetning Retning)
 
 void TImageMani::FlytBillede(TFlytRetning Retning)
 {
-    if (FPainting)
+    // An empty picture has nothing to move (and must not become a blank one).
+    if (FPainting || FPicture.Empty())
         return;
     FPainting = true;
     FjernFocus();
@@ -118,8 +119,11 @@ void TImageMani::Flyt(TFlytRetning Retning)
 void TImageMani::AnnullerFlytning()
 {
     TWaitCursor wait;
-    FPicture = UndoBitmap;
-    ShowPicture();
+    // Without a snapshot there is nothing to go back to: the picture is kept.
+    if (!UndoBitmap.Empty()) {
+        FPicture = UndoBitmap;
+        ShowPicture();
+    }
     WithUndo = true;
     if (OnAutoPerform)
         OnAutoPerform(this, false);

@@ -217,6 +217,14 @@ TEST(Moves, PictureMovesInASeriesAndTheSeriesIsUndoneAtOnce)
     pic->FlytBillede(frDown);
     pic->Undo();
     EXPECT_TRUE(SamePixels(pic->Picture(), before));
+
+    // Nothing to go back to keeps the picture; an empty picture does not move.
+    auto fresh = MakePic(10, 10);
+    fresh->AnnullerFlytning();
+    EXPECT_EQ(fresh->Picture().Width(), 10);
+    TImagePic empty;
+    empty.FlytBillede(frRight);
+    EXPECT_TRUE(empty.Picture().Empty());
 }
 
 TEST(Moves, FocusContentsAreCopiedAlongAndAFigureLeavesItsOldPlaceClean)
