@@ -4,15 +4,19 @@
 
 TBitmap::TBitmap() : canvas_(std::make_unique<TCanvas>(*this)) {}
 
-TBitmap::TBitmap(int width, int height) : image_(makeImage(width, height)), canvas_(std::make_unique<TCanvas>(*this)) {}
+TBitmap::TBitmap(int width, int height) : canvas_(std::make_unique<TCanvas>(*this))
+{
+    makeBlank(width, height);
+}
 
 TBitmap::TBitmap(const TBitmap& other)
-    : image_(other.image_), canvas_(std::make_unique<TCanvas>(*this)), format_(other.format_)
+    : image_(other.image_), storage_(other.storage_), canvas_(std::make_unique<TCanvas>(*this)), format_(other.format_)
 {
 }
 
 TBitmap::TBitmap(TBitmap&& other) noexcept
-    : image_(std::move(other.image_)), canvas_(std::make_unique<TCanvas>(*this)), format_(other.format_)
+    : image_(std::move(other.image_)), storage_(std::move(other.storage_)), canvas_(std::make_unique<TCanvas>(*this)),
+      format_(other.format_)
 {
 }
 
@@ -30,6 +34,7 @@ TBitmap& TBitmap::operator=(TBitmap&& other) noexcept
 {
     if (this != &other) {
         image_ = std::move(other.image_);
+        storage_ = std::move(other.storage_);
         format_ = other.format_;
         canvas_->Changed(BoundsRect());
     }
@@ -38,41 +43,70 @@ TBitmap& TBitmap::operator=(TBitmap&& other) noexcept
 
 TBitmap::~TBitmap() = default;
 
-// A raster of the same size reuses its own pixel memory, so repeated copies (undo snapshots)
-// cost one pass over the bytes and no fresh allocation.
-void TBitmap::copyPixels(const QImage& from)
+namespace {
+// A Qt image over our pixel memory; the image keeps the memory alive while it exists.
+QImage Wrap(const std::shared_ptr<uint32_t[]>& pixels, int w, int h)
 {
-    if (from.isNull() || image_.size() != from.size() || !image_.isDetached() || from.format() != image_.format()) {
-        image_ = from.copy();
+    auto* keep = new std::shared_ptr<uint32_t[]>(pixels);
+    return QImage(reinterpret_cast<uchar*>(pixels.get()), w, h, qsizetype(w) * 4, QImage::Format_RGB32,
+                  [](void* p) { delete static_cast<std::shared_ptr<uint32_t[]>*>(p); }, keep);
+}
+} // namespace
+
+void TBitmap::allocate(int w, int h)
+{
+    const qsizetype count = qsizetype(w) * h;
+    std::shared_ptr<uint32_t[]> pixels(new (std::nothrow) uint32_t[size_t(count)]);
+    if (!pixels) {
+        image_ = QImage();
+        storage_ = {};
         return;
     }
+    storage_ = {pixels, count * 4};
+    image_ = Wrap(pixels, w, h);
+}
+
+void TBitmap::makeBlank(int w, int h)
+{
+    if (!SizeAllowed(w, h)) {
+        image_ = QImage();
+        storage_ = {};
+        return;
+    }
+    allocate(w, h);
+    if (!image_.isNull())
+        image_.fill(0xFFFFFFFFu);
+}
+
+// Copies reuse the raster's own pixel memory where it is large enough, so repeated copies
+// (undo snapshots) cost one pass over the bytes and no fresh allocation.
+void TBitmap::copyPixels(const QImage& from)
+{
+    if (from.isNull() || from.format() != QImage::Format_RGB32) {
+        image_ = from.copy();
+        storage_ = {};
+        return;
+    }
+    Reshape(from.width(), from.height());
+    if (image_.size() != from.size())
+        return;
     const qsizetype bytes = qsizetype(from.width()) * 4;
     for (int y = 0; y < from.height(); ++y)
         std::memcpy(image_.scanLine(y), from.constScanLine(y), bytes);
-}
-
-QImage TBitmap::makeImage(int w, int h)
-{
-    if (!SizeAllowed(w, h))
-        return {};
-    QImage img(w, h, QImage::Format_RGB32);
-    if (img.isNull())
-        return {};
-    img.fill(0xFFFFFFFFu);
-    return img;
 }
 
 void TBitmap::SetSize(int w, int h)
 {
     if (w == Width() && h == Height())
         return;
-    QImage next = makeImage(w, h);
-    if (!next.isNull() && !image_.isNull()) {
-        QPainter p(&next);
+    const QImage old = image_;
+    const TStorage oldStorage = storage_;
+    makeBlank(w, h);
+    if (!image_.isNull() && !old.isNull()) {
+        QPainter p(&image_);
         p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.drawImage(0, 0, image_);
+        p.drawImage(0, 0, old);
     }
-    image_ = std::move(next);
 }
 
 void TBitmap::Reshape(int w, int h)
@@ -81,27 +115,29 @@ void TBitmap::Reshape(int w, int h)
         return;
     if (!SizeAllowed(w, h)) {
         image_ = QImage();
+        storage_ = {};
         return;
     }
-    const qsizetype needed = qsizetype(w) * h * 4;
-    if (!image_.isNull() && image_.isDetached() && image_.sizeInBytes() >= needed) {
-        // The old image stays alive inside the new one, which uses its memory with other sizes.
-        auto* holder = new QImage(std::move(image_));
-        image_ = QImage(holder->bits(), w, h, qsizetype(w) * 4, QImage::Format_RGB32,
-                        [](void* old) { delete static_cast<QImage*>(old); }, holder);
+    // The storage is reused when the image still lies on it alone and it is large enough.
+    const bool onStorage = storage_.pixels && !image_.isNull() && image_.isDetached()
+        && image_.constBits() == reinterpret_cast<const uchar*>(storage_.pixels.get());
+    if (onStorage && storage_.bytes >= qsizetype(w) * h * 4) {
+        image_ = Wrap(storage_.pixels, w, h);
         return;
     }
-    image_ = QImage(w, h, QImage::Format_RGB32);
+    allocate(w, h);
 }
 
 void TBitmap::SwapPixels(TBitmap& other)
 {
     image_.swap(other.image_);
+    std::swap(storage_, other.storage_);
     std::swap(format_, other.format_);
 }
 
 void TBitmap::SetImage(const QImage& image)
 {
+    storage_ = {};
     if (image.isNull() || !SizeAllowed(image.width(), image.height()))
         image_ = QImage();
     else

@@ -2,6 +2,7 @@
 #include "platform/Canvas.h"
 #include "platform/Types.h"
 #include <QImage>
+#include <cstdint>
 #include <memory>
 
 enum TPixelFormat { pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit, pfCustom };
@@ -57,9 +58,19 @@ public:
     }
 
 private:
-    static QImage makeImage(int w, int h);
+    // Pixel memory of our own that the image uses; it may be larger than the image, so that a
+    // raster that shrinks and grows again (the view, undo) keeps its memory.
+    struct TStorage {
+        std::shared_ptr<uint32_t[]> pixels;
+        qsizetype bytes = 0;
+    };
+    // image_ becomes a w x h raster on fresh storage; its contents are undefined.
+    void allocate(int w, int h);
+    // image_ becomes a white w x h raster (empty for sizes beyond the limits).
+    void makeBlank(int w, int h);
     void copyPixels(const QImage& from);
     QImage image_;
+    TStorage storage_;
     std::unique_ptr<TCanvas> canvas_;
     TPixelFormat format_ = pfDevice;
 };
