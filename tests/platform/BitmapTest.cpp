@@ -78,3 +78,32 @@ TEST(Bitmap, ScanLinesAreThePixels)
     EXPECT_EQ(b.Width(), 2);
     EXPECT_EQ(b.Canvas().Pixels(1, 1), clBlue);
 }
+
+TEST(Bitmap, ReshapeReusesItsMemoryButNeverAnotherRastersPixels)
+{
+    TBitmap b(200, 100);
+    const uchar* memory = b.Image().constBits();
+    b.Reshape(50, 40);
+    b.Reshape(100, 200); // within the memory it already has
+    EXPECT_EQ(b.Image().constBits(), memory);
+    EXPECT_EQ(b.Width(), 100);
+    b.Reshape(400, 400); // larger: fresh memory
+    EXPECT_NE(b.Image().constBits(), memory);
+
+    // A copy shares nothing once either side changes.
+    TBitmap a(60, 60);
+    TBitmap copy = a;
+    copy.Reshape(30, 30);
+    copy.Canvas().SetPixels(0, 0, clRed);
+    a.Canvas().SetPixels(1, 1, clBlue);
+    EXPECT_EQ(a.Canvas().Pixels(0, 0), clWhite);
+    EXPECT_NE(copy.Canvas().Pixels(1, 1), clBlue);
+    // Assignment between sizes keeps working through the kept memory.
+    TBitmap big(300, 300), small(10, 10);
+    small.Canvas().SetPixels(9, 9, clGreen);
+    big = small;
+    EXPECT_EQ(big.Width(), 10);
+    EXPECT_EQ(big.Canvas().Pixels(9, 9), clGreen);
+    small.Canvas().SetPixels(9, 9, clRed);
+    EXPECT_EQ(big.Canvas().Pixels(9, 9), clGreen);
+}
