@@ -1,4 +1,5 @@
 #include "engine/ImagePic.h"
+#include "engine/MouseInput.h"
 #include "engine/ToolCaptions.h"
 #include <QCoreApplication>
 #include <QMenu>
@@ -20,32 +21,6 @@ bool StrokeFigureOf(int toolNr, TFigure& figure)
     }
 }
 
-TMouseButton ButtonOf(Qt::MouseButton b)
-{
-    switch (b) {
-    case Qt::RightButton: return mbRight;
-    case Qt::MiddleButton: return mbMiddle;
-    default: return mbLeft;
-    }
-}
-
-TShiftState ShiftOf(const QMouseEvent* e)
-{
-    TShiftState s;
-    if (e->modifiers() & Qt::ShiftModifier)
-        s.Include(ssShift);
-    if (e->modifiers() & Qt::ControlModifier)
-        s.Include(ssCtrl);
-    if (e->modifiers() & Qt::AltModifier)
-        s.Include(ssAlt);
-    if (e->buttons() & Qt::LeftButton)
-        s.Include(ssLeft);
-    if (e->buttons() & Qt::RightButton)
-        s.Include(ssRight);
-    if (e->buttons() & Qt::MiddleButton)
-        s.Include(ssMiddle);
-    return s;
-}
 } // namespace
 
 TImagePic::TImagePic(QWidget* parent) : TImagePicture(parent)

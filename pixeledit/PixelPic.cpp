@@ -1,4 +1,5 @@
 #include "pixeledit/PixelPic.h"
+#include "engine/MouseInput.h"
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -13,33 +14,6 @@ constexpr int64_t kMaxCells = int64_t(1) << 24;
 int ClampToInt(int64_t v)
 {
     return int(std::clamp<int64_t>(v, INT_MIN, INT_MAX));
-}
-
-TMouseButton ButtonOf(Qt::MouseButton b)
-{
-    switch (b) {
-    case Qt::RightButton: return mbRight;
-    case Qt::MiddleButton: return mbMiddle;
-    default: return mbLeft;
-    }
-}
-
-TShiftState ShiftOf(const QMouseEvent* e)
-{
-    TShiftState s;
-    if (e->modifiers() & Qt::ShiftModifier)
-        s.Include(ssShift);
-    if (e->modifiers() & Qt::ControlModifier)
-        s.Include(ssCtrl);
-    if (e->modifiers() & Qt::AltModifier)
-        s.Include(ssAlt);
-    if (e->buttons() & Qt::LeftButton)
-        s.Include(ssLeft);
-    if (e->buttons() & Qt::RightButton)
-        s.Include(ssRight);
-    if (e->buttons() & Qt::MiddleButton)
-        s.Include(ssMiddle);
-    return s;
 }
 } // namespace
 
