@@ -3,6 +3,7 @@
 #include "platform/Types.h"
 #include <QString>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class TBitmap;
@@ -68,6 +69,9 @@ public:
     // Reports a change of pixels in r (clipped) to OnChange.
     void Changed(const TRect& r);
 
+    // Expires when the canvas is destroyed: lets painters that remember a canvas check it.
+    std::weak_ptr<void> Alive() const { return alive_; }
+
 private:
     QImage& image() const;
     // Draws a closed figure given by its row function, pen inside, brush inside the pen.
@@ -83,5 +87,6 @@ private:
     void drawText(const TRect* clip, int x, int y, const QString& text);
 
     TBitmap* owner_;
+    std::shared_ptr<void> alive_ = std::make_shared<char>(0);
     int dashPhase_ = 0; // position in the pen's dash pattern, carried from line to line
 };

@@ -75,7 +75,7 @@ TRect TTekstGrundX::BeregnRekt(const TRect& R)
 
 QString TTekstGrundX::AfkortTekst(const QString& S) const
 {
-    if (!FCanvas || TextWidth(S) <= FBredde)
+    if (!LiveCanvas() || TextWidth(S) <= FBredde)
         return S;
     // The longest prefix whose characters fit one after the other.
     const QStringList chars = Characters(S);
@@ -152,7 +152,7 @@ void TTekstSkrivX::DrawWithAccelerators(int x, int y, const QString& Tekst)
 
 void TTekstSkrivX::SkrivNormalTekst(const QString& Tekst)
 {
-    if (!FCanvas)
+    if (!LiveCanvas())
         return;
     ClearBrush brush(*FCanvas);
     const int w = TextWidth(Tekst), h = TextHeight(Tekst);
@@ -176,7 +176,7 @@ void TTekstSkrivX::SkrivNormalTekst(const QString& Tekst)
 
 void TTekstSkrivX::SkrivLodretTekst(const QString& Tekst)
 {
-    if (!FCanvas)
+    if (!LiveCanvas())
         return;
     ClearBrush brush(*FCanvas);
     const int ch = TextHeight(Tekst);
@@ -233,7 +233,7 @@ void TTekstSkrivX::SkrivLodretTekst(const QString& Tekst)
 
 void TTekstSkrivX::SkrivOpdelTekst(const QString& Tekst)
 {
-    if (!FCanvas)
+    if (!LiveCanvas())
         return;
     ClearBrush brush(*FCanvas);
     TCanvas& can = *FCanvas;
@@ -377,6 +377,7 @@ TRect TTekstX::SkrivTekst(TCanvas& Can, const TRect& R, const TFont& CanFont, co
     if (Tilstand == 2 || Tilstand == 4)
         FRekt = OffsetRect(FRekt, FAktivVandret, FAktivLodret);
     FCanvas = &Can;
+    FCanvasAlive = Can.Alive();
     Can.Font = CanFont;
     if (FSkyggeTekst) {
         FRekt = OffsetRect(FRekt, FSkyggeDybdeL, FSkyggeDybdeV);

@@ -24,7 +24,7 @@ public:
     void SetMargenNede(int value);
 
     // The surface of the current write (none before the first write).
-    TCanvas* Canvas() const { return FCanvas; }
+    TCanvas* Canvas() const { return LiveCanvas(); }
     // The inner rectangle of the current write, and its width and height.
     TRect Rekt() const { return FRekt; }
     int Bredde() const { return FBredde; }
@@ -39,14 +39,17 @@ public:
 
 protected:
     void Change();
-    int TextWidth(const QString& s) const { return FCanvas ? FCanvas->TextWidth(s) : 0; }
-    int TextHeight(const QString& s) const { return FCanvas ? FCanvas->TextHeight(s) : 0; }
+    // The canvas written on last, while it still exists.
+    TCanvas* LiveCanvas() const { return FCanvasAlive.expired() ? nullptr : FCanvas; }
+    int TextWidth(const QString& s) const { return LiveCanvas() ? FCanvas->TextWidth(s) : 0; }
+    int TextHeight(const QString& s) const { return LiveCanvas() ? FCanvas->TextHeight(s) : 0; }
 
     int FMargenVenstre = 0;
     int FMargenOppe = 0;
     int FMargenHojre = 0;
     int FMargenNede = 0;
     TCanvas* FCanvas = nullptr;
+    std::weak_ptr<void> FCanvasAlive;
     TRect FRekt;
     int FBredde = 0;
     int FHojde = 0;

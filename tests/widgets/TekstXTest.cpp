@@ -454,3 +454,18 @@ TEST(TekstX, DegenerateRectanglesAndMissingFontsAreHarmless)
     // An unknown family falls back to an installed font and still measures.
     EXPECT_GT(WidthOf(missing, QStringLiteral("abc")), 0);
 }
+
+TEST(TekstXCanvas, ForgetsACanvasThatNoLongerExists)
+{
+    TTekstX layout;
+    {
+        TBitmap b(100, 30);
+        TFont f;
+        layout.SkrivTekst(b.Canvas(), Rect(0, 0, 100, 30), f, QStringLiteral("Malvo"), 1);
+        EXPECT_EQ(layout.Canvas(), &b.Canvas());
+    }
+    // The bitmap is gone: the layout must not measure or draw with its canvas.
+    EXPECT_EQ(layout.Canvas(), nullptr);
+    EXPECT_EQ(layout.AfkortTekst(QStringLiteral("a long text that would need shortening")),
+              QStringLiteral("a long text that would need shortening"));
+}
