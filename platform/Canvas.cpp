@@ -200,8 +200,11 @@ void TCanvas::styledOutline(const TRect& b, RowFn rows)
     QImage& img = image();
     const TRect inner{b.Left + 1, b.Top + 1, b.Right - 1, b.Bottom - 1};
     const double cx = (b.Left + b.Right) / 2.0, cy = (b.Top + b.Bottom) / 2.0;
+    // Only the pixels on the raster are collected: a figure far larger than the raster costs
+    // no more than one around it (its dashes then count from the raster's edge).
+    const TRect clip = ClipRect();
     std::vector<RingPixel> ring;
-    for (int y = b.Top; y < b.Bottom; ++y) {
+    for (int y = std::max(b.Top, clip.Top); y < std::min(b.Bottom, clip.Bottom); ++y) {
         int a0, a1, c0, c1;
         if (!rows(b, 0, y, a0, a1))
             continue;
@@ -209,7 +212,7 @@ void TCanvas::styledOutline(const TRect& b, RowFn rows)
             c0 = c1 = a1;
         c0 = std::max(c0, a0);
         c1 = std::min(c1, a1);
-        for (int x = a0; x < a1; ++x)
+        for (int x = std::max(a0, clip.Left); x < std::min(a1, clip.Right); ++x)
             if (x < c0 || x >= c1)
                 ring.push_back({x, y, ScreenAngle(x + 0.5 - cx, y + 0.5 - cy)});
     }
@@ -285,14 +288,15 @@ void TCanvas::Arc(int l, int t, int r, int b, int x3, int y3, int x4, int y4)
     double sweep = ScreenAngle(x4 - cx, y4 - cy) - from;
     if (sweep <= 0)
         sweep += 2 * std::numbers::pi;
+    const TRect clip = ClipRect();
     std::vector<RingPixel> ring;
-    for (int y = box.Top; y < box.Bottom; ++y) {
+    for (int y = std::max(box.Top, clip.Top); y < std::min(box.Bottom, clip.Bottom); ++y) {
         int a0, a1, c0, c1;
         if (!Shapes::EllipseRow(box, y, a0, a1))
             continue;
         if (inner.IsEmpty() || !Shapes::EllipseRow(inner, y, c0, c1))
             c0 = c1 = a1;
-        for (int x = a0; x < a1; ++x) {
+        for (int x = std::max(a0, clip.Left); x < std::min(a1, clip.Right); ++x) {
             if (x >= c0 && x < c1)
                 continue;
             double rel = ScreenAngle(x + 0.5 - cx, y + 0.5 - cy) - from;
