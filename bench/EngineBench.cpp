@@ -1,18 +1,10 @@
 // The picture component's buffers and focus on big pictures, as ratios to a reference run.
 #include "bench/RatioMain.h"
-#include "engine/ImagePic.h"
+#include "bench/BenchPicture.h"
 #include <cstring>
 #include <memory>
 
 namespace {
-std::unique_ptr<TImagePic> MakePic(int w, int h)
-{
-    auto pic = std::make_unique<TImagePic>();
-    pic->SetAutoDim(true);
-    pic->SetPicture(TBitmap(w, h));
-    return pic;
-}
-
 void BM_ByteCopy(benchmark::State& state)
 {
     CopyRasterBytes(state, 6000, 4000);

@@ -1,27 +1,13 @@
 // Whole-picture operations on a 6000 x 4000 picture against copying its bytes once and
 // against Qt's own transformations of the same picture, in the same run.
 #include "bench/RatioMain.h"
-#include "engine/ImagePic.h"
+#include "bench/BenchPicture.h"
 #include <QTransform>
 #include <cstring>
 #include <memory>
 
 namespace {
 constexpr int kW = 6000, kH = 4000;
-
-std::unique_ptr<TImagePic> BigPic()
-{
-    auto pic = std::make_unique<TImagePic>();
-    pic->SetAutoDim(true);
-    TBitmap b(kW, kH);
-    for (int y = 0; y < kH; ++y) {
-        uint32_t* line = b.ScanLine(y);
-        for (int x = 0; x < kW; ++x)
-            line[x] = ToQRgb(RGB(x & 0xFF, y & 0xFF, (x ^ y) & 0xFF));
-    }
-    pic->SetPicture(b);
-    return pic;
-}
 
 void BM_ByteCopy(benchmark::State& state)
 {
@@ -32,7 +18,7 @@ BENCHMARK(BM_ByteCopy)->Unit(benchmark::kMillisecond);
 template <typename Op>
 void RunOp(benchmark::State& state, Op op)
 {
-    auto pic = BigPic();
+    auto pic = MakePic(kW, kH, true);
     op(*pic); // warm: the undo raster exists from now on
     for (auto _ : state) {
         op(*pic);
@@ -57,7 +43,7 @@ BENCHMARK(BM_Drej3)->Unit(benchmark::kMillisecond);
 
 void BM_QtRotate90(benchmark::State& state)
 {
-    auto pic = BigPic();
+    auto pic = MakePic(kW, kH, true);
     for (auto _ : state) {
         QImage turned = pic->Picture().Image().transformed(QTransform().rotate(90));
         benchmark::DoNotOptimize(turned.constBits());
@@ -67,7 +53,7 @@ BENCHMARK(BM_QtRotate90)->Unit(benchmark::kMillisecond);
 
 void Scale(benchmark::State& state, int procent)
 {
-    auto pic = BigPic();
+    auto pic = MakePic(kW, kH, true);
     for (auto _ : state) {
         pic->ScalePicture(procent);
         state.PauseTiming();
@@ -82,7 +68,7 @@ BENCHMARK(BM_Scale200)->Unit(benchmark::kMillisecond);
 
 void QtScale(benchmark::State& state, int procent)
 {
-    auto pic = BigPic();
+    auto pic = MakePic(kW, kH, true);
     for (auto _ : state) {
         QImage scaled = pic->Picture().Image().scaled(kW * procent / 100, kH * procent / 100, Qt::IgnoreAspectRatio,
                                                       Qt::FastTransformation);

@@ -1,18 +1,11 @@
 // The pixel magnifier over a big picture against the same magnifier over a small one: its
 // refreshes must cost in proportion to its cells, so each ratio should stay near 1.
+#include "bench/BenchPicture.h"
 #include "bench/RatioMain.h"
 #include "pixeledit/PixelPic.h"
 #include <memory>
 
 namespace {
-std::unique_ptr<TImagePic> MakePic(int w, int h)
-{
-    auto pic = std::make_unique<TImagePic>();
-    pic->SetAutoDim(true);
-    pic->SetPicture(TBitmap(w, h));
-    return pic;
-}
-
 // A control point inside cell (j, i).
 TPoint In(const TPixelPic& m, int j, int i)
 {

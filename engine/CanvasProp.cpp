@@ -16,36 +16,31 @@ TCanvasProp::TCanvasProp(QWidget* parent) : TImageCurs(parent)
 void TCanvasProp::SetPenColor(TColor value)
 {
     FPenColor = value;
-    Canvas().Pen.Color = value;
-    FPicture.Canvas().Pen.Color = value;
+    ForToolCanvases([value](TCanvas& c) { c.Pen.Color = value; });
 }
 
 void TCanvasProp::SetPenWidth(int value)
 {
     FPenWidth = value;
-    Canvas().Pen.Width = value;
-    FPicture.Canvas().Pen.Width = value;
+    ForToolCanvases([value](TCanvas& c) { c.Pen.Width = value; });
 }
 
 void TCanvasProp::SetPenStyle(TPenStyle value)
 {
     FPenStyle = value;
-    Canvas().Pen.Style = value;
-    FPicture.Canvas().Pen.Style = value;
+    ForToolCanvases([value](TCanvas& c) { c.Pen.Style = value; });
 }
 
 void TCanvasProp::SetBrushColor(TColor value)
 {
     FBrushColor = value;
-    Canvas().Brush.Color = value;
-    FPicture.Canvas().Brush.Color = value;
+    ForToolCanvases([value](TCanvas& c) { c.Brush.Color = value; });
 }
 
 void TCanvasProp::SetBrushStyle(TBrushStyle value)
 {
     FBrushStyle = value;
-    Canvas().Brush.Style = value;
-    FPicture.Canvas().Brush.Style = value;
+    ForToolCanvases([value](TCanvas& c) { c.Brush.Style = value; });
 }
 
 void TCanvasProp::SetPicture(const TBitmap& value)
@@ -78,8 +73,8 @@ void TCanvasProp::ApplySettingsTo(TCanvas& c) const
 void TCanvasProp::SwapColours()
 {
     std::swap(FPenColor, FBrushColor);
-    for (TCanvas* c : {&Canvas(), &FPicture.Canvas()}) {
-        c->Pen.Color = FPenColor;
-        c->Brush.Color = FBrushColor;
-    }
+    ForToolCanvases([this](TCanvas& c) {
+        c.Pen.Color = FPenColor;
+        c.Brush.Color = FBrushColor;
+    });
 }

@@ -57,6 +57,14 @@ public:
     void SwapColours();
 
 protected:
+    // Applies a setting to the two canvases the tool settings reach: the view and the picture's.
+    template <typename Fn>
+    void ForToolCanvases(Fn fn)
+    {
+        fn(Canvas());
+        fn(FPicture.Canvas());
+    }
+
     TColor FPapirfarve = clWhite;
     TColor FPenColor = clBlack;
     TColor FBrushColor = clWhite;
