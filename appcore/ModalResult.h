@@ -1,0 +1,4 @@
+#pragma once
+
+// The answer of a question dialog.
+enum TModalResult { mrNone, mrOk, mrCancel, mrYes, mrNo };
