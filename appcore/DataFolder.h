@@ -21,8 +21,9 @@ public:
     static bool IsSafeFolderName(const QString& Name);
 
     // Creates the base folder, Dir, Dir/Cliches, Dir/Klipbord, Billeder and the Programfiler
-    // folders where missing, and copies the shipped data from ShippedData (see ShippedDataFolder)
-    // where the user has no file of that name yet; nothing of the user's is overwritten.
+    // folders where missing, and copies the shipped data (ShippedData/help into infoDir,
+    // ShippedData/palettes into PaletDir, sub-folders included) where the user has no file of
+    // that name yet; nothing of the user's is overwritten.
     // False when Dir or one of its two subfolders could not be made.
     bool Prepare(const QString& ShippedData) const;
 
