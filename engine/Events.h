@@ -1,19 +1,16 @@
 #pragma once
 #include "platform/Bitmap.h"
 #include "platform/Cursors.h"
+#include "platform/Input.h"
 #include "platform/Set.h"
 #include "platform/Types.h"
 #include <functional>
 
 // Event types of the picture component; every event passes its sender first.
-enum TSprogtype { stDansk, stEngelsk };
-enum TMouseButton { mbLeft, mbRight, mbMiddle };
 enum TMetaMetode { mmNormal, mmFarve, mmNotFarve };
 enum TFocusType { ftNormal, ftInvers, ftMove };
 // Direction of a move step.
 enum TFlytRetning { frLeft, frRight, frUp, frDown, frNone };
-enum TShiftStateElement { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
-using TShiftState = TSet<TShiftStateElement>;
 
 using TOnMusPos = std::function<void(TObject* Sender, int X, int Y)>;
 using TOnPosition = std::function<void(TObject* Sender, int X, int Y)>;
