@@ -1,46 +1,22 @@
 #include "dialogs/Spmform.h"
-#include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 #include "appcore/Message.h"
-#include "dialogs/Centre.h"
 
-TSpmform::TSpmform(QWidget* parent) : QDialog(parent)
+TSpmform::TSpmform(QWidget* parent) : TQuestionDialog(parent)
 {
     setObjectName("Spmform");
-    setModal(true);
-    FMemo = new QPlainTextEdit(this);
-    FMemo->setObjectName("Memo");
-    FMemo->setReadOnly(true);
-    FMemo->setFocusPolicy(Qt::NoFocus);
-    FJaKnap = new QPushButton(this);
-    FJaKnap->setObjectName("JaKnap");
-    FNejKnap = new QPushButton(this);
-    FNejKnap->setObjectName("NejKnap");
-    FAnnullerKnap = new QPushButton(this);
-    FAnnullerKnap->setObjectName("AnnullerKnap");
-    FJaKnap->setDefault(true);
-    connect(FJaKnap, &QPushButton::clicked, this, [this] { Answer(mrYes); });
-    connect(FNejKnap, &QPushButton::clicked, this, [this] { Answer(mrNo); });
-    connect(FAnnullerKnap, &QPushButton::clicked, this, [this] { Answer(mrCancel); });
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton* b : {FJaKnap, FNejKnap, FAnnullerKnap})
-        buttons->addWidget(b);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(FMemo);
-    layout->addLayout(buttons);
-    resize(380, 170);
+    FJaKnap = AddKnap("JaKnap", mrYes);
+    FNejKnap = AddKnap("NejKnap", mrNo);
+    FAnnullerKnap = AddKnap("AnnullerKnap", mrCancel);
     SetSprog(false);
 }
 
 void TSpmform::Tekst(int LinieNr, const QString& S)
 {
     if (LinieNr == 1)
-        FMemo->clear();
-    FMemo->appendPlainText(S);
+        Memo()->clear();
+    Memo()->appendPlainText(S);
 }
 
 void TSpmform::SetSprog(bool Engelsk)
@@ -51,36 +27,10 @@ void TSpmform::SetSprog(bool Engelsk)
     FAnnullerKnap->setText(Sprogtekst(Engelsk, "Annuller", "Cancel"));
 }
 
-TModalResult TSpmform::Spoerg()
-{
-    FModalResult = mrCancel;
-    exec();
-    return FModalResult;
-}
-
 TModalResult TSpmform::Spoerg(const QString& Linie1, const QString& Linie2, const QString& Linie3)
 {
     Tekst(1, Linie1);
     Tekst(2, Linie2);
     Tekst(3, Linie3);
     return Spoerg();
-}
-
-void TSpmform::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    CentreOnParent(this);
-    FJaKnap->setFocus();
-}
-
-// Escape and the window's close button arrive here.
-void TSpmform::reject()
-{
-    Answer(mrCancel);
-}
-
-void TSpmform::Answer(TModalResult Result)
-{
-    FModalResult = Result;
-    done(Result);
 }

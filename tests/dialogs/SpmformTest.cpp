@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
+#include "dialogs/SpmFormen.h"
 #include "dialogs/Spmform.h"
 
 namespace {
@@ -71,4 +72,23 @@ TEST(Spmform, EnterAnswersYes)
 {
     TSpmform form;
     EXPECT_EQ(AskAndAnswer(form, [&] { QTest::keyClick(&form, Qt::Key_Return); }), mrYes);
+}
+
+TEST(SpmFormen, YesIsOkAndNoEscapeCloseAreCancel)
+{
+    TspmFormen form;
+    EXPECT_EQ(form.windowTitle(), "Spørgsmål");
+    EXPECT_EQ(form.JaKnap()->text(), "Ja");
+    form.SetSprog(true);
+    EXPECT_EQ(form.NejKnap()->text(), "No");
+    const QStringList info = {"Skal listen ryddes?", "3 favoritter"};
+    auto ask = [&](std::function<void()> Act) {
+        QTimer::singleShot(0, Act);
+        return form.Spoerg(info);
+    };
+    EXPECT_EQ(ask([&] { QTest::mouseClick(form.JaKnap(), Qt::LeftButton); }), mrOk);
+    EXPECT_EQ(form.info()->toPlainText(), "Skal listen ryddes?\n3 favoritter");
+    EXPECT_EQ(ask([&] { QTest::mouseClick(form.NejKnap(), Qt::LeftButton); }), mrCancel);
+    EXPECT_EQ(ask([&] { QTest::keyClick(&form, Qt::Key_Escape); }), mrCancel);
+    EXPECT_EQ(ask([&] { form.close(); }), mrCancel);
 }
