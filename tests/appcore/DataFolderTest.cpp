@@ -64,3 +64,13 @@ TEST(DataFolder, PrepareReportsAFolderThatCannotBeMade)
     const TDataFolder f(dir.filePath("file"), "anna"); // the base is a plain file
     EXPECT_FALSE(f.Prepare(QString()));
 }
+
+TEST(DataFolder, ShippedDataIsFoundFromTheBuildOrTheEnvironment)
+{
+    QTemporaryDir dir;
+    qputenv("MALVO_DATA", dir.path().toLocal8Bit());
+    EXPECT_EQ(TDataFolder::ShippedDataFolder(), QDir::cleanPath(dir.path()));
+    qunsetenv("MALVO_DATA");
+    // Run from the build folder, the source tree's data folder is found.
+    EXPECT_TRUE(QFileInfo::exists(TDataFolder::ShippedDataFolder() + "/cursors"));
+}
