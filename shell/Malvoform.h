@@ -45,6 +45,9 @@ public:
     // cancelled (the question, or the save dialog), or the save failed (after a message);
     // the window is to stay open.
     bool LukImage();
+    // Saves the picture to FileName with the options' JPEG quality; a failure is reported
+    // ("Fejl: Filen kunne ikke gemmes!") and gives False.
+    bool SaveTo(const QString& FileName);
     // Lays the magnifier out (FMiniPix) or removes it, and resizes a window that is not maximised.
     void MiniBitmap(bool NyeDim, bool AutoFeltDim);
     // The magnifier's cell size for the picture.
@@ -59,6 +62,8 @@ public:
 
     // Runs when the window becomes the active document.
     void FormActivate();
+    // The language of the options: True for English.
+    bool Engelsk() const;
 
     // The client area's size: the scroll box.
     QSize ClientSize() const;
@@ -78,7 +83,6 @@ private:
     bool FormClose();
     void BindImageEvents();
     void SetupMagnifier();
-    bool Engelsk() const;
     // The sheet inside the scroll box grows with the picture and the magnifier.
     void FitSheet();
 
@@ -89,7 +93,7 @@ private:
     void ImageScale();
     void ImageFriFocus(bool& NoNew);
     void ImageCopy(TBitmap& copyBitmap);
-    void BoxMouseDown(const QPoint& clientPos);
+    void BoxMouseDown(const QPoint& screenPos);
 
     TDocumentHost& Host;
     QWidget* Sheet = nullptr;

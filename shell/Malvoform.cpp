@@ -1,0 +1,447 @@
+#include "shell/Malvoform.h"
+#include "appcore/Message.h"
+#include "platform/PictureCodecs.h"
+#include "shell/DocumentHost.h"
+#include "shell/FileCommands.h"
+#include "shell/FileDialogs.h"
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QScrollArea>
+
+namespace {
+
+constexpr int kSelectionCopyTool = 101;
+
+TFont CourierBold(int pixels)
+{
+    TFont font;
+    font.Name = QStringLiteral("Courier New");
+    font.Style = TFontStyles{fsBold};
+    font.SetHeight(pixels);
+    return font;
+}
+
+} // namespace
+
+TMalvoform::TMalvoform(TDocumentHost& host) : QMdiSubWindow(nullptr), Host(host)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    Box = new QScrollArea;
+    Box->setFrameShape(QFrame::NoFrame);
+    Box->setBackgroundRole(QPalette::Dark);
+    Box->viewport()->installEventFilter(this);
+    Sheet = new QWidget;
+    Sheet->setBackgroundRole(QPalette::Dark);
+    Sheet->installEventFilter(this);
+    Box->setWidget(Sheet);
+    setWidget(Box);
+
+    TekstX1 = new TTekstX(this);
+    TekstX1->SetAlignVandret(avVenstre);
+    TekstX1->SetAlignLodret(alOppe);
+    TekstX1->OnChange = [this](TObject*) { Host.SetSkyggeCheck(TekstX1->SkyggeTekst()); };
+
+    Image = new TImagePic(Sheet);
+    Image->SetAutoDim(true);
+    Image->SetPainting(false);
+    Image->SetFarveMetode(fmInterval);
+    Image->BorderCount = 1;
+    Image->SetFont(CourierBold(13));
+    Image->SetMerFont(CourierBold(11));
+    Image->SetTekstBog(TekstX1);
+    Image->installEventFilter(this);
+    BindImageEvents();
+
+    MiniPic = new TPixelPic(Sheet);
+    SetupMagnifier();
+
+    FormCreate();
+}
+
+void TMalvoform::BindImageEvents()
+{
+    Image->OnMusPos = [this](TObject*, int X, int Y) { ShowMousePosition(X, Y); };
+    Image->OnPosition = [this](TObject*, int X, int Y) { Host.ShowPosition(X, Y); };
+    Image->OnCursor = [this](TObject*, TCursor cursor) {
+        MiniPic->SetCursor(cursor);
+        if (FFocusZoom)
+            Host.SetZoomCursor(cursor);
+    };
+    Image->OnObjekt = [this](TObject*, bool, int) { ImageObjekt(); };
+    Image->OnAutoPerform = [this](TObject*, bool NewPicture) { ImageAutoPerform(NewPicture); };
+    Image->OnPixelInfo = [this](TObject*, int, int, uint8_t, uint8_t, uint8_t, TColor Farve, TMouseButton) {
+        ImagePixelInfo(Farve);
+    };
+    Image->OnLoad = [this](TObject*, int B, int H) { ImageLoad(B, H); };
+    Image->OnScale = [this](TObject*, int, int, double) { ImageScale(); };
+    Image->OnFriFocus = [this](TObject*, bool& NoNew) { ImageFriFocus(NoNew); };
+    Image->OnCopy = [this](TObject*, TBitmap& copyBitmap) { ImageCopy(copyBitmap); };
+    Image->OnPoly = [this](TObject*) { Host.ShowPolyCount(Image->PolyCount()); };
+}
+
+void TMalvoform::SetupMagnifier()
+{
+    MiniPic->hide();
+    TPixFelt* felter = MiniPic->Felter();
+    felter->SetFeltDim(8);
+    felter->SetFarve(clWhite);
+    felter->SetGridFarve(Host.Opt().GridCol);
+    felter->SetRammeFarve(Host.Opt().RammeCol);
+    felter->SetAntalV(20);
+    felter->SetAntalL(20);
+    felter->SetGrids(true);
+    MiniPic->SetMalvok(Image);
+    MiniPic->SetRamme(Host.MagnifierFrame());
+    MiniPic->OnMus = [this](int X, int Y) { ShowMousePosition(X, Y); };
+    MiniPic->installEventFilter(this);
+}
+
+void TMalvoform::FormCreate()
+{
+    FMiniPix = false;
+    Host.MdiArea()->addSubWindow(this);
+    setWindowState(Qt::WindowMaximized);
+
+    Host.SetGForm(this);
+    Host.SetPictureCount(Host.PictureCount() + 1);
+
+    const TOptions& opt = Host.Opt();
+    Image->SetSprog(Engelsk() ? stEngelsk : stDansk);
+    Image->move(opt.GMargenL, opt.GMargenV);
+    Image->SetToolNr(opt.SameTool ? Host.UserToolnummer() : opt.GToolNr);
+
+    connect(this, &QMdiSubWindow::windowStateChanged, this, [this](Qt::WindowStates before, Qt::WindowStates now) {
+        if (now.testFlag(Qt::WindowActive) && !before.testFlag(Qt::WindowActive))
+            FormActivate();
+    });
+
+    if (Host.NewImage()) {
+        Host.SetnewPictureCount(Host.newPictureCount() + 1);
+        Image->NewBitmap(opt.GBredde, opt.GHojde);
+        MakeNewName();
+        Host.AddTab(PNavn);
+        Host.SetPropOldToolNr(-1);
+    }
+    FitSheet();
+}
+
+void TMalvoform::FormActivate()
+{
+    if (ReturnToTool)
+        return;
+    Host.SetGForm(this);
+    Host.TabFocus(PNavn);
+    if (Host.Opt().SameTool)
+        Image->SetToolNr(Host.UserToolnummer());
+    Host.PushColours(*Image);
+    Host.PushMetaMetode(*Image);
+    Host.ShowProp(Image->ToolNr(), PNavn);
+    Host.SetPropEleModified();
+}
+
+void TMalvoform::closeEvent(QCloseEvent* event)
+{
+    if (!FormClose()) {
+        event->ignore();
+        return;
+    }
+    QMdiSubWindow::closeEvent(event);
+}
+
+bool TMalvoform::FormClose()
+{
+    if (Image->Modified()) {
+        if (!LukImage())
+            return false;
+        Image->SetModified(false);
+    }
+    if (FFocusZoom)
+        Host.CloseZoomWindow();
+    Host.SetPictureCount(Host.PictureCount() - 1);
+    FMiniPix = false;
+    FFocusZoom = false;
+    Host.ShowProp(-1, QString());
+    Host.RemoveTab(PNavn);
+    Host.SetStatusPanel(0, QStringLiteral("X:"));
+    Host.SetStatusPanel(1, QStringLiteral("Y:"));
+    // Another window that is already active stays GForm.
+    if (Host.GForm() == this)
+        Host.SetGForm(nullptr);
+    return true;
+}
+
+bool TMalvoform::Engelsk() const
+{
+    return Host.Opt().Sprog != 0;
+}
+
+void TMalvoform::SetMiniPix(bool Value)
+{
+    FMiniPix = Value;
+    Image->SetFocusType(Value ? ftNormal : ftMove);
+}
+
+void TMalvoform::SetFocusZoom(bool Value)
+{
+    FFocusZoom = Value;
+    Image->SetFocusType(Value ? ftNormal : ftMove);
+}
+
+void TMalvoform::MakeNewName()
+{
+    static const char* const extensions[] = {".bmp", ".jpg", ".ico"};
+    const int type = Host.FileCommands().FiltypeIndex();
+    QString name = Engelsk() ? QStringLiteral("Noname") : QStringLiteral("UdenNavn");
+    name += QString::number(Host.newPictureCount());
+    if (type >= 0 && type < 3)
+        name += QLatin1String(extensions[type]);
+    SetPNavn(name);
+}
+
+void TMalvoform::SetPNavn(const QString& name)
+{
+    PNavn = name;
+    setWindowTitle(name);
+}
+
+bool TMalvoform::LukImage()
+{
+    TFileCommands& files = Host.FileCommands();
+    const TModalResult answer = files.Dialogs().AskSave(PNavn, Engelsk());
+    if (answer == mrCancel)
+        return false;
+    if (answer != mrYes)
+        return true;
+    QString target = Image->Filnavn();
+    if (target.isEmpty() || !QFileInfo(target).isFile()) {
+        target = files.Dialogs().RunSave(PNavn, Engelsk());
+        if (target.isEmpty())
+            return false;
+    }
+    return SaveTo(target);
+}
+
+bool TMalvoform::SaveTo(const QString& FileName)
+{
+    Image->SetJpgKvalitet(Host.Opt().JPGkvali);
+    if (Image->SaveBitmap(FileName))
+        return true;
+    ShowMessage(Sprogtekst(Engelsk(), QStringLiteral("Fejl: Filen kunne ikke gemmes!"),
+                           QStringLiteral("Error: The file was not saved!")),
+                this);
+    return false;
+}
+
+int TMalvoform::MiniDimFor(int Width, int Height)
+{
+    const int D = std::max(Width, Height);
+    if (D < 0)
+        return 2;
+    static const struct {
+        int upTo;
+        int dim;
+    } steps[] = {{16, 16}, {24, 12}, {32, 10}, {64, 8}, {80, 6}, {128, 4}, {160, 3}};
+    for (const auto& step : steps)
+        if (D <= step.upTo)
+            return step.dim;
+    return 2;
+}
+
+int TMalvoform::GetMiniDim() const
+{
+    return MiniDimFor(Image->Picture().Width(), Image->Picture().Height());
+}
+
+QSize TMalvoform::ClientSize() const
+{
+    return Box->size();
+}
+
+void TMalvoform::SetClientSize(int w, int h)
+{
+    if (isMaximized())
+        return;
+    const QMargins m = contentsMargins();
+    resize(w + m.left() + m.right(), h + m.top() + m.bottom());
+}
+
+void TMalvoform::ResizeFormToPic()
+{
+    const TOptions& opt = Host.Opt();
+    SetClientSize(Image->Picture().Width() + 2 * opt.GMargenL, Image->Picture().Height() + 2 * opt.GMargenV);
+}
+
+void TMalvoform::MiniBitmap(bool NyeDim, bool AutoFeltDim)
+{
+    if (!NyeDim)
+        return;
+    const TOptions& opt = Host.Opt();
+    const int picW = Image->Picture().Width();
+    const int picH = Image->Picture().Height();
+    if (FMiniPix) {
+        TPixFelt* felter = MiniPic->Felter();
+        felter->SetAntalV(picW);
+        felter->SetAntalL(picH);
+        if (AutoFeltDim)
+            felter->SetFeltDim(GetMiniDim());
+        MiniPic->BeregnCompo();
+        MiniPic->move(2 * opt.GMargenL + picW, opt.GMargenV);
+        SetClientSize(3 * opt.GMargenL + picW + MiniPic->GetWidth(), 2 * opt.GMargenV + MiniPic->GetHeight());
+        MiniPic->show();
+    } else {
+        MiniPic->FreeDim();
+        ResizeFormToPic();
+        MiniPic->hide();
+    }
+    FitSheet();
+    Host.ShowProp(Image->ToolNr(), PNavn);
+}
+
+void TMalvoform::FitSheet()
+{
+    const TOptions& opt = Host.Opt();
+    QRect used = Image->geometry();
+    if (MiniPic->isVisibleTo(Sheet))
+        used |= MiniPic->geometry();
+    Sheet->resize(used.right() + 1 + opt.GMargenL, used.bottom() + 1 + opt.GMargenV);
+}
+
+bool TMalvoform::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if ((watched == Image || watched == MiniPic) &&
+        (type == QEvent::Resize || type == QEvent::Move || type == QEvent::Show || type == QEvent::Hide))
+        FitSheet();
+    if ((watched == Sheet || watched == Box->viewport()) && type == QEvent::MouseButtonPress) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton) {
+            BoxMouseDown(mouse->globalPosition().toPoint());
+            return true;
+        }
+    }
+    return QMdiSubWindow::eventFilter(watched, event);
+}
+
+void TMalvoform::BoxMouseDown(const QPoint& screenPos)
+{
+    if (QMenu* menu = Host.PictureMenu())
+        menu->popup(screenPos);
+}
+
+void TMalvoform::ShowMousePosition(int X, int Y)
+{
+    Host.SetStatusPanel(0, QStringLiteral("X: ") + QString::number(X));
+    Host.SetStatusPanel(1, QStringLiteral("Y: ") + QString::number(Y));
+}
+
+void TMalvoform::ImageObjekt()
+{
+    if (Image->ToolNr() == kSelectionCopyTool) {
+        Image->SetToolNr(OldToolNr);
+        Host.SetUserToolnummer(OldToolNr);
+        Host.ShowProp(OldToolNr, PNavn);
+    }
+    Host.ShowObjektType();
+}
+
+void TMalvoform::ImageAutoPerform(bool NewPicture)
+{
+    if (NewPicture) {
+        if (FMiniPix) {
+            FMiniPix = false;
+            MiniBitmap(true, false);
+        }
+        if (FFocusZoom)
+            Host.CloseZoomWindow();
+        return;
+    }
+    if (FMiniPix)
+        MiniPic->Transfer();
+    if (FFocusZoom)
+        Host.ZoomTransfer();
+}
+
+void TMalvoform::ImagePixelInfo(TColor Farve)
+{
+    if (OnlyColor) {
+        OnlyColor = false;
+        Host.ShowPickedColour(Farve);
+        Image->SetToolNr(OldToolNr);
+    } else if (!ReturnToTool) {
+        Host.ShowPickedColour(Farve);
+        Host.SetPixelfelt(Host.OutFarve());
+    } else {
+        ReturnToTool = false;
+        Image->SetMetaFarve(Farve);
+        Host.ShowMetaColour(Farve);
+        Image->SetToolNr(OldToolNr);
+    }
+}
+
+void TMalvoform::ImageLoad(int B, int H)
+{
+    const bool magnifierShown = FMiniPix;
+    if (magnifierShown) {
+        FMiniPix = false;
+        MiniBitmap(true, false);
+    } else {
+        const TOptions& opt = Host.Opt();
+        SetClientSize(B + 2 * opt.GMargenL, H + 2 * opt.GMargenV);
+    }
+    if (FFocusZoom)
+        Host.CloseZoomWindow();
+    QCoreApplication::processEvents();
+    if (magnifierShown)
+        Host.AMiniPixExecute();
+}
+
+void TMalvoform::ImageScale()
+{
+    if (FMiniPix) {
+        FMiniPix = false;
+        MiniBitmap(true, false);
+    }
+    if (FFocusZoom)
+        Host.CloseZoomWindow();
+}
+
+void TMalvoform::ImageFriFocus(bool& NoNew)
+{
+    ShowMessage(Sprogtekst(Engelsk(),
+                           QStringLiteral("Fokus blyanten har opbrugt sin kapasitet!\rOmråder er blevet kopieret."),
+                           QStringLiteral("No more capacity!\rThe area has been copied.")),
+                this);
+    NoNew = false;
+}
+
+QString TMalvoform::ClipFileName(const QString& folder, int number)
+{
+    return folder + QStringLiteral("/Klip_") + QStringLiteral("%1").arg(number, 4, 10, QLatin1Char('0')) +
+           QStringLiteral(".bmp");
+}
+
+int TMalvoform::NextFreeClip(const QString& folder, int count)
+{
+    while (QFileInfo::exists(ClipFileName(folder, count)))
+        ++count;
+    return count;
+}
+
+void TMalvoform::ImageCopy(TBitmap& copyBitmap)
+{
+    if (Host.gemKlip()) {
+        const QString folder = Host.KlipbordBib();
+        const int number = NextFreeClip(folder, Host.KlipbordCount() + 1);
+        Host.SetKlipbordCount(number);
+        QByteArray data;
+        if (PictureCodecs::WriteBmp(copyBitmap, data))
+            PictureCodecs::WriteFileSafely(ClipFileName(folder, number), data);
+        Host.ShowClipFolder();
+    }
+    Host.ShowClipboardPreview(copyBitmap);
+}

@@ -1,0 +1,158 @@
+#include "shell/NytPage.h"
+#include "appcore/Message.h"
+#include "appcore/Options.h"
+#include "platform/Bitmap.h"
+#include "util/AlmenX.h"
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+
+enum { kLabelBredde, kLabelHojde, kLabelAntal, kLabelMargenL, kLabelMargenV, kLabelFiltype };
+
+const char* const kLabelsDansk[] = {"Bredde", "Højde", "Antal billeder", "Venstre margen", "Top margen", "Filtype"};
+const char* const kLabelsEngelsk[] = {"Width", "Height", "Number of pictures", "Left margin", "Top margin",
+                                      "File type"};
+
+// A field keeps only a number while one types (an empty field stays empty, so a new number
+// can be typed).
+void KeepDigits(QLineEdit* edit)
+{
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
+        if (text.isEmpty())
+            return;
+        bool ok = false;
+        const int value = TAlmenX::EditPosInteger(text, &ok);
+        const QString cleaned = ok ? QString::number(value) : QString();
+        if (cleaned != text)
+            edit->setText(cleaned);
+    });
+}
+
+// The field's text as a whole number, or False.
+bool FieldNumber(const QLineEdit* edit, int& value)
+{
+    bool ok = false;
+    value = edit->text().trimmed().toInt(&ok);
+    return ok;
+}
+
+} // namespace
+
+TNytPage::TNytPage(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("NytPage"));
+    auto* grid = new QGridLayout(this);
+    Edit1 = AddField(QStringLiteral("400"), kLabelBredde);
+    Edit2 = AddField(QStringLiteral("200"), kLabelHojde);
+    Edit3 = AddField(QStringLiteral("1"), kLabelAntal);
+    Edit4 = AddField(QStringLiteral("12"), kLabelMargenL);
+    Edit5 = AddField(QStringLiteral("12"), kLabelMargenV);
+
+    FLabels[kLabelFiltype] = new QLabel(this);
+    grid->addWidget(FLabels[kLabelFiltype], kLabelFiltype, 0);
+    filtypeBox = new QComboBox(this);
+    filtypeBox->setObjectName(QStringLiteral("filtypeBox"));
+    filtypeBox->addItems({QStringLiteral("bmp"), QStringLiteral("jpg"), QStringLiteral("ico")});
+    filtypeBox->setCurrentIndex(0);
+    grid->addWidget(filtypeBox, kLabelFiltype, 1);
+
+    palCheck = new QCheckBox(QStringLiteral("Open palette width 16 colors"), this);
+    palCheck->setObjectName(QStringLiteral("palCheck"));
+    palCheck->setVisible(false);
+    grid->addWidget(palCheck, kLabelFiltype + 1, 0, 1, 2);
+    connect(filtypeBox, &QComboBox::currentIndexChanged, palCheck, [this](int index) { palCheck->setVisible(index == 2); });
+
+    auto* sizes = new QGridLayout;
+    const int sides[] = {16, 32, 64, 100, 200, 400};
+    for (int i = 0; i < 6; ++i) {
+        const QString side = QString::number(sides[i]);
+        auto* button = new QPushButton(side + QLatin1Char('x') + side, this);
+        connect(button, &QPushButton::clicked, this, [this, side] {
+            Edit1->setText(side);
+            Edit2->setText(side);
+        });
+        sizes->addWidget(button, i / 3, i % 3);
+        FSizeButtons.append(button);
+    }
+    grid->addLayout(sizes, kLabelFiltype + 2, 0, 1, 2);
+
+    NewButton = new QToolButton(this);
+    NewButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    grid->addWidget(NewButton, kLabelFiltype + 3, 0, 1, 2);
+    grid->setRowStretch(kLabelFiltype + 4, 1);
+    SetSprog(false);
+}
+
+QLineEdit* TNytPage::AddField(const QString& text, int row)
+{
+    auto* grid = static_cast<QGridLayout*>(layout());
+    FLabels[row] = new QLabel(this);
+    grid->addWidget(FLabels[row], row, 0);
+    auto* edit = new QLineEdit(text, this);
+    edit->setObjectName(QStringLiteral("Edit%1").arg(row + 1));
+    KeepDigits(edit);
+    grid->addWidget(edit, row, 1);
+    return edit;
+}
+
+int TNytPage::FiltypeIndex() const
+{
+    return filtypeBox->currentIndex();
+}
+
+void TNytPage::ShowOptions(const TOptions& Opt)
+{
+    Edit1->setText(QString::number(Opt.GBredde));
+    Edit2->setText(QString::number(Opt.GHojde));
+    Edit3->setText(QStringLiteral("1"));
+    Edit4->setText(QString::number(Opt.GMargenL));
+    Edit5->setText(QString::number(Opt.GMargenV));
+}
+
+void TNytPage::SetSprog(bool Engelsk)
+{
+    for (int i = 0; i < 6; ++i)
+        FLabels[i]->setText(QString::fromUtf8(Engelsk ? kLabelsEngelsk[i] : kLabelsDansk[i]));
+}
+
+bool TNytPage::ReadRequest(bool Engelsk, TNewPictureRequest& Request, QString& Message) const
+{
+    const QLineEdit* fields[] = {Edit1, Edit2, Edit3, Edit4, Edit5};
+    int* values[] = {&Request.Bredde, &Request.Hojde, &Request.Antal, &Request.MargenL, &Request.MargenV};
+    for (int i = 0; i < 5; ++i) {
+        if (!FieldNumber(fields[i], *values[i])) {
+            const QString label = FLabels[i]->text();
+            Message = Sprogtekst(Engelsk, QStringLiteral("Feltet \"%1\" skal indeholde et helt tal!"),
+                                 QStringLiteral("The field \"%1\" must hold a whole number!"))
+                          .arg(label);
+            return false;
+        }
+    }
+    if (!TBitmap::SizeAllowed(Request.Bredde, Request.Hojde)) {
+        Message = Sprogtekst(Engelsk,
+                             QStringLiteral("Et billede skal være fra 1 til 32767 pixels i hver retning og højst "
+                                            "268435456 pixels i alt!"),
+                             QStringLiteral("A picture must be from 1 to 32767 pixels each way and at most "
+                                            "268435456 pixels in all!"));
+        return false;
+    }
+    if (Request.MargenL < 0 || Request.MargenL > kMaxMargen || Request.MargenV < 0 || Request.MargenV > kMaxMargen) {
+        Message = Sprogtekst(Engelsk, QStringLiteral("En margen skal være fra 0 til %1 pixels!"),
+                             QStringLiteral("A margin must be from 0 to %1 pixels!"))
+                      .arg(kMaxMargen);
+        return false;
+    }
+    if (Request.Antal < 0 || Request.Antal > kMaxAntal) {
+        Message = Sprogtekst(Engelsk, QStringLiteral("Antal billeder skal være fra 0 til %1!"),
+                             QStringLiteral("The number of pictures must be from 0 to %1!"))
+                      .arg(kMaxAntal);
+        return false;
+    }
+    return true;
+}

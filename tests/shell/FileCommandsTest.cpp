@@ -1,0 +1,399 @@
+#include "FakeDocumentHost.h"
+#include "dialogs/InfForm.h"
+#include <QAction>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QToolButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMdiSubWindow>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Messages arrive as shown: "\r" is a line break.
+const QString kOpenFailure =
+    MessageText(QStringLiteral("Fejl: Ukendt!\rEventuelt er filefternavnet ikke jpg, bmp eller ico!"));
+const QString kSaveFailure = QStringLiteral("Fejl: Filen kunne ikke gemmes!");
+
+bool Enabled(FakeDocumentHost& host, const char* name)
+{
+    host.Files->UpdateActions();
+    return host.Files->Action(QLatin1String(name))->isEnabled();
+}
+
+struct FilesTest : ::testing::Test {
+    FakeDocumentHost host;
+    QTemporaryDir dir;
+    QString Path(const char* name) const { return dir.filePath(QLatin1String(name)); }
+};
+
+} // namespace
+
+TEST_F(FilesTest, OpeningNamesTheDocumentAndIconsOpenTheMagnifierByTheExactExtension)
+{
+    ASSERT_TRUE(WritePicture(Path("foto.jpg"), 64, 48, clBlue));
+    ASSERT_TRUE(host.Files->HentPicture(Path("foto.jpg")));
+    TMalvoform* form = host.GForm();
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->PNavn, QStringLiteral("foto.jpg"));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("foto.jpg"));
+    EXPECT_EQ(host.Tabs, QStringList{"foto.jpg"});
+    EXPECT_EQ(host.Recent, QStringList{Path("foto.jpg")});
+    EXPECT_EQ(form->Image->Picture().Width(), 64);
+    EXPECT_FALSE(form->Image->Modified());
+    EXPECT_EQ(host.ZoomCommands, 0);
+
+    QFile::copy(Path("foto.jpg"), Path("x.ICO"));
+    TBitmap icon(16, 16);
+    TBitmap mask(16, 16);
+    QByteArray data;
+    ASSERT_TRUE(PictureCodecs::WriteIcon(icon, mask, data));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("my.pictures")));
+    ASSERT_TRUE(PictureCodecs::WriteFileSafely(Path("my.pictures/x.ICO"), data));
+    ASSERT_TRUE(PictureCodecs::WriteFileSafely(Path("my.pictures/x.ico"), data));
+    ASSERT_TRUE(host.Files->HentPicture(Path("my.pictures/x.ICO")));
+    EXPECT_EQ(host.ZoomCommands, 0) << "x.ICO is not \"ico\"";
+    ASSERT_TRUE(host.Files->HentPicture(Path("my.pictures/x.ico")));
+    EXPECT_EQ(host.ZoomCommands, 1);
+    EXPECT_TRUE(host.Messages.isEmpty());
+}
+
+TEST_F(FilesTest, OpeningAMissingFileDoesNothingAndADamagedOneSaysSo)
+{
+    EXPECT_FALSE(host.Files->HentPicture(Path("none.bmp")));
+    EXPECT_FALSE(host.Files->HentPicture(dir.path()));
+    EXPECT_TRUE(host.Forms().isEmpty());
+    EXPECT_TRUE(host.Messages.isEmpty());
+
+    QFile junk(Path("junk.bmp"));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("BM not really a picture");
+    junk.close();
+    EXPECT_FALSE(host.Files->HentPicture(Path("junk.bmp")));
+    EXPECT_EQ(host.Messages, QStringList{kOpenFailure});
+    EXPECT_TRUE(host.Tabs.isEmpty());
+    EXPECT_TRUE(host.Recent.isEmpty());
+}
+
+TEST_F(FilesTest, SaveAsPresetsTheFilterByTheNamesExactExtension)
+{
+    EXPECT_EQ(TFileDialogs::SaveFilterFor(QStringLiteral("UdenNavn2.jpg")), 2);
+    EXPECT_EQ(TFileDialogs::SaveFilterFor(QStringLiteral("a.bmp")), 3);
+    EXPECT_EQ(TFileDialogs::SaveFilterFor(QStringLiteral("a.ico")), 4);
+    EXPECT_EQ(TFileDialogs::SaveFilterFor(QStringLiteral("Billede.JPG")), 1);
+    EXPECT_EQ(TFileDialogs::SaveFilterFor(QStringLiteral("UdenNavn1")), 1);
+
+    MakeNew(host, 2, 1);
+    host.Files->ASaveMalvoAsExecute();
+    EXPECT_EQ(host.LastDialogFilter, QStringLiteral("JPEG Image File (*.jpg)"));
+    EXPECT_EQ(host.LastDialogTitle, QStringLiteral("Gem billede"));
+    host.GForm()->SetPNavn(QStringLiteral("Billede.JPG"));
+    host.Files->ASaveMalvoAsExecute();
+    EXPECT_EQ(host.LastDialogFilter, QStringLiteral("Alle (*.bmp *.jpg *.ico)"));
+}
+
+TEST_F(FilesTest, SaveAsRenamesOnlyWhenTheSaveSucceeded)
+{
+    MakeNew(host, 1);
+    Modify(*host.GForm());
+    host.Choose = QStringList{Path("hus.png")};
+    host.Files->ASaveMalvoAsExecute();
+    EXPECT_EQ(host.Messages, QStringList{kSaveFailure});
+    EXPECT_EQ(host.GForm()->PNavn, QStringLiteral("UdenNavn1.bmp"));
+    EXPECT_EQ(host.Tabs, QStringList{"UdenNavn1.bmp"});
+    EXPECT_TRUE(host.Recent.isEmpty());
+    EXPECT_TRUE(host.Hint.isEmpty());
+    EXPECT_TRUE(host.GForm()->Image->Modified());
+
+    host.Choose = QStringList{Path("hus.jpg")};
+    host.Files->ASaveMalvoAsExecute();
+    EXPECT_EQ(host.GForm()->PNavn, QStringLiteral("hus.jpg"));
+    EXPECT_EQ(host.Tabs, QStringList{"hus.jpg"});
+    EXPECT_EQ(host.Recent, QStringList{Path("hus.jpg")});
+    EXPECT_EQ(host.Finfo, QStringLiteral("hus.jpg"));
+    EXPECT_EQ(host.Hint, QStringLiteral("Billedet er gemt som hus.jpg"));
+    EXPECT_FALSE(host.GForm()->Image->Modified());
+    EXPECT_TRUE(QFile::exists(Path("hus.jpg")));
+}
+
+TEST_F(FilesTest, SaveWritesTheFileOrSaysItFailed)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+    ASSERT_TRUE(WritePicture(Path("sub/a.bmp"), 20, 10, clWhite));
+    ASSERT_TRUE(host.Files->HentPicture(Path("sub/a.bmp")));
+    EXPECT_FALSE(Enabled(host, "ASaveMalvo"));
+    Modify(*host.GForm());
+    EXPECT_TRUE(Enabled(host, "ASaveMalvo"));
+    host.Options.Sprog = 1;
+    host.Files->ASaveMalvoExecute();
+    EXPECT_EQ(host.Hint, QStringLiteral("The picture is saved as a.bmp"));
+    EXPECT_FALSE(host.GForm()->Image->Modified());
+
+    Modify(*host.GForm());
+    ASSERT_TRUE(QDir(Path("sub")).removeRecursively());
+    host.Files->ASaveMalvoExecute();
+    EXPECT_EQ(host.Messages, QStringList{"Error: The file was not saved!"});
+    EXPECT_TRUE(host.GForm()->Image->Modified());
+}
+
+TEST_F(FilesTest, ReloadIsOfferedForAModifiedFileAndAFailedReloadKeepsThePicture)
+{
+    MakeNew(host, 1);
+    Modify(*host.GForm());
+    EXPECT_FALSE(Enabled(host, "AReloadMalvo")) << "a picture without file";
+
+    ASSERT_TRUE(WritePicture(Path("r.bmp"), 20, 10, clWhite));
+    ASSERT_TRUE(host.Files->HentPicture(Path("r.bmp")));
+    TMalvoform& form = *host.GForm();
+    EXPECT_FALSE(Enabled(host, "AReloadMalvo")) << "an unmodified picture";
+    Modify(form);
+    EXPECT_TRUE(Enabled(host, "AReloadMalvo"));
+    host.Files->AReloadMalvoExecute();
+    EXPECT_EQ(form.Image->Picture().Canvas().Pixels(1, 1), clWhite);
+    EXPECT_FALSE(form.Image->Modified());
+
+    Modify(form);
+    QFile damaged(Path("r.bmp"));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("BM damaged");
+    damaged.close();
+    host.Files->AReloadMalvoExecute();
+    EXPECT_EQ(host.Messages, QStringList{kOpenFailure});
+    EXPECT_EQ(form.Image->Picture().Width(), 20);
+    EXPECT_EQ(form.Image->Picture().Canvas().Pixels(1, 1), clRed);
+    EXPECT_EQ(form.Image->View().Canvas().Pixels(1, 1), clRed);
+    EXPECT_TRUE(form.Image->Modified());
+    EXPECT_EQ(form.PNavn, QStringLiteral("r.bmp"));
+}
+
+TEST_F(FilesTest, LoadingIntoTheWindowReplacesNameAndTabOrKeepsThemOnFailure)
+{
+    MakeNew(host, 2);
+    TMalvoform& form = *host.Forms().first();
+    host.SetGForm(&form);
+    QFile junk(Path("junk.jpg"));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("\xFF\xD8 broken");
+    junk.close();
+    host.Choose = QStringList{Path("junk.jpg")};
+    host.Files->ALoadMalvoExecute();
+    EXPECT_EQ(host.Messages, QStringList{kOpenFailure});
+    EXPECT_EQ(form.PNavn, QStringLiteral("UdenNavn1.bmp"));
+    EXPECT_EQ(form.Image->Picture().Width(), 40);
+    EXPECT_EQ(host.Tabs, (QStringList{"UdenNavn1.bmp", "UdenNavn2.bmp"}));
+
+    ASSERT_TRUE(WritePicture(Path("ny.bmp"), 8, 9, clWhite));
+    host.Choose = QStringList{Path("ny.bmp")};
+    host.Files->ALoadMalvoExecute();
+    EXPECT_EQ(form.PNavn, QStringLiteral("ny.bmp"));
+    EXPECT_EQ(form.Image->Picture().Height(), 9);
+    EXPECT_EQ(host.Tabs, (QStringList{"UdenNavn2.bmp", "ny.bmp"}));
+}
+
+TEST_F(FilesTest, NewPictureRefusesBadFieldsWithAMessageAndMakesNothing)
+{
+    const struct {
+        const char* width;
+        const char* height;
+        int count;
+        const char* dansk;
+    } cases[] = {
+        {"", "10", 1, "Feltet \"Bredde\" skal indeholde et helt tal!"},
+        {"0", "10", 1, "Et billede skal være fra 1 til 32767 pixels i hver retning og højst 268435456 pixels i alt!"},
+        {"40000", "10", 1, "Et billede skal være fra 1 til 32767 pixels i hver retning og højst 268435456 pixels i alt!"},
+        {"20000", "20000", 1,
+         "Et billede skal være fra 1 til 32767 pixels i hver retning og højst 268435456 pixels i alt!"},
+        {"10", "10", 5000, "Antal billeder skal være fra 0 til 50!"},
+    };
+    for (const auto& c : cases) {
+        host.Messages.clear();
+        MakeNew(host, c.count, 0, c.width, c.height);
+        EXPECT_EQ(host.Messages, QStringList{QString::fromUtf8(c.dansk)}) << c.width << " " << c.count;
+    }
+    host.Options.Sprog = 1;
+    host.Messages.clear();
+    host.Files->NytPage()->SetSprog(true);
+    MakeNew(host, 1, 0, "x", "10");
+    EXPECT_EQ(host.Messages, QStringList{"The field \"Width\" must hold a whole number!"});
+    EXPECT_TRUE(host.Forms().isEmpty());
+    EXPECT_EQ(host.newPictureCount(), 0);
+    EXPECT_EQ(host.Options.GBredde, StandardOptions().GBredde);
+
+    host.Messages.clear();
+    MakeNew(host, 0);
+    EXPECT_TRUE(host.Messages.isEmpty());
+    EXPECT_TRUE(host.Forms().isEmpty());
+}
+
+TEST_F(FilesTest, NewPictureFirstShowsThePageAndTakesSizeAndMarginsAsDefaults)
+{
+    host.NytShown = false;
+    MakeNew(host, 1);
+    EXPECT_TRUE(host.NytShown);
+    EXPECT_TRUE(host.Forms().isEmpty());
+
+    TNytPage& page = *host.Files->NytPage();
+    QTest::mouseClick(page.SizeButtons().at(1), Qt::LeftButton);
+    EXPECT_EQ(page.Edit1->text(), QStringLiteral("32"));
+    EXPECT_EQ(page.Edit2->text(), QStringLiteral("32"));
+    page.Edit4->setText(QStringLiteral("5"));
+    QTest::mouseClick(page.NewButton, Qt::LeftButton);
+    ASSERT_EQ(host.Forms().size(), 1);
+    EXPECT_EQ(host.Options.GBredde, 32);
+    EXPECT_EQ(host.Options.GMargenL, 5);
+    EXPECT_EQ(host.GForm()->Image->pos(), QPoint(5, 12));
+
+    page.Edit1->clear();
+    QTest::keyClicks(page.Edit1, QStringLiteral("1a2"));
+    EXPECT_EQ(page.Edit1->text(), QStringLiteral("12")) << "the field keeps only digits";
+    page.filtypeBox->setCurrentIndex(2);
+    EXPECT_TRUE(page.palCheck->isVisibleTo(&page));
+    page.filtypeBox->setCurrentIndex(1);
+    EXPECT_FALSE(page.palCheck->isVisibleTo(&page));
+}
+
+TEST_F(FilesTest, PasteAsNewNeedsADocumentAndAPictureOnTheClipboard)
+{
+    QImage picture(30, 20, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    QApplication::clipboard()->setImage(picture);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(host.Files->ClipboardHasPicture());
+    EXPECT_FALSE(Enabled(host, "ALoadFromCB")) << "no document is open";
+
+    MakeNew(host, 1);
+    EXPECT_TRUE(Enabled(host, "ALoadFromCB"));
+    host.Files->ALoadFromCBExecute();
+    ASSERT_EQ(host.Forms().size(), 2);
+    EXPECT_EQ(host.GForm()->PNavn, QStringLiteral("UdenNavn2.bmp"));
+    EXPECT_EQ(host.GForm()->Image->Picture().Width(), 30);
+    EXPECT_EQ(host.GForm()->Image->TransFarve(), 0x00FFFFFF);
+
+    QApplication::clipboard()->setText(QStringLiteral("text"));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(Enabled(host, "ALoadFromCB"));
+}
+
+TEST_F(FilesTest, ActionsCarryCaptionsHintsAndShortcutsInBothLanguages)
+{
+    QAction* save = host.Files->Action(QStringLiteral("ASaveMalvo"));
+    ASSERT_NE(save, nullptr);
+    EXPECT_EQ(save->text(), QStringLiteral("Gem billede"));
+    EXPECT_EQ(save->statusTip(), QStringLiteral("Gem aktuelle billede: F2"));
+    EXPECT_EQ(save->shortcut(), QKeySequence(Qt::Key_F2));
+    EXPECT_EQ(host.Files->Action(QStringLiteral("ACloseAll"))->shortcut(),
+              QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_L));
+    host.Files->SetSprog(true);
+    EXPECT_EQ(save->text(), QStringLiteral("Save picture"));
+    EXPECT_EQ(host.Files->Action(QStringLiteral("AWin2"))->text(), QStringLiteral("Tile horizontally"));
+    for (QAction* action : host.Files->Actions())
+        EXPECT_FALSE(action->text().isEmpty()) << action->objectName().toStdString();
+    EXPECT_EQ(host.Files->Actions().size(), 22);
+
+    EXPECT_TRUE(Enabled(host, "ANewMalvo"));
+    EXPECT_FALSE(Enabled(host, "ASaveMalvoAs"));
+    MakeNew(host, 1);
+    EXPECT_TRUE(Enabled(host, "ASaveMalvoAs"));
+    EXPECT_FALSE(Enabled(host, "ASizeToPic")) << "a maximised window";
+    host.GForm()->showNormal();
+    EXPECT_TRUE(Enabled(host, "ASizeToPic"));
+    host.Files->Action(QStringLiteral("ACloseProg"))->trigger();
+    EXPECT_EQ(host.MainCloses, 1);
+}
+
+TEST_F(FilesTest, PictureInformationShowsNameSizeAndFileSize)
+{
+    ASSERT_TRUE(WritePicture(Path("info.bmp"), 20, 10, clWhite));
+    ASSERT_TRUE(host.Files->HentPicture(Path("info.bmp")));
+    QFile file(Path("info.bmp"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(1023, 'x'));
+    file.close();
+    QStringList rows;
+    host.Files->Dialogs().RunInfo = [&](TInfForm& form) {
+        for (int row = 0; row < TInfForm::RowCount; ++row)
+            rows.append(form.Value(row));
+    };
+    host.Files->APicInfoExecute();
+    ASSERT_EQ(rows.size(), int(TInfForm::RowCount));
+    EXPECT_EQ(rows[TInfForm::RowFilnavn], QStringLiteral("info.bmp"));
+    EXPECT_EQ(rows[TInfForm::RowBredde], QStringLiteral("20 Pixels"));
+    EXPECT_EQ(rows[TInfForm::RowHojde], QStringLiteral("10 Pixels"));
+    EXPECT_EQ(rows[TInfForm::RowStorelse], QStringLiteral("1023 bytes"));
+    EXPECT_FALSE(rows[TInfForm::RowDato].isEmpty());
+}
+
+TEST_F(FilesTest, CloseAllClosesEveryWindowButTheOneWhoseQuestionIsCancelled)
+{
+    MakeNew(host, 3);
+    TMalvoform* keep = host.Forms().at(1);
+    Modify(*keep);
+    host.Answer = [](TSpmform&) { return mrCancel; };
+    host.Files->ACloseAllExecute();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(host.Forms().size(), 1);
+    EXPECT_EQ(host.Forms().first(), keep);
+    EXPECT_EQ(host.Tabs, QStringList{"UdenNavn2.bmp"});
+    EXPECT_EQ(host.PictureCount(), 1);
+}
+
+TEST_F(FilesTest, WindowsTileSideBySideOrOneAboveTheOther)
+{
+    MakeNew(host, 2);
+    host.Files->Action(QStringLiteral("AWin3"))->trigger();
+    const QList<TMalvoform*> forms = host.Forms();
+    EXPECT_EQ(forms[0]->height(), host.Area->viewport()->height());
+    EXPECT_EQ(forms[1]->x(), forms[0]->width());
+    host.Files->Action(QStringLiteral("AWin2"))->trigger();
+    EXPECT_EQ(forms[0]->width(), host.Area->viewport()->width());
+    EXPECT_EQ(forms[1]->y(), forms[0]->height());
+    host.Files->AWin7Execute();
+    EXPECT_TRUE(host.Area->activeSubWindow()->isMaximized());
+    QMdiSubWindow* other = forms[0] == host.Area->activeSubWindow() ? forms[1] : forms[0];
+    host.Area->setActiveSubWindow(other);
+    EXPECT_TRUE(other->isMaximized());
+}
+
+TEST_F(FilesTest, DeletingMovesTheFileToTheWastebasket)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("data")));
+    qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toLocal8Bit());
+    ASSERT_TRUE(WritePicture(Path("gone.bmp"), 4, 4, clWhite));
+    EXPECT_TRUE(host.Files->FileDeleteRB(Path("gone.bmp")));
+    EXPECT_FALSE(QFile::exists(Path("gone.bmp")));
+    EXPECT_FALSE(host.Files->FileDeleteRB(Path("gone.bmp")));
+    EXPECT_TRUE(host.Messages.isEmpty());
+}
+
+TEST_F(FilesTest, RecentDocumentsGoToTheSharedBookmarkFileOnceEach)
+{
+    const QString xbel = Path("recently-used.xbel");
+    TFreedesktopIntegration desktop(QString(), xbel);
+    EXPECT_FALSE(desktop.CanSetWallpaper()) << "no known desktop";
+    EXPECT_FALSE(desktop.SetWallpaper(Path("a.bmp")));
+    ASSERT_TRUE(WritePicture(Path("a b&c.bmp"), 4, 4, clWhite));
+    ASSERT_TRUE(desktop.AddRecentDocument(Path("a b&c.bmp")));
+    ASSERT_TRUE(desktop.AddRecentDocument(Path("a b&c.bmp")));
+    QFile file(xbel);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    file.close();
+    EXPECT_EQ(text.count(QStringLiteral("<bookmark href=")), 1);
+    EXPECT_TRUE(text.contains(QStringLiteral("a%20b&amp;c.bmp")));
+    EXPECT_TRUE(text.contains(QStringLiteral("image/bmp")));
+    ASSERT_TRUE(desktop.ClearRecentDocuments());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(file.readAll().contains("<bookmark "));
+
+    host.Files->SetDesktop(std::make_unique<TFreedesktopIntegration>(QString(), QString()));
+    MakeNew(host, 1);
+    EXPECT_FALSE(Enabled(host, "AWallpaper"));
+    EXPECT_FALSE(Enabled(host, "MFjernwall"));
+    EXPECT_FALSE(Enabled(host, "ADoc"));
+    EXPECT_FALSE(Enabled(host, "AClearDoc"));
+}
