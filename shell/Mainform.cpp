@@ -1,42 +1,260 @@
 #include "shell/Mainform.h"
+#include "shell/EgenskaberPage.h"
+#include "shell/FileCommands.h"
+#include "shell/Malvoform.h"
+#include "shell/NytPage.h"
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
-#include <QMenuBar>
+#include <QSplitter>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStatusTipEvent>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
 
-TMainform::TMainform(QWidget* parent) : QMainWindow(parent)
+namespace {
+
+template <class T> T* Named(T* widget, const char* name)
 {
-    setWindowTitle(QStringLiteral("Malvo"));
-    resize(1000, 700);
-    mdiArea_ = new QMdiArea(this);
-    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setCentralWidget(mdiArea_);
-    createMenus();
-    createStatusBar();
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
 }
 
-void TMainform::createMenus()
+// An empty page of a book, named for the language table.
+QWidget* NewPage(const char* name, QWidget* parent)
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&Filer"));
-    QAction* exit = file->addAction(QStringLiteral("&Afslut"));
-    connect(exit, &QAction::triggered, this, &QWidget::close);
+    return Named(new QWidget(parent), name);
 }
 
-void TMainform::createStatusBar()
+} // namespace
+
+TMainform::TMainform(const QStringList& Params, QWidget* parent)
+    : QMainWindow(parent), Folder(TDataFolder::FromEnvironment()), params_(Params)
 {
-    const int widths[3] = {160, 160, 0};
+    FormCreate();
+}
+
+TMainform::~TMainform()
+{
+    // The document windows go first: they reach back into this window while they close.
+    if (mdiArea)
+        for (QMdiSubWindow* window : mdiArea->subWindowList())
+            delete window;
+}
+
+void TMainform::FormCreate()
+{
+    setObjectName(QStringLiteral("Mainform"));
+    Folder.Prepare(TDataFolder::ShippedDataFolder());
+    setWindowTitle(Folder.Brugernavn.isEmpty() ? QStringLiteral("Malvo") : Folder.Brugernavn + QStringLiteral(": Malvo"));
+    klipbordCount_ = int(QDir(Folder.KlipbordBib).entryList({QStringLiteral("*.bmp")}, QDir::Files).size()) - 1;
+    setMinimumHeight(500);
+
+    fileCommands_ = std::make_unique<TFileCommands>(*this, this);
+    BuildActions();
+    BuildCentre();
+    BuildStatusBar();
+    BuildMenus();
+    BuildDockHost();
+    BuildTexts();
+
+    HentProgstring();
+    HentOptions();
+
+    TabCon->setVisible(FOpt.FilBog);
+    SetDockSide(FOpt.PladsRed);
+    ApplyFrames();
+    Opstart = true;
+    setAcceptDrops(true);
+
+    updateTimer_ = new QTimer(this);
+    updateTimer_->setInterval(150);
+    connect(updateTimer_, &QTimer::timeout, this, &TMainform::UpdateActions);
+    updateTimer_->start();
+    UpdateActions();
+}
+
+void TMainform::BuildCentre()
+{
+    centre_ = new QWidget(this);
+    rows_ = new QVBoxLayout(centre_);
+    rows_->setContentsMargins(0, 0, 0, 0);
+    rows_->setSpacing(0);
+    toolLineRow_ = BuildToolLine();
+    tabRow_ = BuildTabRow();
+
+    mdiArea = Named(new QMdiArea(centre_), "mdiArea");
+    mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea->setActivationOrder(QMdiArea::ActivationHistoryOrder);
+    connect(mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
+        // An activation of no window (a tool window took the keyboard) changes nothing.
+        if (auto* form = dynamic_cast<TMalvoform*>(window))
+            form->FormActivate();
+    });
+    dropbog = Named(new QTabWidget(centre_), "dropbog");
+    dropbog->setMinimumWidth(120);
+    iconRamme = Named(new QWidget(centre_), "iconRamme");
+    iconRamme->setVisible(false);
+    middle_ = new QSplitter(Qt::Horizontal, centre_);
+    middle_->setChildrenCollapsible(false);
+
+    BuildToolBook();
+    ArrangeCentre();
+    ArrangeRows();
+    setCentralWidget(centre_);
+}
+
+QWidget* TMainform::BuildToolLine()
+{
+    bogLinje = Named(new QTabWidget(centre_), "bogLinje");
+    for (const char* name : {"bogLinjeSide1", "bogLinjeSide2", "bogLinjeSide3", "bogLinjeSide4", "bogLinjeSide5"})
+        bogLinje->addTab(NewPage(name, bogLinje), QString());
+    bogLinje->setMaximumHeight(90);
+    bogLinje->setVisible(false);
+    return bogLinje;
+}
+
+QWidget* TMainform::BuildTabRow()
+{
+    auto* row = new QWidget(centre_);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(2, 1, 2, 1);
+    layout->setSpacing(1);
+    // Tool buttons of the file commands used most, before the tabs.
+    const std::pair<const char*, QStyle::StandardPixmap> buttons[] = {
+        {"ANewMalvo", QStyle::SP_FileIcon},         {"AOpenMalvo", QStyle::SP_DialogOpenButton},
+        {"ASaveMalvo", QStyle::SP_DialogSaveButton}, {"ASaveMalvoAs", QStyle::SP_DriveFDIcon},
+        {"ACloseMalvo", QStyle::SP_DialogCloseButton}};
+    for (const auto& [name, icon] : buttons) {
+        QAction* action = FileAction(name);
+        action->setIcon(style()->standardIcon(icon));
+        auto* button = Named(new QToolButton(row), name);
+        button->setDefaultAction(action);
+        button->setAutoRaise(true);
+        layout->addWidget(button);
+    }
+    TabCon = Named(new QTabBar(row), "TabCon");
+    TabCon->setExpanding(false);
+    TabCon->setDocumentMode(true);
+    TabCon->setContextMenuPolicy(Qt::ActionsContextMenu);
+    MSorter = new QAction(TabCon);
+    MSorter->setObjectName(QStringLiteral("MSorter"));
+    connect(MSorter, &QAction::triggered, this, &TMainform::SortTabs);
+    TabCon->addAction(MSorter);
+    connect(TabCon, &QTabBar::currentChanged, this, &TMainform::TabConChange);
+    layout->addWidget(TabCon, 1);
+    return row;
+}
+
+void TMainform::BuildToolBook()
+{
+    topBog = Named(new QTabWidget(centre_), "topBog");
+    auto* nyt = Named(static_cast<QWidget*>(FileCommands().NytPage()), "side1");
+    topBog->addTab(nyt, QString());
+    topBog->addTab(BuildRedskaberPage(), QString());
+    topBog->addTab(BuildAndrePage(), QString());
+    topBog->addTab(BuildBillederPage(), QString());
+    Egenskaber = new TEgenskaberPage(FOpt, topBog);
+    topBog->addTab(Egenskaber, QString());
+    topBog->addTab(BuildInfoPage("side6"), QString());
+    topBog->addTab(BuildInfoPage("side7"), QString());
+    topBog->setMaximumHeight(260);
+    ConnectEgenskaber();
+}
+
+QWidget* TMainform::BuildRedskaberPage()
+{
+    QWidget* page = NewPage("Side2", topBog);
+    auto* layout = new QHBoxLayout(page);
+    auto* nameColumn = new QFormLayout;
+    Finfo = Named(new QLineEdit(page), "Finfo");
+    Finfo->setReadOnly(true);
+    Finfo->setMinimumWidth(180);
+    nameColumn->addRow(Named(new QLabel(page), "toolBox"), Finfo);
+    layout->addLayout(nameColumn);
+    dropbogRed = Named(new QTabWidget(page), "dropbogRed");
+    dropbogRed->setTabBarAutoHide(true);
+    dropbogRed->setVisible(false);
+    layout->addWidget(dropbogRed, 1);
+    layout->addStretch(0);
+    return page;
+}
+
+QWidget* TMainform::BuildAndrePage()
+{
+    QWidget* page = NewPage("side3", topBog);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(Named(new QLabel(page), "klipLabel"));
+    gemKlipCheck = Named(new QCheckBox(page), "gemKlipCheck");
+    textShowCheck = Named(new QCheckBox(page), "textShowCheck");
+    layout->addWidget(gemKlipCheck);
+    layout->addWidget(textShowCheck);
+    layout->addStretch(1);
+    connect(gemKlipCheck, &QCheckBox::toggled, this, [this](bool on) { Prog.gemKlip = on; });
+    connect(textShowCheck, &QCheckBox::toggled, this, [this](bool on) { Prog.VisKlipbord = on; });
+    return page;
+}
+
+QWidget* TMainform::BuildBillederPage()
+{
+    QWidget* page = NewPage("side4", topBog);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    billedBog = Named(new QTabWidget(page), "billedBog");
+    layout->addWidget(billedBog);
+    return page;
+}
+
+QWidget* TMainform::BuildInfoPage(const char* name)
+{
+    QWidget* page = NewPage(name, topBog);
+    auto* layout = new QVBoxLayout(page);
+    auto* label = Named(new QLabel(page), name == QLatin1String("side6") ? "infoLabel" : "versionLabel");
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    layout->addWidget(label);
+    return page;
+}
+
+void TMainform::BuildStatusBar()
+{
+    statusBar()->setObjectName(QStringLiteral("infoBar"));
+    statusBar()->setSizeGripEnabled(true);
+    const int widths[3] = {50, 50, 0};
     for (int i = 0; i < 3; ++i) {
         panels_[i] = new QLabel(this);
+        panels_[i]->setObjectName(QStringLiteral("infoPanel%1").arg(i));
         panels_[i]->setFrameShape(QFrame::Panel);
         panels_[i]->setFrameShadow(QFrame::Sunken);
         if (widths[i] > 0) {
-            panels_[i]->setMinimumWidth(widths[i]);
+            panels_[i]->setFixedWidth(widths[i]);
             statusBar()->addWidget(panels_[i]);
         } else {
             statusBar()->addWidget(panels_[i], 1);
         }
     }
+    panels_[0]->setText(QStringLiteral("X:"));
+    panels_[1]->setText(QStringLiteral("Y:"));
+}
+
+void TMainform::ConnectEgenskaber()
+{
+    connect(Egenskaber, &TEgenskaberPage::SprogChosen, this, [this] { SetSprog(); });
+    connect(Egenskaber, &TEgenskaberPage::DockSideChosen, this, &TMainform::SetDockSide);
+    connect(Egenskaber, &TEgenskaberPage::ToolBookPlacementChosen, this, &TMainform::SetToolBookTop);
+    connect(Egenskaber, &TEgenskaberPage::ToolLinePlacementChosen, this, &TMainform::SetToolLineTop);
+    connect(Egenskaber, &TEgenskaberPage::StyleChosen, this, &TMainform::designBoxChange);
+    connect(Egenskaber, &TEgenskaberPage::FrameLookApplied, this, &TMainform::ApplyFrames);
 }
 
 QLabel* TMainform::StatusPanel(int index) const
@@ -44,7 +262,73 @@ QLabel* TMainform::StatusPanel(int index) const
     return index >= 0 && index < 3 ? panels_[index] : nullptr;
 }
 
+bool TMainform::event(QEvent* event)
+{
+    // Hints go to panel 2; QStatusBar::showMessage would hide the panels.
+    if (event->type() == QEvent::StatusTip) {
+        InfoHint(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void TMainform::SetGForm(TMalvoform* form)
+{
+    gForm_ = form;
+}
+
+bool TMainform::gemKlip() const
+{
+    return Prog.gemKlip;
+}
+
+void TMainform::SetStatusPanel(int index, const QString& text)
+{
+    if (QLabel* panel = StatusPanel(index))
+        panel->setText(text);
+}
+
 void TMainform::InfoHint(const QString& text)
 {
     panels_[2]->setText(text);
+}
+
+void TMainform::SetFinfo(const QString& name)
+{
+    Finfo->setText(name);
+}
+
+void TMainform::ShowPosition(int X, int Y)
+{
+    // The position fields arrive with the tool commands; the status panels show the position.
+    Q_UNUSED(X);
+    Q_UNUSED(Y);
+}
+
+void TMainform::ShowObjektType() {}
+
+TImagePic* TMainform::ActivePicture()
+{
+    return gForm_ ? gForm_->Image : nullptr;
+}
+
+bool TMainform::NytPageShown() const
+{
+    return topBog->isVisible() && topBog->currentIndex() == pgNyt;
+}
+
+void TMainform::ShowNytPage()
+{
+    SetToolBookVisible(true);
+    topBog->setCurrentIndex(pgNyt);
+}
+
+void TMainform::HentPicture(const QString& Fnavn)
+{
+    FileCommands().HentPicture(Fnavn);
+}
+
+bool TMainform::FileDeleteRB(const QString& AFileName)
+{
+    return FileCommands().FileDeleteRB(AFileName);
 }

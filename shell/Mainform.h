@@ -1,26 +1,254 @@
 #pragma once
+#include "appcore/DataFolder.h"
+#include "appcore/Lists.h"
+#include "appcore/MainServices.h"
+#include "appcore/Options.h"
+#include "shell/DockHost.h"
+#include "shell/DocumentHost.h"
+#include "shell/TextTable.h"
+#include "widgets/RammeX.h"
 #include <QMainWindow>
+#include <QStringList>
+#include <functional>
+#include <memory>
 
+class QAction;
+class QActionGroup;
 class QLabel;
+class QLineEdit;
 class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QSplitter;
+class QTabBar;
+class QTabWidget;
+class QTimer;
+class QCheckBox;
+class QVBoxLayout;
+class TEgenskaberPage;
+class TFileCommands;
+class TInfForm;
+class TSpmform;
 
-// The program's main window: the document area, the menus, the tool windows and the
-// status bar with its three panels (position, object, hint).
-class TMainform : public QMainWindow {
+// The program's main window: the tool line, the document tab bar, the document area with the
+// dock book and the icon palette panel beside it, the tool book and the status bar with its
+// three panels (x position, y position, hints). It keeps the options and the settings lists,
+// reopens the pictures of the last run, asks about every modified picture when it closes and
+// then writes the options and lists back. Its member functions live in several files, one
+// per concern (Mainform*.cpp).
+class TMainform : public QMainWindow, public TDocumentHost, public TMainServices {
     Q_OBJECT
 public:
-    explicit TMainform(QWidget* parent = nullptr);
+    // Params are the command-line parameters after the program name.
+    explicit TMainform(const QStringList& Params = {}, QWidget* parent = nullptr);
+    ~TMainform() override;
 
-    QMdiArea* DocumentArea() const { return mdiArea_; }
-    // Panel 0 shows positions, panel 1 the object, panel 2 hints.
+    // --- state of the start-up and the options
+    TDataFolder Folder;
+    TProgstring Prog;
+    // The pictures open at the last close, from OpenFiles.txt.
+    QStringList PicsName;
+    // True from creation until the first showing.
+    bool Opstart = true;
+    // The files that could not be written at the last close (for tests and the message).
+    QStringList FailedWrites;
+
+    // --- the window's parts
+    QTabWidget* bogLinje = nullptr;  // the tool line
+    QTabBar* TabCon = nullptr;       // the document tab bar
+    QMdiArea* mdiArea = nullptr;     // the documents
+    QTabWidget* dropbog = nullptr;   // the dock book
+    QWidget* iconRamme = nullptr;    // the icon palette panel
+    QTabWidget* topBog = nullptr;    // the tool book
+    QTabWidget* dropbogRed = nullptr; // tool-properties dock on the page "Redskaber"
+    QTabWidget* billedBog = nullptr; // picture book on the page "Billeder"
+    QLineEdit* Finfo = nullptr;      // read-only document name on the page "Redskaber"
+    QCheckBox* gemKlipCheck = nullptr;  // "Gem klip"
+    QCheckBox* textShowCheck = nullptr; // "Vis klipbord"
+    TEgenskaberPage* Egenskaber = nullptr;
     QLabel* StatusPanel(int index) const;
-    // Writes a text into the status bar's hint panel.
-    void InfoHint(const QString& text);
+    TDockHost* DockHost() const { return dockHost_; }
+    TSpmform* Spmform() const { return spmform_; }
+    TInfForm* InfForm() const { return infForm_; }
+
+    // The tool book's pages, in order.
+    enum TToolBookPage { pgNyt, pgRedskaber, pgAndre, pgBilleder, pgEgenskaber, pgInformation, pgVersion };
+
+    // --- actions of this window
+    QAction* AopenCloseRed = nullptr;   // tool book shown
+    QAction* AopenCloseDrop = nullptr;  // dock book shown
+    QAction* AopenCloseLinje = nullptr; // tool line shown
+    QAction* MIkonPalette = nullptr;    // icon palette panel shown
+    QAction* poAction[4] = {};          // the layout presets
+    QAction* MSorter = nullptr;         // tab bar: sort the tabs
+    QMenu *MFile = nullptr, *MPicture = nullptr, *Mvis = nullptr, *MVindue = nullptr, *MWindow = nullptr;
+
+    // --- start-up, showing, closing
+    // Applies the settings list to the window (style, folders, placements, visibility).
+    void HentProgstring();
+    // Reads the options record and shows it in the option controls.
+    void HentOptions();
+    // Writes Progstring.txt, OpenFiles.txt and the options record; False when a write failed
+    // (FailedWrites names the files).
+    bool GemOptions();
+    void GemProgstring();
+    // The file names for OpenFiles.txt: documents with a file, in activation order walked
+    // from the most recent.
+    QStringList OpenFileNames() const;
+    // Runs the first showing's work (also called by showEvent).
+    void FormShow();
+    // Asks every modified document, newest first; False when one was cancelled.
+    bool AskAllDocuments();
+
+    // --- layout
+    void applyLayoutPreset();
+    void SetPoNummer(int nummer);
+    void showToolBox(bool indlejret);
+    void SetToolBookTop(bool top);
+    void SetToolLineTop(bool top);
+    void SetDockSide(int pladsRed);
+    void SetDockBookVisible(bool visible);
+    void SetToolLineVisible(bool visible);
+    void SetToolBookVisible(bool visible);
+    void SetIconPaletteVisible(bool visible);
+    bool ToolBookTop() const { return toolBookTop_; }
+    bool ToolLineTop() const { return toolLineTop_; }
+
+    // --- styles, language, tabs
+    // Choosing a style in the style list: refused with a message while documents are open.
+    void designBoxChange(const QString& name);
+    // Applies Opt.Sprog to the whole program.
+    void SetSprog();
+    // Sorts the tabs alphabetically ("Sorter filer alfabetisk").
+    void SortTabs();
+    // The document windows in activation order, oldest first.
+    QList<TMalvoform*> Documents() const;
+
+    // --- frames every palette field, button and magnifier uses
+    TRammeFeltX Framme1;      // palette fields
+    TRammeFeltX KnapFramme;   // buttons
+    TRammeIndreX MiniFramme;  // pixel magnifiers
+    void ApplyFrames();
+
+    // Opens dropped files or parameters: folders and files of other types are skipped.
+    void OpenPictureFiles(const QStringList& names);
+
+    // --- TDocumentHost
+    TMalvoform* GForm() const override { return gForm_; }
+    void SetGForm(TMalvoform* form) override;
+    int PictureCount() const override { return pictureCount_; }
+    void SetPictureCount(int count) override { pictureCount_ = count; }
+    int newPictureCount() const override { return newPictureCount_; }
+    void SetnewPictureCount(int count) override { newPictureCount_ = count; }
+    bool NewImage() const override { return newImage_; }
+    void SetNewImage(bool value) override { newImage_ = value; }
+    int UserToolnummer() const override { return userToolnummer_; }
+    void SetUserToolnummer(int tool) override { userToolnummer_ = tool; }
+    int KlipbordCount() const override { return klipbordCount_; }
+    void SetKlipbordCount(int count) override { klipbordCount_ = count; }
+    QString KlipbordBib() const override { return Folder.KlipbordBib; }
+    bool gemKlip() const override;
+    TOptions& Opt() override { return FOpt; }
+    void SetStatusPanel(int index, const QString& text) override;
+    void InfoHint(const QString& text) override;
+    void SetFinfo(const QString& name) override;
+    void ShowPosition(int X, int Y) override;
+    void ShowObjektType() override;
+    void AddTab(const QString& name) override;
+    void RemoveTab(const QString& name) override;
+    void RenameTab(const QString& oldName, const QString& newName) override;
+    void TabFocus(const QString& name) override;
+    QMdiArea* MdiArea() const override { return mdiArea; }
+    TRammeIndreX* MagnifierFrame() const override { return const_cast<TRammeIndreX*>(&MiniFramme); }
+    QMenu* PictureMenu() const override { return pictureMenu_; }
+    void AMiniPixExecute() override;
+    bool NytPageShown() const override;
+    void ShowNytPage() override;
+    void ShowIconPalette() override;
+    bool PasteAsElipse() const override { return false; }
+    void CloseMainWindow() override { close(); }
+    TFileCommands& FileCommands() override { return *fileCommands_; }
+
+    // --- TMainServices
+    TImagePic* ActivePicture() override;
+    TOptions& Options() override { return FOpt; }
+    bool Engelsk() const override { return FOpt.Sprog != 0; }
+    void StatusText(int Panel, const QString& S) override { SetStatusPanel(Panel, S); }
+    void HentPicture(const QString& Fnavn) override;
+    bool FileDeleteRB(const QString& AFileName) override;
+    TModalResult SpmJaNejAnnuller(const QString& Linie1, const QString& Linie2, const QString& Linie3) override;
+    TModalResult SpmOkAnnuller(const QStringList& Info) override;
+    void HelpInfoNew(const QString& S) override;
+
+    // Runs the question dialogs; tests replace it so that no modal loop starts.
+    std::function<TModalResult(TSpmform&)> RunQuestion;
+    std::function<TModalResult(const QStringList&)> RunOkCancel;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
-    void createMenus();
-    void createStatusBar();
+    // Mainform.cpp: the window's parts.
+    void FormCreate();
+    void BuildCentre();
+    QWidget* BuildToolLine();
+    QWidget* BuildTabRow();
+    void BuildToolBook();
+    QWidget* BuildRedskaberPage();
+    QWidget* BuildAndrePage();
+    QWidget* BuildBillederPage();
+    QWidget* BuildInfoPage(const char* name);
+    void BuildStatusBar();
+    void ConnectEgenskaber();
+    // MainformMenus.cpp: actions, menus and their update handlers.
+    void BuildActions();
+    void BuildMenus();
+    void UpdateActions();
+    QAction* NewAction(const char* name, const QKeySequence& shortcut = {});
+    // A file command's action by its name.
+    QAction* FileAction(const char* name) const;
+    // MainformLayout.cpp: places the rows of the central widget in their order.
+    void ArrangeRows();
+    void ArrangeCentre();
+    // MainformDock.cpp
+    void BuildDockHost();
+    void ToolWindowPlaced(TToolWindow kind, TDockSite site);
+    // MainformSprog.cpp
+    void BuildTexts();
+    // MainformTabs.cpp
+    void TabConChange(int index);
+    int FindTab(const QString& name) const;
+    // MainformClose.cpp
+    void ReportFailedWrites();
 
-    QMdiArea* mdiArea_ = nullptr;
+    TOptions FOpt;
+    QStringList params_;
+    TMalvoform* gForm_ = nullptr;
+    int pictureCount_ = 0;
+    int newPictureCount_ = 0;
+    bool newImage_ = false;
+    int userToolnummer_ = 0;
+    int klipbordCount_ = -1;
+    bool toolBookTop_ = false;
+    bool toolLineTop_ = true;
+    bool sorting_ = false;
+
+    QWidget* centre_ = nullptr;
+    QVBoxLayout* rows_ = nullptr;
+    QWidget* toolLineRow_ = nullptr;
+    QWidget* tabRow_ = nullptr;
+    QSplitter* middle_ = nullptr;
     QLabel* panels_[3] = {};
+    QMenu* pictureMenu_ = nullptr;
+    QTimer* updateTimer_ = nullptr;
+    TDockHost* dockHost_ = nullptr;
+    TSpmform* spmform_ = nullptr;
+    TInfForm* infForm_ = nullptr;
+    std::unique_ptr<TFileCommands> fileCommands_;
+    TTextTable texts_;
 };

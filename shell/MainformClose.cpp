@@ -1,0 +1,92 @@
+// Closing the main window: every modified picture is asked about first (a cancel keeps the
+// program running and writes nothing), then the settings lists and the options are written.
+#include "appcore/Message.h"
+#include "shell/Mainform.h"
+#include "shell/Malvoform.h"
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QTabWidget>
+
+QList<TMalvoform*> TMainform::Documents() const
+{
+    QList<TMalvoform*> documents;
+    for (QMdiSubWindow* window : mdiArea->subWindowList(QMdiArea::ActivationHistoryOrder))
+        if (auto* form = dynamic_cast<TMalvoform*>(window))
+            documents.append(form);
+    return documents;
+}
+
+bool TMainform::AskAllDocuments()
+{
+    const QList<TMalvoform*> documents = Documents();
+    for (auto it = documents.rbegin(); it != documents.rend(); ++it) {
+        TMalvoform* form = *it;
+        SetGForm(form);
+        if (form->Image->Modified() && !form->LukImage())
+            return false;
+    }
+    return true;
+}
+
+QStringList TMainform::OpenFileNames() const
+{
+    QStringList names;
+    const QList<TMalvoform*> documents = Documents();
+    for (auto it = documents.rbegin(); it != documents.rend(); ++it)
+        if (!(*it)->Image->Filnavn().isEmpty())
+            names.append((*it)->Image->Filnavn());
+    return names;
+}
+
+void TMainform::GemProgstring()
+{
+    Prog.ToolBookPage = topBog->currentIndex();
+    Prog.ToolBookVisible = topBog->isVisibleTo(this);
+    Prog.DockBookVisible = dropbog->isVisibleTo(this);
+    Prog.ToolLineVisible = bogLinje->isVisibleTo(this);
+    if (!::GemProgstring(Folder.StringFilnavn, Prog, Engelsk()))
+        FailedWrites.append(Folder.StringFilnavn);
+    if (!GemOpenFiles(Folder.openFilesFilnavn, OpenFileNames()))
+        FailedWrites.append(Folder.openFilesFilnavn);
+}
+
+bool TMainform::GemOptions()
+{
+    FailedWrites.clear();
+    GemProgstring();
+    // Place and size are kept only from the normal state: a maximised or minimised window
+    // would store the screen's size and restore to it next time.
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))) {
+        FOpt.MainX = x();
+        FOpt.MainY = y();
+        FOpt.MainW = width();
+        FOpt.MainH = height();
+    }
+    FOpt.GalDock = topBog->isTabVisible(pgBilleder);
+    QString failed;
+    if (!::GemOptions(Folder.OptFilnavn, FOpt, failed))
+        FailedWrites.append(failed.isEmpty() ? Folder.OptFilnavn : failed);
+    return FailedWrites.isEmpty();
+}
+
+void TMainform::ReportFailedWrites()
+{
+    if (FailedWrites.isEmpty())
+        return;
+    ShowMessage(Sprogtekst(Engelsk(), QStringLiteral("Filen kunne ikke gemmes:\r"), QStringLiteral("Could not save the file:\r"))
+                    + FailedWrites.join(QLatin1Char('\r')),
+                this);
+}
+
+void TMainform::closeEvent(QCloseEvent* event)
+{
+    if (!AskAllDocuments()) {
+        event->ignore();
+        return;
+    }
+    if (!GemOptions())
+        ReportFailedWrites();
+    SetGForm(nullptr);
+    updateTimer_->stop();
+    event->accept();
+}

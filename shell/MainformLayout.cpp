@@ -1,0 +1,161 @@
+// The main window's layout: the order of its rows, the side of the dock book, the layout
+// presets, the visibility toggles and the picture-zoom command.
+#include "appcore/Message.h"
+#include "shell/EgenskaberPage.h"
+#include "shell/Mainform.h"
+#include "shell/Malvoform.h"
+#include <QAction>
+#include <QLabel>
+#include <QMdiArea>
+#include <QResizeEvent>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// Main-window sizes of the presets 1-3.
+constexpr QSize kPresetSizes[4] = {{0, 0}, {1091, 982}, {1091, 795}, {1091, 560}};
+
+} // namespace
+
+void TMainform::ArrangeRows()
+{
+    // From top to bottom: tool line, tab bar, documents, tool book; the tool line and the
+    // tool book each sit at the top or at the bottom.
+    for (QWidget* row : {toolLineRow_, tabRow_, static_cast<QWidget*>(middle_), static_cast<QWidget*>(topBog)})
+        rows_->removeWidget(row);
+    if (toolBookTop_)
+        rows_->addWidget(topBog);
+    if (toolLineTop_)
+        rows_->addWidget(toolLineRow_);
+    rows_->addWidget(tabRow_);
+    rows_->addWidget(middle_, 1);
+    if (!toolLineTop_)
+        rows_->addWidget(toolLineRow_);
+    if (!toolBookTop_)
+        rows_->addWidget(topBog);
+}
+
+void TMainform::ArrangeCentre()
+{
+    // The dock book on its side, the icon palette panel on the other.
+    const bool dockLeft = FOpt.PladsRed == 0;
+    const QList<QWidget*> order = dockLeft ? QList<QWidget*>{dropbog, mdiArea, iconRamme}
+                                           : QList<QWidget*>{iconRamme, mdiArea, dropbog};
+    for (int i = 0; i < order.size(); ++i)
+        middle_->insertWidget(i, order[i]);
+    middle_->setStretchFactor(middle_->indexOf(mdiArea), 1);
+    middle_->setStretchFactor(middle_->indexOf(dropbog), 0);
+    middle_->setStretchFactor(middle_->indexOf(iconRamme), 0);
+}
+
+void TMainform::SetDockSide(int pladsRed)
+{
+    FOpt.PladsRed = uint8_t(pladsRed == 0 ? 0 : 1);
+    ArrangeCentre();
+    Egenskaber->VisPlaceringer(toolBookTop_, toolLineTop_);
+}
+
+void TMainform::SetToolBookTop(bool top)
+{
+    toolBookTop_ = top;
+    Prog.ToolBookTop = top;
+    ArrangeRows();
+    Egenskaber->VisPlaceringer(toolBookTop_, toolLineTop_);
+}
+
+void TMainform::SetToolLineTop(bool top)
+{
+    toolLineTop_ = top;
+    Prog.ToolLineTop = top;
+    ArrangeRows();
+    Egenskaber->VisPlaceringer(toolBookTop_, toolLineTop_);
+}
+
+void TMainform::SetDockBookVisible(bool visible)
+{
+    dropbog->setVisible(visible);
+    AopenCloseDrop->setChecked(visible);
+}
+
+void TMainform::SetToolLineVisible(bool visible)
+{
+    bogLinje->setVisible(visible);
+    AopenCloseLinje->setChecked(visible);
+}
+
+void TMainform::SetToolBookVisible(bool visible)
+{
+    topBog->setVisible(visible);
+    AopenCloseRed->setChecked(visible);
+}
+
+void TMainform::SetIconPaletteVisible(bool visible)
+{
+    ArrangeCentre();
+    iconRamme->setVisible(visible);
+    MIkonPalette->setChecked(visible);
+}
+
+void TMainform::ShowIconPalette()
+{
+    SetIconPaletteVisible(true);
+}
+
+void TMainform::SetPoNummer(int nummer)
+{
+    Prog.poNummer = qBound(0, nummer, 3);
+    applyLayoutPreset();
+    UpdateActions();
+}
+
+void TMainform::applyLayoutPreset()
+{
+    const int preset = Prog.poNummer;
+    if (preset == 0) {
+        resize(FOpt.MainW, FOpt.MainH);
+        return;
+    }
+    showNormal();
+    resize(kPresetSizes[preset]);
+    SetToolLineVisible(preset == 3);
+    FOpt.BigColBox = preset == 1;
+    if (preset == 3)
+        showToolBox(false);
+    else if (FOpt.ToolDock)
+        SetToolBookVisible(true);
+    else
+        showToolBox(true);
+}
+
+void TMainform::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    Egenskaber->ShowMainSize(width(), height());
+}
+
+void TMainform::AMiniPixExecute()
+{
+    TMalvoform* form = gForm_;
+    if (Opstart || !form)
+        return;
+    TImagePic& picture = *form->Image;
+    if (FOpt.Zuse && !form->MiniPix()
+        && (picture.Picture().Width() > FOpt.ZmaxW || picture.Picture().Height() > FOpt.ZmaxH)) {
+        picture.FjernFocus();
+        ShowMessage(Sprogtekst(Engelsk(),
+                               QStringLiteral("Billedets dimensioner overskrider værdierne,\rder er sat under "
+                                              "program fanen Egenskaber!\rSæt nye maximaldimensioner eller "
+                                              "vælg\rFocus zoom i stedet."),
+                               QStringLiteral("The dimensions of the picture are greater\rthan the values in the "
+                                              "programs properties!\rSet new maximal dimensions or "
+                                              "choose\rFocus zoom.")),
+                    this);
+        return;
+    }
+    form->SetMiniPix(!form->MiniPix());
+    form->MiniPic->Felter()->SetRammeFarve(FOpt.RammeCol);
+    form->MiniPic->Felter()->SetGridFarve(FOpt.GridCol);
+    form->MiniBitmap(true, form->MiniPix());
+}
