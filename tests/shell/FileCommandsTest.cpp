@@ -397,3 +397,16 @@ TEST_F(FilesTest, RecentDocumentsGoToTheSharedBookmarkFileOnceEach)
     EXPECT_FALSE(Enabled(host, "ADoc"));
     EXPECT_FALSE(Enabled(host, "AClearDoc"));
 }
+
+TEST_F(FilesTest, ShortcutsReachTheCommandsFromTheKeyboard)
+{
+    host.Window.addActions(host.Files->Actions());
+    host.Window.activateWindow();
+    QApplication::setActiveWindow(&host.Window);
+    QTest::keyClick(&host.Window, Qt::Key_N, Qt::ControlModifier);
+    ASSERT_EQ(host.Forms().size(), 1);
+    EXPECT_EQ(host.GForm()->PNavn, QStringLiteral("UdenNavn1.bmp"));
+    QTest::keyClick(&host.Window, Qt::Key_L, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(host.Forms().isEmpty());
+}
