@@ -233,6 +233,13 @@ TEST_F(Bar, HoldEndsWhenTheReleaseCanNeverCome)
     EXPECT_FALSE(b.Timer().isActive());
     EXPECT_EQ(b.Timer().interval(), 400);
     EXPECT_EQ(up.size(), 3u);
+    for (QEvent::Type lost : {QEvent::UngrabMouse, QEvent::ActivationChange}) {
+        press();
+        QEvent e(lost);
+        QCoreApplication::sendEvent(&b, &e);
+        EXPECT_EQ(b.Timer().isActive(), lost == QEvent::ActivationChange && b.isActiveWindow());
+        b.MouseUp();
+    }
     // A stale tick does nothing.
     const int p = b.Position();
     b.TimerTick();
@@ -463,6 +470,33 @@ TEST_F(Bar, DegenerateRangesNeverDivideByZero)
     b.MouseUp();
     b.resize(0, 0);
     b.Repaint();
+}
+
+TEST_F(Bar, FocusRedrawsTheInnerFrameAndReports)
+{
+    TRammeIndreX inner;
+    Flat(inner, clSilver);
+    inner.SetFocusRamme(true);
+    inner.SetFarveOmrids(clBlue);
+    b.SetRammeIndre(&inner);
+    const auto thumbRows = ThumbRows();
+    b.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&b));
+    b.setFocus();
+    EXPECT_FALSE(b.Focus); // without TabStop the focus is not shown
+    EXPECT_TRUE(over.empty());
+    b.clearFocus();
+    b.SetTabStop(true);
+    b.setFocus();
+    EXPECT_TRUE(b.Focus);
+    EXPECT_EQ(Px(b, 0, 100), clBlue);
+    EXPECT_EQ(ThumbRows(), thumbRows); // the frame's fill left the thumb alone
+    EXPECT_EQ(over, (std::vector<TOverRul>{orFocus}));
+    b.MouseMove(8, 5);
+    b.clearFocus();
+    EXPECT_FALSE(b.Focus);
+    EXPECT_FALSE(b.MoDec);
+    EXPECT_EQ(Px(b, 0, 100), clSilver);
 }
 
 TEST_F(Bar, ADestroyedBarLetsGoOfItsRuler)
