@@ -5,6 +5,7 @@
 #include "util/AlmenX.h"
 #include <QCheckBox>
 #include <QComboBox>
+#include <QBoxLayout>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,28 +48,38 @@ bool FieldNumber(const QLineEdit* edit, int& value)
 TNytPage::TNytPage(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("NytPage"));
-    auto* grid = new QGridLayout(this);
+    // Three columns: the fields, the file type with the command, the size buttons.
+    auto* row = new QHBoxLayout(this);
+    FFields = new QGridLayout;
+    row->addLayout(FFields);
     Edit1 = AddField(QStringLiteral("400"), kLabelBredde);
     Edit2 = AddField(QStringLiteral("200"), kLabelHojde);
     Edit3 = AddField(QStringLiteral("1"), kLabelAntal);
     Edit4 = AddField(QStringLiteral("12"), kLabelMargenL);
     Edit5 = AddField(QStringLiteral("12"), kLabelMargenV);
+    FFields->setRowStretch(kLabelMargenV + 1, 1);
 
+    auto* middle = new QVBoxLayout;
+    row->addLayout(middle);
     FLabels[kLabelFiltype] = new QLabel(this);
-    grid->addWidget(FLabels[kLabelFiltype], kLabelFiltype, 0);
+    middle->addWidget(FLabels[kLabelFiltype]);
     filtypeBox = new QComboBox(this);
     filtypeBox->setObjectName(QStringLiteral("filtypeBox"));
     filtypeBox->addItems({QStringLiteral("bmp"), QStringLiteral("jpg"), QStringLiteral("ico")});
     filtypeBox->setCurrentIndex(0);
-    grid->addWidget(filtypeBox, kLabelFiltype, 1);
-
+    middle->addWidget(filtypeBox);
     palCheck = new QCheckBox(QStringLiteral("Open palette width 16 colors"), this);
     palCheck->setObjectName(QStringLiteral("palCheck"));
     palCheck->setVisible(false);
-    grid->addWidget(palCheck, kLabelFiltype + 1, 0, 1, 2);
+    middle->addWidget(palCheck);
     connect(filtypeBox, &QComboBox::currentIndexChanged, palCheck, [this](int index) { palCheck->setVisible(index == 2); });
+    NewButton = new QToolButton(this);
+    NewButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    middle->addWidget(NewButton);
+    middle->addStretch(1);
 
     auto* sizes = new QGridLayout;
+    row->addLayout(sizes);
     const int sides[] = {16, 32, 64, 100, 200, 400};
     for (int i = 0; i < 6; ++i) {
         const QString side = QString::number(sides[i]);
@@ -77,27 +88,23 @@ TNytPage::TNytPage(QWidget* parent) : QWidget(parent)
             Edit1->setText(side);
             Edit2->setText(side);
         });
-        sizes->addWidget(button, i / 3, i % 3);
+        sizes->addWidget(button, i % 3, i / 3);
         FSizeButtons.append(button);
     }
-    grid->addLayout(sizes, kLabelFiltype + 2, 0, 1, 2);
-
-    NewButton = new QToolButton(this);
-    NewButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    grid->addWidget(NewButton, kLabelFiltype + 3, 0, 1, 2);
-    grid->setRowStretch(kLabelFiltype + 4, 1);
+    sizes->setRowStretch(3, 1);
+    row->addStretch(1);
     SetSprog(false);
 }
 
 QLineEdit* TNytPage::AddField(const QString& text, int row)
 {
-    auto* grid = static_cast<QGridLayout*>(layout());
     FLabels[row] = new QLabel(this);
-    grid->addWidget(FLabels[row], row, 0);
+    FFields->addWidget(FLabels[row], row, 0);
     auto* edit = new QLineEdit(text, this);
     edit->setObjectName(QStringLiteral("Edit%1").arg(row + 1));
+    edit->setMaximumWidth(90);
     KeepDigits(edit);
-    grid->addWidget(edit, row, 1);
+    FFields->addWidget(edit, row, 1);
     return edit;
 }
 

@@ -3,6 +3,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -55,6 +56,7 @@ public:
 private:
     QLineEdit* AddField(const QString& text, int row);
 
+    QGridLayout* FFields = nullptr;
     QLabel* FLabels[6] = {};
     QList<QPushButton*> FSizeButtons;
 };
