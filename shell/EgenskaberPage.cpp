@@ -1,5 +1,6 @@
 #include "shell/EgenskaberPage.h"
 #include "appcore/Message.h"
+#include "colours/ColorPan.h"
 #include "shell/ColourList.h"
 #include "shell/RadioGroup.h"
 #include "shell/StyleList.h"
@@ -33,6 +34,21 @@ int ArtItemOf(TRammeXType art)
     }
 }
 
+constexpr int kFieldSide = 14;
+
+// A colour panel of across x down fields of kFieldSide pixels with the given colours.
+TColorPan* NewColourPanel(const char* name, int across, int down, QWidget* parent)
+{
+    auto* pan = new TColorPan(parent);
+    pan->setObjectName(QString::fromLatin1(name));
+    pan->setFixedSize(across * kFieldSide + 1, down * kFieldSide + 1);
+    pan->SetAntalVandret(across);
+    pan->SetAntalLodret(down);
+    pan->SetAntalIalt(across * down);
+    pan->SetNoInternMus(true);
+    return pan;
+}
+
 template <class T> T* Named(T* widget, const char* name)
 {
     widget->setObjectName(QString::fromLatin1(name));
@@ -63,15 +79,18 @@ TEgenskaberPage::TEgenskaberPage(TOptions& Opt, QWidget* parent) : QWidget(paren
     row->setContentsMargins(4, 4, 4, 4);
     row->addWidget(BuildStartGroup());
     row->addWidget(BuildLookGroup());
+    row->addWidget(BuildPresetGroup());
     row->addWidget(BuildPlacementGroup());
     row->addWidget(BuildLimitsGroup());
     row->addWidget(BuildFrameGroup());
+    row->addWidget(BuildMagnifierGroup());
     row->addStretch(1);
     scroll->setWidget(inner);
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scroll);
     BuildTexts();
+    BuildMagnifierTexts();
     VisOptions();
     VisFrameLook();
 }
@@ -106,26 +125,32 @@ QWidget* TEgenskaberPage::BuildLookGroup()
     layout->addWidget(designBox);
     sprogBox = Named(new TRadioGroup(2, box), "sprogBox");
     layout->addWidget(sprogBox);
-    auto* poLabel01 = Named(new QLabel(box), "poLabel01");
-    layout->addWidget(poLabel01);
-    presetBox_ = new QWidget(box);
-    new QVBoxLayout(presetBox_);
-    presetBox_->layout()->setContentsMargins(0, 0, 0, 0);
-    presetBox_->layout()->setSpacing(1);
-    layout->addWidget(presetBox_);
-    auto* sizeRow = new QHBoxLayout;
-    auto* poLabel02 = Named(new QLabel(box), "poLabel02");
-    poLabelBH = Named(new QLabel(box), "poLabelBH");
-    sizeRow->addWidget(poLabel02);
-    sizeRow->addWidget(poLabelBH);
-    sizeRow->addStretch(1);
-    layout->addLayout(sizeRow);
     layout->addStretch(1);
     connect(designBox, &QComboBox::textActivated, this, &TEgenskaberPage::StyleChosen);
     connect(sprogBox, &TRadioGroup::Clicked, this, [this](int index) {
         this->Opt.Sprog = uint8_t(index);
         emit SprogChosen(index);
     });
+    return box;
+}
+
+QWidget* TEgenskaberPage::BuildPresetGroup()
+{
+    QGroupBox* box = NewGroup("presetGroup", this);
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(Named(new QLabel(box), "poLabel01"));
+    presetBox_ = new QWidget(box);
+    auto* buttons = new QVBoxLayout(presetBox_);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    buttons->setSpacing(1);
+    layout->addWidget(presetBox_);
+    auto* sizeRow = new QHBoxLayout;
+    poLabelBH = Named(new QLabel(box), "poLabelBH");
+    sizeRow->addWidget(Named(new QLabel(box), "poLabel02"));
+    sizeRow->addWidget(poLabelBH);
+    sizeRow->addStretch(1);
+    layout->addLayout(sizeRow);
+    layout->addStretch(1);
     return box;
 }
 
@@ -205,6 +230,10 @@ QWidget* TEgenskaberPage::BuildFrameGroup()
     form->addRow(label15, ArtBox);
     form->addRow(label16, RObox);
     form->addRow(label7, ColorBox2);
+    PrePal = NewColourPanel("PrePal", 8, 2, box);
+    PrePal->SetRammeFelt(&FFrammeProp);
+    PrePal->SetFarvePal(cpStandard16);
+    form->addRow(PrePal);
     anvendButton = Named(new QPushButton(box), "anvendButton");
     form->addRow(anvendButton);
     for (QComboBox* list : {ArtBox, RObox, static_cast<QComboBox*>(ColorBox2)})
@@ -216,6 +245,40 @@ QWidget* TEgenskaberPage::BuildFrameGroup()
         emit FrameLookApplied();
     });
     return box;
+}
+
+QWidget* TEgenskaberPage::BuildMagnifierGroup()
+{
+    QGroupBox* box = NewGroup("Label2", this);
+    auto* layout = new QVBoxLayout(box);
+    PixPal = NewColourPanel("PixPal", 2, 1, box);
+    PixPal->setFixedSize(2 * 2 * kFieldSide + 1, 2 * kFieldSide + 1);
+    PixPal->InitFarveFelt(0, Opt.GridCol);
+    PixPal->InitFarveFelt(1, Opt.RammeCol);
+    ColorBox = Named(new TColourList(box), "ColorBox");
+    gendanKnap = Named(new QPushButton(box), "gendanKnap");
+    layout->addWidget(Named(new QLabel(box), "Label3"));
+    layout->addWidget(PixPal);
+    layout->addWidget(ColorBox);
+    layout->addWidget(gendanKnap);
+    layout->addStretch(1);
+    // A click gives the field the chosen colour of the list.
+    PixPal->OnMus = [this](TObject*, TMouseButton, int FeltNr) {
+        PixPal->FarveFelt(FeltNr, ColorBox->Colour());
+        StoreMagnifierColours();
+    };
+    connect(gendanKnap, &QPushButton::clicked, this, [this] {
+        PixPal->FarveFelt(0, clGray);
+        PixPal->FarveFelt(1, clRed);
+        StoreMagnifierColours();
+    });
+    return box;
+}
+
+void TEgenskaberPage::StoreMagnifierColours()
+{
+    Opt.GridCol = PixPal->GetColor(0);
+    Opt.RammeCol = PixPal->GetColor(1);
 }
 
 void TEgenskaberPage::BuildTexts()
@@ -241,7 +304,8 @@ void TEgenskaberPage::BuildTexts()
     texts_.Add(sprogBox, T::tkTitle, "Sprog", "Language");
     texts_.Add(sprogBox->Item(0), T::tkText, "Dansk", "Danish");
     texts_.Add(sprogBox->Item(1), T::tkText, "Engelsk", "English");
-    texts_.Add(findChild<QLabel*>("poLabel01"), T::tkText, "Vinduets indretning:", "Window layout:");
+    texts_.Add(findChild<QGroupBox*>("presetGroup"), T::tkTitle, "Vinduets indretning", "Window layout");
+    texts_.Add(findChild<QLabel*>("poLabel01"), T::tkText, "Vælg en indretning:", "Choose a layout:");
     texts_.Add(findChild<QLabel*>("poLabel02"), T::tkText, "Nuværende størrelse: ", "Current size: ");
     texts_.Add(redGroup, T::tkTitle, "Farveboks placering", "Color box placement");
     texts_.Add(redGroup->Item(0), T::tkText, "Venstre", "Left");
@@ -273,9 +337,22 @@ void TEgenskaberPage::BuildTexts()
     texts_.Add(ArtBox, T::tkItem, "3D ud", "3D out", 2);
     texts_.Add(RObox, T::tkItem, "Ud-ind", "Out-in", 0);
     texts_.Add(RObox, T::tkItem, "Flad-ind", "Flat-in", 1);
+    texts_.Add(PrePal, T::tkHint, "Sådan ser paletfelterne ud", "This is how the palette fields look");
     texts_.Add(anvendButton, T::tkText, "Anvend", "Apply");
     texts_.Add(anvendButton, T::tkHint, "Tegn paletfelterne med det valgte udseende",
                "Draw the palette fields with the chosen look");
+}
+
+void TEgenskaberPage::BuildMagnifierTexts()
+{
+    using T = TTextTable;
+    texts_.Add(findChild<QGroupBox*>("Label2"), T::tkTitle, "Lupfarver", "Magnifier colours");
+    texts_.Add(findChild<QLabel*>("Label3"), T::tkText, "Gitter og ramme:", "Grid and frame:");
+    texts_.Add(PixPal, T::tkHint, "Klik på et felt for at give det farven fra listen",
+               "Click a field to give it the colour of the list");
+    texts_.Add(ColorBox, T::tkHint, "Farven et klik giver feltet", "The colour a click gives the field");
+    texts_.Add(gendanKnap, T::tkText, "Gendan", "Restore");
+    texts_.Add(gendanKnap, T::tkHint, "Gitter grå og ramme rød", "Grey grid and red frame");
 }
 
 void TEgenskaberPage::VisOptions()
@@ -333,6 +410,9 @@ void TEgenskaberPage::VisFrameLook()
     FFrammeProp.SetArt(Opt.ColRArt);
     FFrammeProp.SetReaktionOver(Opt.ColRRo);
     FFrammeProp.SetFarveOver(ColorBox2->Colour());
+    PrePal->Repaint();
+    PixPal->FarveFelt(0, Opt.GridCol);
+    PixPal->FarveFelt(1, Opt.RammeCol);
     ArtBox->setCurrentIndex(ArtItemOf(Opt.ColRArt));
     RObox->setCurrentIndex(Opt.ColRRo == rtIngen ? 1 : 0);
 }
@@ -342,6 +422,7 @@ void TEgenskaberPage::PreviewFrameChanged()
     FFrammeProp.SetArt(kArtItems[qBound(0, ArtBox->currentIndex(), 2)]);
     FFrammeProp.SetReaktionOver(RObox->currentIndex() == 1 ? rtIngen : rtUd);
     FFrammeProp.SetFarveOver(ColorBox2->Colour());
+    PrePal->Repaint();
 }
 
 void TEgenskaberPage::ApplyZmax()
@@ -371,7 +452,6 @@ void TEgenskaberPage::SetSprog(bool Engelsk)
 {
     Engelsk_ = Engelsk;
     texts_.Apply(Engelsk);
-    if (ColorBox)
-        ColorBox->SetSprog(Engelsk);
+    ColorBox->SetSprog(Engelsk);
     ColorBox2->SetSprog(Engelsk);
 }

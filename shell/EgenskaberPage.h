@@ -10,6 +10,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class TColorPan;
 class TColourList;
 class TRadioGroup;
 
@@ -50,6 +51,9 @@ public:
     QComboBox *ArtBox = nullptr, *RObox = nullptr;
     TColourList *ColorBox2 = nullptr, *ColorBox = nullptr;
     QLabel* poLabelBH = nullptr;
+    // The preview palette of the frame look, and the magnifier colours (grid, frame).
+    TColorPan *PrePal = nullptr, *PixPal = nullptr;
+    QPushButton* gendanKnap = nullptr;
 
 signals:
     void SprogChosen(int sprog);
@@ -63,10 +67,15 @@ signals:
 private:
     QWidget* BuildStartGroup();
     QWidget* BuildLookGroup();
+    QWidget* BuildPresetGroup();
     QWidget* BuildPlacementGroup();
     QWidget* BuildLimitsGroup();
     QWidget* BuildFrameGroup();
+    QWidget* BuildMagnifierGroup();
+    // Fields 0 and 1 of the magnifier panel become the grid and frame colours of the options.
+    void StoreMagnifierColours();
     void BuildTexts();
+    void BuildMagnifierTexts();
     void ApplyZmax();
     void ApplyJpgKvalitet();
     void PreviewFrameChanged();

@@ -1,4 +1,5 @@
 #include "shell/Mainform.h"
+#include "colours/ColorPan.h"
 #include "shell/EgenskaberPage.h"
 #include "shell/FileCommands.h"
 #include "shell/Malvoform.h"
@@ -102,8 +103,7 @@ void TMainform::BuildCentre()
     });
     dropbog = Named(new QTabWidget(centre_), "dropbog");
     dropbog->setMinimumWidth(120);
-    iconRamme = Named(new QWidget(centre_), "iconRamme");
-    iconRamme->setVisible(false);
+    BuildIconRamme();
     middle_ = new QSplitter(Qt::Horizontal, centre_);
     middle_->setChildrenCollapsible(false);
 
@@ -111,6 +111,42 @@ void TMainform::BuildCentre()
     ArrangeCentre();
     ArrangeRows();
     setCentralWidget(centre_);
+}
+
+void TMainform::BuildIconRamme()
+{
+    iconRamme = Named(new QFrame(centre_), "iconRamme");
+    static_cast<QFrame*>(iconRamme)->setFrameShape(QFrame::StyledPanel);
+    auto* layout = new QVBoxLayout(iconRamme);
+    layout->setContentsMargins(3, 3, 3, 3);
+    auto* close = Named(new QToolButton(iconRamme), "iconRammeLuk");
+    close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+    close->setAutoRaise(true);
+    connect(close, &QToolButton::clicked, this, [this] { SetIconPaletteVisible(false); });
+    layout->addWidget(close, 0, Qt::AlignRight);
+    constexpr int side = 16;
+    const auto makePanel = [this](const char* name, int down) {
+        auto* pan = Named(new TColorPan(iconRamme), name);
+        pan->setFixedSize(2 * side + 1, down * side + 1);
+        pan->SetAntalVandret(2);
+        pan->SetAntalLodret(down);
+        pan->SetRammeFelt(&Framme1);
+        return pan;
+    };
+    Iconpal = makePanel("Iconpal", 8);
+    Iconpal->SetAntalIalt(16);
+    Iconpal->SetFarvePal(cpStandard16);
+    IconpalTrans = makePanel("IconpalTrans", 1);
+    IconpalTrans->setFixedWidth(side + 1);
+    IconpalTrans->SetAntalVandret(1);
+    IconpalTrans->SetAntalIalt(1);
+    IconpalTrans->InitFarveFelt(0, clWhite);
+    IconpalTrans->setToolTip(QStringLiteral("Transparent RGB(255,255,255)"));
+    IconpalTrans->setStatusTip(IconpalTrans->toolTip());
+    layout->addWidget(Iconpal, 0, Qt::AlignHCenter);
+    layout->addWidget(IconpalTrans, 0, Qt::AlignHCenter);
+    layout->addStretch(1);
+    iconRamme->setVisible(false);
 }
 
 QWidget* TMainform::BuildToolLine()
@@ -164,10 +200,11 @@ void TMainform::BuildToolBook()
     topBog->addTab(BuildAndrePage(), QString());
     topBog->addTab(BuildBillederPage(), QString());
     Egenskaber = new TEgenskaberPage(FOpt, topBog);
+    Egenskaber->SetPresetActions({poAction[0], poAction[1], poAction[2], poAction[3]});
     topBog->addTab(Egenskaber, QString());
     topBog->addTab(BuildInfoPage("side6"), QString());
     topBog->addTab(BuildInfoPage("side7"), QString());
-    topBog->setMaximumHeight(260);
+    topBog->setMaximumHeight(270);
     ConnectEgenskaber();
 }
 

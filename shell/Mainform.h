@@ -25,6 +25,7 @@ class QTabWidget;
 class QTimer;
 class QCheckBox;
 class QVBoxLayout;
+class TColorPan;
 class TEgenskaberPage;
 class TFileCommands;
 class TInfForm;
@@ -59,6 +60,8 @@ public:
     QMdiArea* mdiArea = nullptr;     // the documents
     QTabWidget* dropbog = nullptr;   // the dock book
     QWidget* iconRamme = nullptr;    // the icon palette panel
+    TColorPan* Iconpal = nullptr;    // its 16 colours
+    TColorPan* IconpalTrans = nullptr; // its transparent colour
     QTabWidget* topBog = nullptr;    // the tool book
     QTabWidget* dropbogRed = nullptr; // tool-properties dock on the page "Redskaber"
     QTabWidget* billedBog = nullptr; // picture book on the page "Billeder"
@@ -81,6 +84,8 @@ public:
     QAction* MIkonPalette = nullptr;    // icon palette panel shown
     QAction* poAction[4] = {};          // the layout presets
     QAction* MSorter = nullptr;         // tab bar: sort the tabs
+    // A file command's action by its name.
+    QAction* FileAction(const char* name) const;
     QMenu *MFile = nullptr, *MPicture = nullptr, *Mvis = nullptr, *MVindue = nullptr, *MWindow = nullptr;
 
     // --- start-up, showing, closing
@@ -196,6 +201,7 @@ private:
     // Mainform.cpp: the window's parts.
     void FormCreate();
     void BuildCentre();
+    void BuildIconRamme();
     QWidget* BuildToolLine();
     QWidget* BuildTabRow();
     void BuildToolBook();
@@ -210,8 +216,6 @@ private:
     void BuildMenus();
     void UpdateActions();
     QAction* NewAction(const char* name, const QKeySequence& shortcut = {});
-    // A file command's action by its name.
-    QAction* FileAction(const char* name) const;
     // MainformLayout.cpp: places the rows of the central widget in their order.
     void ArrangeRows();
     void ArrangeCentre();

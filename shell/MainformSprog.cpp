@@ -1,5 +1,6 @@
 // The main window's texts in Danish and English, and the language switch of the whole program.
 #include "appcore/Message.h"
+#include "colours/ColorPan.h"
 #include "dialogs/Spmform.h"
 #include "shell/EgenskaberPage.h"
 #include "shell/FileCommands.h"
@@ -81,6 +82,8 @@ void TMainform::BuildTexts()
           "window. The settings are on the page \"Properties\". When Malvo closes, it asks whether each "
           "changed picture is to be saved.");
     t.Add(panels_[2], T::tkHint, "Hjælpetekster", "Hints");
+    t.Add(Iconpal, T::tkHint, "Ikonpalettens 16 farver", "The 16 colours of the icon palette");
+    t.Add(findChild<QWidget*>(QStringLiteral("iconRammeLuk")), T::tkHint, "Skjul ikonpaletten", "Hide the icon palette");
 }
 
 void TMainform::SetSprog()

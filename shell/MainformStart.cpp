@@ -1,6 +1,7 @@
 // Start-up of the main window: the settings list and the options applied to the window, the
 // first showing, reopening the pictures of the last run, and files dropped on the window.
 #include "appcore/Message.h"
+#include "colours/ColorPan.h"
 #include "shell/EgenskaberPage.h"
 #include "shell/FileCommands.h"
 #include "shell/Mainform.h"
@@ -75,8 +76,8 @@ void TMainform::ApplyFrames()
     KnapFramme.SetFocusRamme(!FOpt.DontUseFcol);
     MiniFramme.SetFarveRamme(FOpt.RammeCol);
     // Windows drawn with the palette-field frame are shown again, so they take the new look.
-    for (QWidget* window : {static_cast<QWidget*>(dropbog), static_cast<QWidget*>(billedBog), iconRamme})
-        window->update();
+    for (TColorPan* pan : {Iconpal, IconpalTrans})
+        pan->Repaint();
 }
 
 void TMainform::showEvent(QShowEvent* event)
