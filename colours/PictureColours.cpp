@@ -27,17 +27,30 @@ void TFarveSamler::Scan(const TBitmap& bitmap)
     if (Fuld() || bitmap.Empty())
         return;
     const int w = bitmap.Width();
+    const uint64_t* bits = bits_.data();
+    const auto kendt = [bits](uint32_t pixel) {
+        const uint32_t rgb = pixel & 0xFFFFFF;
+        return (bits[rgb >> 6] & (uint64_t(1) << (rgb & 63))) != 0;
+    };
+    constexpr int kBlok = 16;
     for (int y = 0; y < bitmap.Height(); ++y) {
         const uint32_t* line = bitmap.ScanLine(y);
-        // A pixel like its left neighbour cannot be new: runs of one colour cost one compare.
-        uint32_t last = ~line[0];
-        for (int x = 0; x < w; ++x) {
-            const uint32_t p = line[x];
-            if (p == last)
+        for (int x0 = 0; x0 < w; x0 += kBlok) {
+            const int x1 = std::min(w, x0 + kBlok);
+            // A block of one known colour costs a vector compare, a block of several known
+            // colours a bit test per pixel without branches; only a block holding a new colour
+            // is walked pixel by pixel.
+            uint32_t forskel = 0;
+            for (int x = x0; x < x1; ++x)
+                forskel |= line[x] ^ line[x0];
+            bool alleKendt = kendt(line[x0]);
+            for (int x = x0 + 1; forskel != 0 && x < x1; ++x)
+                alleKendt &= kendt(line[x]);
+            if (alleKendt)
                 continue;
-            last = p;
-            if (Tilfoej(p) && Fuld())
-                return;
+            for (int x = x0; x < x1; ++x)
+                if (Tilfoej(line[x]) && Fuld())
+                    return;
         }
     }
 }

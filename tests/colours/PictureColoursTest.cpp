@@ -36,6 +36,27 @@ TEST(PictureColours, ColoursOnlyInTheLastRowAndColumnAreFoundByTheScan)
     EXPECT_EQ(found, (std::vector<TColor>{clWhite, clRed}));
 }
 
+TEST(PictureColours, TheScanFindsColoursInPictureOrderUpToItsLimit)
+{
+    // Runs of one colour, several colours within a block and a width that is no multiple of
+    // the scan's block size.
+    TBitmap b(37, 5);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 37; ++x)
+            b.ScanLine(y)[x] = ToQRgb(x < 20 ? RGB(y, 0, 0) : RGB(x * 3 % 11, y % 2, 9));
+    std::vector<TColor> expected;
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 37; ++x)
+            if (const TColor c = FromQRgb(b.ScanLine(y)[x]); std::find(expected.begin(), expected.end(), c) == expected.end())
+                expected.push_back(c);
+    for (int limit : {1, 3, 12, int(expected.size()), 1000}) {
+        TFarveSamler samler(limit);
+        samler.Scan(b);
+        const std::vector<TColor> want(expected.begin(), expected.begin() + std::min<size_t>(limit, expected.size()));
+        EXPECT_EQ(samler.Farver(), want) << limit;
+    }
+}
+
 TEST(PictureColours, LimitsEmptyPicturesAndOnePixel)
 {
     EXPECT_EQ(PictureColours::Dynamisk(Striped(50, 50, 20), 5).size(), 5u);
