@@ -107,14 +107,18 @@ void TColorPan::Opfrisk()
 {
     if (!CompoPainted)
         return;
+    if (View().Width() != width() || View().Height() != height()) {
+        // The panel changed size since its last paint: the field layout is stale.
+        Paint();
+        return;
+    }
     for (int k = 0; k < Antal(); ++k)
         PaintFarve(k);
 }
 
 void TColorPan::VisFelt(int Nr)
 {
-    if (CompoPainted)
-        PaintFarve(Nr - StartNr());
+    RepaintFelt(Nr - StartNr());
 }
 
 // ---- fields ----

@@ -107,6 +107,39 @@ TEST(ColorPan, FieldAccessIsBoundedByTheColourList)
     EXPECT_EQ(pan->GetColor(0), clWhite);
 }
 
+TEST(ColorPan, SortsReadOnlyTheColoursThatExist)
+{
+    auto pan = MakePan(4, 1, 1000); // far more fields than colours before the first paint
+    pan->InitFarveFelt(0, clBlue);
+    pan->InitFarveFelt(1, clRed);
+    pan->InitFarveFelt(2, clLime);
+    pan->SorterFarver();
+    EXPECT_EQ(pan->GetColor(0), clLime);
+    EXPECT_EQ(pan->GetColor(1), clRed);
+    EXPECT_EQ(pan->GetColor(2), clBlue);
+    pan->SorterColors(0, 0, 1);
+    EXPECT_EQ(pan->GetColor(0), clBlue);
+    pan->RandomPal();
+    EXPECT_TRUE(pan->FarvenErDer(clRed));
+
+    uint8_t r = 9, g = 9, b = 9;
+    TColSor::HentRGB(clNone, r, g, b);
+    EXPECT_EQ(r + g + b, 0);
+    TColSor::HentRGB(RGB(1, 2, 3), r, g, b);
+    EXPECT_EQ(std::tuple(r, g, b), std::tuple(1, 2, 3));
+}
+
+TEST(ColorPan, ColoursFollowAResizedPanel)
+{
+    auto pan = MakePan(2, 1, 2);
+    pan->Standard16();
+    pan->Paint();
+    pan->resize(41, 11);
+    pan->Opfrisk();
+    EXPECT_EQ(pan->View().Width(), 41);
+    EXPECT_EQ(Shown(*pan, 1), clBlack);
+}
+
 TEST(ColorPan, FieldWritesRepaintAndMirrorTheToolColours)
 {
     auto pan = MakePan(3, 1, 3);
