@@ -38,7 +38,7 @@ void TColorPan::SetMidtFarveType(TCenterFarve value)
     Repaint();
 }
 
-int TColorPan::Felter() const
+int TColorPan::BrugteFelter() const
 {
     return std::min(AntalIalt(), FFeltCol.Length());
 }
@@ -166,7 +166,7 @@ bool TColorPan::NewColor(TColor C, bool ColKontrol, int FeltNr)
     if (ColKontrol && FarvenErDer(C))
         return false;
     if (FeltNr < 0)
-        FeltNr = FFeltCol.FirstEmpty(Felter());
+        FeltNr = FFeltCol.FirstEmpty(BrugteFelter());
     if (FeltNr < 0 || FeltNr >= FFeltCol.Length())
         return false;
     FarveFelt(FeltNr, C);
@@ -182,7 +182,7 @@ void TColorPan::RemoveColor(int Nr)
 void TColorPan::ColorControl()
 {
     TWaitCursor wait;
-    const int n = Felter();
+    const int n = BrugteFelter();
     std::vector<TColor> unikke;
     std::unordered_set<TColor> set;
     for (int i = 0; i < n; ++i) {
@@ -197,12 +197,12 @@ void TColorPan::ColorControl()
 
 bool TColorPan::FarvenErDer(TColor Farven) const
 {
-    return FFeltCol.Contains(Farven, Felter());
+    return FFeltCol.Contains(Farven, BrugteFelter());
 }
 
 void TColorPan::OmbytColor(int Nr1, int Nr2, bool SomInsert)
 {
-    const int n = Felter();
+    const int n = BrugteFelter();
     if (Nr1 < 0 || Nr2 < 0 || Nr1 >= n || Nr2 >= n || Nr1 == Nr2)
         return;
     const TColor moved = FFeltCol.At(Nr1);

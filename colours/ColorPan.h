@@ -102,8 +102,8 @@ private:
     void VisFelt(int Nr);
     // A click on field FeltNr picks its colour for the button (algorithm 18).
     void MusKlik(TMouseButton Button, int FeltNr);
-    // Fields 0..n-1 of the list, n bounded by AntalIalt and the list.
-    int Felter() const;
+    // The number of fields that both exist in the list and count in AntalIalt.
+    int BrugteFelter() const;
     void SetPMBFarve(int FeltNo, TColor& felt, TColor value);
     // The colour cube of 4 or 5 levels per channel, sorted by SorMetode.
     void Terning(int levels, bool LightFirst);
