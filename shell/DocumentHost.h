@@ -20,7 +20,8 @@ class TDocumentHost {
 public:
     virtual ~TDocumentHost() = default;
 
-    // The document window activated last, or nullptr.
+    // The document window activated last, or nullptr. A closing window clears it when it is
+    // the one held; a window deleted without closing does not, so hold it as a QPointer.
     virtual TMalvoform* GForm() const = 0;
     virtual void SetGForm(TMalvoform* form) = 0;
     // The number of open document windows.

@@ -34,14 +34,18 @@ void AddPreview(QFileDialog& dialog)
     });
 }
 
-// A new name typed without extension takes the extension of the chosen file type.
+// The extension a name typed without one gets under each save filter ("Alle" keeps "bmp").
+QString SuffixOf(int filterIndex)
+{
+    static const char* const suffixes[] = {"bmp", "jpg", "bmp", "ico"};
+    return QString::fromLatin1(suffixes[filterIndex >= 1 && filterIndex <= 4 ? filterIndex - 1 : 0]);
+}
+
+// The suffix follows the file type the user chooses.
 void FollowFilterWithSuffix(QFileDialog& dialog)
 {
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-        const QStringList filters = TFileDialogs::SaveFilters();
-        const int i = filters.indexOf(filter);
-        static const char* const suffixes[] = {"bmp", "jpg", "bmp", "ico"};
-        dialog.setDefaultSuffix(QString::fromLatin1(suffixes[i < 0 ? 0 : i]));
+        dialog.setDefaultSuffix(SuffixOf(int(TFileDialogs::SaveFilters().indexOf(filter)) + 1));
     });
 }
 
@@ -100,9 +104,10 @@ std::unique_ptr<QFileDialog> TFileDialogs::MakeSaveDialog(const QString& PresetN
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setDefaultSuffix(QStringLiteral("bmp"));
+    const int filter = SaveFilterFor(PresetName);
+    dialog->setDefaultSuffix(SuffixOf(filter));
     dialog->setNameFilters(SaveFilters());
-    dialog->selectNameFilter(SaveFilters().at(SaveFilterFor(PresetName) - 1));
+    dialog->selectNameFilter(SaveFilters().at(filter - 1));
     dialog->setSizeGripEnabled(true);
     FollowFilterWithSuffix(*dialog);
     dialog->selectFile(PresetName);

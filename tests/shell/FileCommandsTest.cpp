@@ -9,8 +9,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMdiSubWindow>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -409,4 +411,49 @@ TEST_F(FilesTest, ShortcutsReachTheCommandsFromTheKeyboard)
     QTest::keyClick(&host.Window, Qt::Key_L, Qt::ControlModifier);
     QCoreApplication::processEvents();
     EXPECT_TRUE(host.Forms().isEmpty());
+}
+
+TEST_F(FilesTest, TheRealSaveDialogGivesATypedNameTheExtensionOfTheChosenType)
+{
+    TFileDialogs dialogs(&host.Window);
+    QString typed = QStringLiteral("hus");
+    const auto answer = [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->setDirectory(dir.path());
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        name->setText(typed);
+        QTest::keyClick(name, Qt::Key_Return);
+    };
+    QTimer::singleShot(0, answer);
+    EXPECT_EQ(dialogs.RunSave(QStringLiteral("UdenNavn1.jpg"), false), Path("hus.jpg"));
+    QTimer::singleShot(0, answer);
+    EXPECT_EQ(dialogs.RunSave(QStringLiteral("UdenNavn1"), true), Path("hus.bmp"));
+    typed = QStringLiteral("hus.ico");
+    QTimer::singleShot(0, answer);
+    EXPECT_EQ(dialogs.RunSave(QStringLiteral("UdenNavn1.bmp"), true), Path("hus.ico"));
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    EXPECT_TRUE(dialogs.RunSave(QStringLiteral("x.bmp"), true).isEmpty());
+}
+
+TEST_F(FilesTest, TheRealOpenDialogShowsAPreviewAndGivesTheChosenFile)
+{
+    ASSERT_TRUE(WritePicture(Path("p.jpg"), 400, 100, clRed));
+    TFileDialogs dialogs(&host.Window);
+    QSize preview;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Load picture"));
+        EXPECT_EQ(dialog->nameFilters(), TFileDialogs::OpenFilters());
+        dialog->setDirectory(dir.path());
+        emit dialog->currentChanged(Path("p.jpg"));
+        preview = dialog->findChild<QLabel*>(QStringLiteral("preview"))->pixmap().size();
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        name->setText(QStringLiteral("p.jpg"));
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    EXPECT_EQ(dialogs.RunOpen(true, true), QStringList{Path("p.jpg")});
+    EXPECT_EQ(preview, QSize(160, 40)) << "the preview keeps the picture's shape";
 }
