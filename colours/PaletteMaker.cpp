@@ -46,6 +46,7 @@ void Interpolate(TFarveListe& Felter, int first, int last, TColor from, TColor t
 {
     const TKanaler a = Kanaler(from), b = Kanaler(to);
     const double sr = double(b.R - a.R) / parts, sg = double(b.G - a.G) / parts, sb = double(b.B - a.B) / parts;
+    last = std::min(last, Felter.Length() - 1);
     for (int k = first; k <= last; ++k) {
         const int i = k - offset;
         Felter.Put(k, FraKanaler(Near(a.R + sr * i), Near(a.G + sg * i), Near(a.B + sb * i)));
@@ -114,7 +115,7 @@ void Fade(TFarveListe& Felter, int a, int b)
     b = std::max(b, 0);
     if (a > b)
         std::swap(a, b);
-    if (b <= a + 1)
+    if (b - a <= 1)
         return;
     // Only fields that exist are written; a missing end field counts as empty (black).
     const int c = b - a, last = std::min(b, Felter.Length());
@@ -149,7 +150,7 @@ void Standard48(TFarveListe& Felter)
 
 void Navngivne(TFarveListe& Felter, int n, TNavnTabel tabel)
 {
-    n = std::max(n, 0);
+    n = std::clamp(n, 0, TFarveListe::kMaxLength - 1);
     Felter.Resize(n + 1, clNone);
     const auto at = [tabel](int i) -> TColor {
         if (tabel == ntStandard24)

@@ -100,6 +100,15 @@ TEST(ColorPan, FieldAccessIsBoundedByTheColourList)
     pan->RemoveColor(-2);
     pan->OmbytColor(0, 9, false);
     EXPECT_EQ(pan->GetColor(4), clWhite);
+    // An absurd count works on the colours the list can hold, at once.
+    pan->SetAntalIalt(2000000000);
+    pan->NyIntervalPal();
+    pan->SetRGBplus();
+    pan->StandardNamed();
+    pan->FadeOut(2147483647, 2147483646);
+    pan->NySorteretPal();
+    EXPECT_NE(pan->GetColor(TFarveListe::kMaxLength - 1), clNone);
+    EXPECT_EQ(pan->GetColor(TFarveListe::kMaxLength), clWhite);
     pan->SetAntalIalt(0);
     pan->SetFarvePal(cpInterval);
     pan->SetFarvePal(cpRGBplus);
