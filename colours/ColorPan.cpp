@@ -141,7 +141,8 @@ void TColorPan::FarveFelt(int Nr, TColor Col)
         return;
     FFeltCol.Put(Nr, Col);
     VisFelt(Nr);
-    if (FPMBPalette) {
+    // An emptied field leaves its tool colour as it was.
+    if (FPMBPalette && Col != clNone) {
         if (Nr == 0)
             SetFarve(Col);
         else if (Nr == 1)

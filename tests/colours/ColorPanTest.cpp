@@ -167,6 +167,8 @@ TEST(ColorPan, FieldWritesRepaintAndMirrorTheToolColours)
     ASSERT_EQ(changes.size(), 2u);
     EXPECT_EQ(changes[0], std::make_tuple(1, clRed, clBlue));
     EXPECT_EQ(changes[1], std::make_tuple(2, clWhite, clYellow));
+    pan->RemoveColor(2); // an empty field is no tool colour
+    EXPECT_EQ(pan->FarveBg(), clYellow);
     pan->NyFarve(clAqua); // no event
     EXPECT_EQ(changes.size(), 2u);
 }
