@@ -230,6 +230,7 @@ void TFCompo::PaintFelter()
 
 void TFCompo::Paint()
 {
+    TPaintGuard guard;
     Beregn();
     PaintGrund();
     CompoPainted = true;
@@ -246,6 +247,7 @@ void TFCompo::RepaintFelt(int k, bool KunRamme)
         Paint();
         return;
     }
+    TPaintGuard guard;
     PaintFeltRamme(k);
     if (!KunRamme)
         PaintFeltIndhold(k);

@@ -155,6 +155,7 @@ int TKnapPan::SidsteAktive() const
 
 void TKnapPan::Paint()
 {
+    TPaintGuard guard;
     if (FFocusReguler && FRammeFelt)
         FNoOverFocus = !FRammeFelt->FocusRamme();
     TBTFCompo::Paint();
@@ -276,7 +277,7 @@ void TKnapPan::MouseUp(TMouseButton Button, TShiftState, int X, int Y)
 
 // ---- Scrolling ----
 
-bool TKnapPan::Rul(int NytNr)
+bool TKnapPan::StartNrTil(int NytNr, bool Opkald, bool MedOver)
 {
     if (PaintingOn || NytNr < 0 || FAntal <= 0)
         return false;
@@ -285,30 +286,6 @@ bool TKnapPan::Rul(int NytNr)
     NytNr = std::min(NytNr, MaxStartNr());
     if (NytNr == FStartNr)
         return false;
-    KunRam = false;
-    FStartNr = NytNr;
-    FSlutNr = NytNr + FAntal - 1;
-    if (CompoPainted) {
-        if (FOnstartNrChange)
-            FOnstartNrChange();
-        else
-            for (int k = 0; k < FAntal; ++k)
-                RepaintFelt(k);
-    }
-    if (OnStartNr)
-        OnStartNr(this, FStartNr);
-    return true;
-}
-
-void TKnapPan::NytStartNr(int NytNr, bool Opkald)
-{
-    if (PaintingOn || NytNr < 0 || FAntal <= 0)
-        return;
-    TGuard guard(PaintingOn);
-    ANr = std::clamp(ANr, 0, FAntal - 1);
-    NytNr = std::min(NytNr, MaxStartNr());
-    if (NytNr == FStartNr)
-        return;
     KunRam = false;
     FStartNr = NytNr;
     FSlutNr = NytNr + FAntal - 1;
@@ -321,7 +298,19 @@ void TKnapPan::NytStartNr(int NytNr, bool Opkald)
     }
     if (Opkald && OnStartNr)
         OnStartNr(this, FStartNr);
-    MusOver(ANr);
+    if (MedOver)
+        MusOver(ANr);
+    return true;
+}
+
+bool TKnapPan::Rul(int NytNr)
+{
+    return StartNrTil(NytNr, true, false);
+}
+
+void TKnapPan::NytStartNr(int NytNr, bool Opkald)
+{
+    StartNrTil(NytNr, Opkald, true);
 }
 
 void TKnapPan::NytAntalVL(int AVandret, int ALodret)

@@ -33,10 +33,27 @@ struct THubCall {
 };
 } // namespace
 
+// Paints running in any panel: painter notifications are ignored meanwhile.
+static int gPaintDepth = 0;
+
+TPreFelter::TPaintGuard::TPaintGuard()
+{
+    ++gPaintDepth;
+}
+
+TPreFelter::TPaintGuard::~TPaintGuard()
+{
+    --gPaintDepth;
+}
+
 // Lets the hub reach the protected notification of a panel.
 class TPreFelterHubAccess {
 public:
-    static void Notify(TPreFelter* panel, TObject* painter) { panel->PainterChanged(painter); }
+    static void Notify(TPreFelter* panel, TObject* painter)
+    {
+        if (gPaintDepth == 0)
+            panel->PainterChanged(painter);
+    }
 };
 
 namespace {
@@ -298,6 +315,7 @@ void TPreFelter::PaintGrund()
 
 void TPreFelter::Paint()
 {
+    TPaintGuard guard;
     Beregn();
     PaintGrund();
     CompoPainted = true;

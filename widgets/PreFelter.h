@@ -125,8 +125,18 @@ protected:
     // destructor unbinds from every painter still alive.
     void BindPainter(TObject* painter, TNotifyEvent* onChange);
     void UnbindPainter(TObject* painter);
-    // A bound painter changed: by default the panel repaints.
+    // A bound painter changed: by default the panel repaints. Notifications that arrive while
+    // any panel paints are ignored (a text painter reports a change after every write).
     virtual void PainterChanged(TObject* painter);
+    // Marks the scope of a paint for that rule; Paint and RepaintFelt hold one, a derived panel
+    // that paints outside them may hold one too.
+    class TPaintGuard {
+    public:
+        TPaintGuard();
+        ~TPaintGuard();
+        TPaintGuard(const TPaintGuard&) = delete;
+        TPaintGuard& operator=(const TPaintGuard&) = delete;
+    };
 
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -395,6 +405,8 @@ protected:
     bool FFlatSelect = false;
 
 private:
+    // Algorithm 5; OnMusOver only when MedOver. True when the first item changed.
+    bool StartNrTil(int NytNr, bool Opkald, bool MedOver);
     // One step of algorithm 7 from the current field: the target field p (in 0 .. Antal - 1)
     // and, without RulRundt, the unclamped target p0. False for a key that does not move.
     bool KeyTarget(uint16_t Key, int c, int& p, int& p0) const;
