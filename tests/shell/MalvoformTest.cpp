@@ -226,6 +226,12 @@ TEST(Malvoform, EventsReachTheStatusBarAndTheOneShotColourPicksReturnToTheTool)
     EXPECT_EQ(form.Image->ToolNr(), 7) << "the selection-copy tool hands back the former tool";
     EXPECT_EQ(host.UserToolnummer(), 7);
     EXPECT_EQ(host.ObjektRefreshes, refreshes + 1);
+
+    host.Options.Sprog = 1;
+    bool noNew = true;
+    form.Image->OnFriFocus(form.Image, noNew);
+    EXPECT_FALSE(noNew);
+    EXPECT_EQ(host.Messages, QStringList{"No more capacity!\nThe area has been copied."});
 }
 
 TEST(Malvoform, ActivationMakesTheWindowCurrentAndSharesTheTool)
