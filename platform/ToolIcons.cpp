@@ -44,7 +44,10 @@ const QStringList& ToolIconNames()
         // file commands
         "ANewMalvo", "AOpenMalvo", "ALoadFromCB", "ASaveMalvo", "ASaveMalvoAs", "AReloadMalvo", "ALoadMalvo",
         "APicInfo", "ACloseMalvo", "ACloseAll", "ACloseProg", "ASizeToPic", "AWin7", "AWallpaper", "ADoc",
-        "AClearDoc"};
+        "AClearDoc",
+        // printing, window arrangement and the tool windows
+        "APrint", "APrinterProp", "AWin1", "AWin2", "AWin3", "AWin4", "AWin5", "AColor", "AProp", "Ainformation",
+        "ATekstBox", "AopenCloseLinje"};
     return names;
 }
 

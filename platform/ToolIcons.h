@@ -11,8 +11,8 @@
 // data/toolicons/README.md).
 constexpr int kToolIconSize = 24;
 
-// Every action that has an image, in the order of the tool book: tools, pen and brush styles,
-// picture commands, file commands.
+// Every action that has an image: tools, pen and brush styles, picture commands, file commands,
+// printing and the window commands.
 const QStringList& ToolIconNames();
 
 // The colour of one palette character of the artwork; '.' is transparent (alpha 0). Other
