@@ -47,7 +47,9 @@ const QStringList& ToolIconNames()
         "AClearDoc",
         // printing, window arrangement and the tool windows
         "APrint", "APrinterProp", "AWin1", "AWin2", "AWin3", "AWin4", "AWin5", "AColor", "AProp", "Ainformation",
-        "ATekstBox", "AopenCloseLinje"};
+        "ATekstBox", "AopenCloseLinje",
+        // the object indicator: an object, none, a selection that can be duplicated
+        "ObjectPresent", "ObjectNone", "ObjectDuplicable"};
     return names;
 }
 

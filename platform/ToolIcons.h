@@ -11,8 +11,8 @@
 // data/toolicons/README.md).
 constexpr int kToolIconSize = 24;
 
-// Every action that has an image: tools, pen and brush styles, picture commands, file commands,
-// printing and the window commands.
+// Every name that has an image: the actions (tools, pen and brush styles, picture commands, file
+// commands, printing, the window commands) and the three states of the object indicator.
 const QStringList& ToolIconNames();
 
 // The colour of one palette character of the artwork; '.' is transparent (alpha 0). Other
@@ -23,9 +23,9 @@ std::optional<QRgb> ToolIconColour(char c);
 // Anything else gives a null image.
 QImage ParseToolIcon(const QByteArray& text);
 
-// The image of an action (ARGB32), cached; a null image for a name without artwork.
+// The image of a name (ARGB32), cached; a null image for a name without artwork.
 QImage ToolIconImage(const QString& actionName);
 
-// The icon of an action, cached; a null icon for a name without artwork. The disabled look is
+// The icon of a name, cached; a null icon for a name without artwork. The disabled look is
 // the style's own, made from the image when a disabled button is painted.
 QIcon ToolIcon(const QString& actionName);
