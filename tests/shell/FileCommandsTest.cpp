@@ -328,6 +328,23 @@ TEST_F(FilesTest, PictureInformationShowsNameSizeAndFileSize)
     EXPECT_EQ(rows[TInfForm::RowHojde], QStringLiteral("10 Pixels"));
     EXPECT_EQ(rows[TInfForm::RowStorelse], QStringLiteral("1023 bytes"));
     EXPECT_FALSE(rows[TInfForm::RowDato].isEmpty());
+
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("x");
+    file.close();
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::Danish, QLocale::Denmark));
+    rows.clear();
+    host.Files->APicInfoExecute();
+    QLocale::setDefault(before);
+    EXPECT_EQ(rows[TInfForm::RowStorelse], QStringLiteral("Ca. 1,00 KB")) << "the locale's decimal separator";
+
+    ASSERT_TRUE(QFile::remove(Path("info.bmp")));
+    rows.clear();
+    host.Files->APicInfoExecute();
+    EXPECT_EQ(rows[TInfForm::RowFilnavn], QStringLiteral("info.bmp"));
+    EXPECT_TRUE(rows[TInfForm::RowStorelse].isEmpty());
+    EXPECT_TRUE(rows[TInfForm::RowDato].isEmpty());
 }
 
 TEST_F(FilesTest, CloseAllClosesEveryWindowButTheOneWhoseQuestionIsCancelled)
