@@ -104,8 +104,10 @@ void TMalvoform::SetupMagnifier()
 void TMalvoform::FormCreate()
 {
     FMiniPix = false;
-    Host.MdiArea()->addSubWindow(this);
+    // Maximised before it joins the area: a state change there would show the window, and a
+    // shown window would draw a picture that is still loading.
     setWindowState(Qt::WindowMaximized);
+    Host.MdiArea()->addSubWindow(this);
 
     Host.SetGForm(this);
     Host.SetPictureCount(Host.PictureCount() + 1);
