@@ -28,8 +28,10 @@ void TImageFile::NewBitmap(int B, int H)
 
 void TImageFile::InitBitmap(const QString& Fnavn)
 {
+    FDamaged = false;
     if (!LoadPictureFile(Fnavn, FPicture, true))
         return;
+    FDamaged = FReadDamaged;
     FFilnavn = Fnavn;
     FCanScale = true;
     FCanEdit = true;
@@ -45,8 +47,10 @@ bool TImageFile::LoadBitmap(const QString& FNavn)
     if (!FPicture.Empty())
         SaveUndo(Caption(FSprog, kUndoLoadBitmap));
     FPicture = TBitmap();
+    FDamaged = false;
     if (!QFileInfo(FNavn).isFile() || !LoadPictureFile(FNavn, FPicture, true))
         return false;
+    FDamaged = FReadDamaged;
     if (FPicture.Width() == 0 || FPicture.Height() == 0) {
         FPicture.SetSize(200, 200);
         AutoDimensioner();

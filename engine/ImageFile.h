@@ -13,7 +13,15 @@ public:
     void InitBitmap(const QString& Fnavn);
     // Reads a file into the picture as a document load; the former picture goes to undo.
     bool LoadBitmap(const QString& FNavn);
+    // True when the file that the last LoadBitmap or InitBitmap opened was damaged: the
+    // picture holds the part that could be read and the rest is lost (a JPEG whose data ends
+    // early). False after a whole file and after a failed load. The document window tells the
+    // user.
+    bool Damaged() const { return FDamaged; }
     bool SaveBitmap(const QString& FNavn);
     void LoadMemPic(const QString& FNavn);
     void SaveMemPic(const QString& FNavn);
+
+protected:
+    bool FDamaged = false;
 };

@@ -138,8 +138,15 @@ void TImageFocus::ToggleFocusOutline()
         view.DrawFocusRect(FR);
         return;
     }
+    // The outline has a pen of its own (width 1, inverting, in the outline's current style),
+    // so pen settings that change while it shows never make a toggle leave marks on the view.
+    const TPen user = view.Pen;
+    view.Pen.Width = 1;
+    view.Pen.Mode = pmNot;
+    view.Pen.Style = FOutlineStyle;
     view.Brush.Style = bsClear;
     view.Rectangle(X1, Y1, X2, Y2);
+    view.Pen = user;
     FRin = !FRin;
 }
 
@@ -154,6 +161,8 @@ void TImageFocus::BeginFocusOutline()
         view.Brush.Style = bsClear;
         view.Pen.Mode = pmNot;
         view.Pen.Style = FFocusLine;
+        FOutlineLine = FFocusLine;
+        FOutlineStyle = FFocusLine;
     }
     ToggleFocusOutline();
 }
@@ -165,6 +174,7 @@ void TImageFocus::StartMarching()
     if (!FRin)
         ToggleFocusOutline();
     Canvas().Pen.Style = psSolid;
+    FOutlineStyle = psSolid;
     ToggleFocusOutline();
     FRin = true;
     FMarching = true;
@@ -194,6 +204,7 @@ void TImageFocus::HideFocus()
         // toggle; an outline hidden in the middle of a drag is already gone.
         if (FFocusType == ftMove && FMarching) {
             view.Pen.Style = FFocusLine;
+            FOutlineStyle = FOutlineLine; // the dots as they were drawn, whatever FocusLine is now
             ToggleFocusOutline();
         }
         FMarching = false;

@@ -5,7 +5,8 @@
 
 // Third link: the focus (selection) rectangle with its outline on the view and the blink
 // timer, the tool rectangle and the point store shared by the free focus and the polygons.
-// Showing and hiding the outline never touches the picture.
+// Showing and hiding the outline never touches the picture, and the outline is drawn with a
+// pen of its own, so changes of the pen and brush settings while it shows leave no marks.
 class TImageFocus : public TCanvasProp {
 public:
     explicit TImageFocus(QWidget* parent = nullptr);
@@ -76,4 +77,7 @@ protected:
     bool FRin = false;
     // StartMarching has run: the pen is solid and the outline alternates.
     bool FMarching = false;
+    // The pen style of the outline's next toggle, and the dotted style it was begun with.
+    TPenStyle FOutlineStyle = psDot;
+    TPenStyle FOutlineLine = psDot;
 };

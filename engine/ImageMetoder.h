@@ -35,7 +35,9 @@ public:
     // FNavn with its extension replaced by Ext (appended when it has none).
     static QString SetExt(const QString& FNavn, const QString& Ext);
     // Reads a ".jpg", ".bmp" or ".ico" file (extension in any case) into Bitmap; records
-    // FNavn as Filnavn. False for a missing, unreadable or unknown file (Bitmap untouched).
+    // FNavn as Filnavn. False for a missing, unreadable, damaged or unknown file (Bitmap
+    // untouched). A JPEG whose data ends early but whose first rows are there is read as far
+    // as it goes; FReadDamaged then tells that the rest is lost.
     bool LoadPictureFile(const QString& FNavn, TBitmap& Bitmap, bool AutoDim);
     // Writes Bitmap as ".jpg" (quality JpgKvalitet), ".bmp" or ".ico" (lower-case extension
     // only); an empty raster is not written. A failed write keeps the old file.
@@ -47,4 +49,6 @@ public:
 
 protected:
     QString FFilnavn;
+    // The file of the last successful LoadPictureFile was damaged: only part of it was read.
+    bool FReadDamaged = false;
 };

@@ -61,6 +61,7 @@ bool TImageMetoder::LoadPictureFile(const QString& FNavn, TBitmap& Bitmap, bool 
         return false;
     const QString ext = GetExt(FNavn).toLower();
     TBitmap read;
+    bool damaged = false;
     if (ext == QLatin1String("bmp")) {
         QFile file(FNavn);
         if (!file.open(QIODevice::ReadOnly) || !PictureCodecs::ReadBmp(file, read))
@@ -70,7 +71,7 @@ bool TImageMetoder::LoadPictureFile(const QString& FNavn, TBitmap& Bitmap, bool 
         if (!PictureCodecs::ReadFile(FNavn, data))
             return false;
         if (ext == QLatin1String("jpg")) {
-            if (!PictureCodecs::ReadJpeg(data, read))
+            if (!PictureCodecs::ReadJpeg(data, read, &damaged))
                 return false;
         } else {
             TBitmap mask;
@@ -83,6 +84,7 @@ bool TImageMetoder::LoadPictureFile(const QString& FNavn, TBitmap& Bitmap, bool 
     }
     Bitmap = std::move(read);
     FFilnavn = FNavn;
+    FReadDamaged = damaged;
     if (AutoDim)
         AutoDimensioner();
     return true;

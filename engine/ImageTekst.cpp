@@ -27,7 +27,6 @@ void TImageTekst::WriteText()
         return;
     TWaitCursor wait;
     NormaliseFocus();
-    const TRect tool{X1, Y1, X2, Y2};
     const bool metaTrans = FMetaTrans;
     FMetaTrans = true;
     StartFigure(true);
@@ -35,8 +34,8 @@ void TImageTekst::WriteText()
     bog.SetFarveNormal(FPenColor);
     bog.SetFarveSkygge(FBrushColor);
 
-    // The text is written once, on the meta bitmap; every pixel it changed is collected so
-    // that only those are carried into the picture.
+    // The text is written once, on the meta bitmap; the area every drawing reported is
+    // collected so that only the pixels written there are carried into the picture.
     TCanvas& mc = MetaBitmap.Canvas();
     TRect changed{};
     auto savedOnChange = mc.OnChange;
@@ -51,20 +50,24 @@ void TImageTekst::WriteText()
         else
             X2 += bog.AktivVandret();
     }
-    const TRect focus{X1 - 2, Y1 - 2, X2 + 6, Y2 + 6};
+    TRect focus{X1 - 2, Y1 - 2, X2 + 6, Y2 + 6};
 
-    // Nothing reaches outside the tool rectangle.
-    ClearMetaOutside(tool, changed);
-    const TRect inside = IntersectRect(IntersectRect(tool, changed), FPicture.BoundsRect());
-    if (!inside.IsEmpty() && FMetaMetode != mmNormal) {
-        X1 = inside.Left;
-        Y1 = inside.Top;
-        X2 = inside.Right;
-        Y2 = inside.Bottom;
+    // Each text is written at its own extent, so it may reach beyond the dragged
+    // rectangle: above it (a raised extra text), to its right (a long line and its extra
+    // text) or to its left (a centred pair). The raster clips what lies outside the picture.
+    const TRect written = WrittenPixels(changed);
+    if (!written.IsEmpty() && FMetaMetode != mmNormal) {
+        X1 = written.Left;
+        Y1 = written.Top;
+        X2 = written.Right;
+        Y2 = written.Bottom;
         MergeFigure();
-    } else if (!inside.IsEmpty()) {
-        CopyFigure(inside);
+    } else if (!written.IsEmpty()) {
+        CopyFigure(written);
     }
+    // The changed rectangle covers every pixel the text wrote.
+    if (!written.IsEmpty())
+        focus = UnionRect(focus, written);
     DefFocusRect(focus.Left, focus.Top, focus.Right, focus.Bottom);
     FModified = true;
     FMetaTrans = metaTrans;
@@ -106,40 +109,30 @@ std::vector<TImageTekst::TextPiece> TImageTekst::LayOut(TCanvas& c)
 std::vector<TImageTekst::TextPiece> TImageTekst::LayOutLines(TCanvas& c, int L, int top, int lh)
 {
     const TAlignVandretX align = FTekstBog->AlignVandret();
-    const int right = X2;
     std::vector<TextPiece> pieces;
     for (int k = 0; k < L; ++k) {
         const int y = top + k * lh;
         const QString& tekst = FTekstListe[k];
         const QString mer = k < FMerTekst.size() ? FMerTekst[k] : QString();
+        // The main rectangle is the text's own width, however wide the dragged rectangle is.
         const int w = WidthIn(c, FFont, tekst);
-        // A line wider than the rectangle is shortened to it and has no room for an extra text.
-        const bool fits = X1 + w <= right;
-        TRect main{X1, y, std::min(X1 + w, right), y + lh};
-        if (!FAnvendMerFont || mer.isEmpty() || !fits) {
+        TRect main{X1, y, X1 + w, y + lh};
+        if (!FAnvendMerFont || mer.isEmpty()) {
             pieces.push_back({main, tekst, false});
             continue;
         }
         const int mw = WidthIn(c, FMerFont, mer);
         const int extraTop = y + FMerForskydning;
         TRect extra{0, extraTop, 0, extraTop + HeightIn(c, FMerFont, mer)};
-        // Centred, the pair is centred on the main text's own extent; otherwise the extra
-        // text follows the main text directly.
+        // Centred, the pair is centred on the main text's own extent (it may start left of the
+        // dragged rectangle); otherwise the extra text follows the main text directly.
         if (align == avCentrer)
             main.Left -= mw;
         extra.Left = main.Left + w;
         extra.Right = main.Right + mw;
-        // A centred pair that would start left of the rectangle is moved into it.
-        if (main.Left < X1) {
-            const int d = X1 - main.Left;
-            main = OffsetRect(main, d, 0);
-            extra = OffsetRect(extra, d, 0);
-        }
         pieces.push_back({main, tekst, false});
         pieces.push_back({extra, mer, true});
     }
-    for (TextPiece& p : pieces)
-        p.R.Right = std::min(p.R.Right, right);
     return pieces;
 }
 
@@ -171,20 +164,14 @@ std::vector<TImageTekst::TextPiece> TImageTekst::LayOutOneLine(TCanvas& c, int t
         X1 += d;
         FR.Left = X1;
     }
-    for (TextPiece& p : pieces)
-        p.R.Right = std::min(p.R.Right, X2);
     return pieces;
 }
 
 void TImageTekst::WritePieces(TCanvas& c, std::vector<TextPiece>& pieces)
 {
-    const int right = X2;
     int farRight = X1, farBottom = Y1;
     bool any = false;
     for (TextPiece& p : pieces) {
-        // A piece that starts beyond the rectangle's right edge has no room at all.
-        if (p.R.Left >= right)
-            continue;
         p.R = FTekstBog->SkrivTekst(c, p.R, p.Extra ? FMerFont : FFont, p.Tekst, 1);
         farRight = any ? std::max(farRight, p.R.Right) : p.R.Right;
         farBottom = any ? std::max(farBottom, p.R.Bottom) : p.R.Bottom;
@@ -195,23 +182,27 @@ void TImageTekst::WritePieces(TCanvas& c, std::vector<TextPiece>& pieces)
     Y2 = farBottom;
 }
 
-void TImageTekst::ClearMetaOutside(const TRect& keep, const TRect& area)
+TRect TImageTekst::WrittenPixels(const TRect& area) const
 {
-    if (area.IsEmpty())
-        return;
-    TCanvas& mc = MetaBitmap.Canvas();
-    const TBrush saved = mc.Brush;
-    mc.Brush = {MetaTransFarve, bsSolid};
-    const TRect k = IntersectRect(keep, area);
-    if (k.IsEmpty()) {
-        mc.FillRect(area);
-    } else {
-        mc.FillRect(Rect(area.Left, area.Top, area.Right, k.Top));
-        mc.FillRect(Rect(area.Left, k.Bottom, area.Right, area.Bottom));
-        mc.FillRect(Rect(area.Left, k.Top, k.Left, k.Bottom));
-        mc.FillRect(Rect(k.Right, k.Top, area.Right, k.Bottom));
+    const TRect r = IntersectRect(IntersectRect(area, MetaBitmap.BoundsRect()), FPicture.BoundsRect());
+    const uint32_t trans = ToQRgb(MetaTransFarve);
+    int left = r.Right, right = r.Left, top = r.Bottom, bottom = r.Top;
+    for (int y = r.Top; y < r.Bottom; ++y) {
+        const uint32_t* m = MetaBitmap.ScanLine(y);
+        int x0 = r.Left;
+        while (x0 < r.Right && m[x0] == trans)
+            ++x0;
+        if (x0 == r.Right)
+            continue;
+        int x1 = r.Right;
+        while (m[x1 - 1] == trans)
+            --x1;
+        left = std::min(left, x0);
+        right = std::max(right, x1);
+        top = std::min(top, y);
+        bottom = y + 1;
     }
-    mc.Brush = saved;
+    return left < right ? TRect{left, top, right, bottom} : TRect{};
 }
 
 void TImageTekst::CopyFigure(const TRect& r)

@@ -6,8 +6,9 @@
 // Fourteenth link: the text tool. It writes the lines of a text list into the tool
 // rectangle through the text layout component TekstBog, each line optionally followed by an
 // extra text in another font raised or lowered by a fixed offset, as separate lines or all
-// on one line. The text never reaches outside the tool rectangle; afterwards the focus
-// rectangle surrounds the written text.
+// on one line. Every text is written at its own width, so it may reach beyond the
+// dragged rectangle; afterwards the focus rectangle surrounds the written text and covers
+// every pixel it wrote.
 class TImageTekst : public TImageDraw {
 public:
     explicit TImageTekst(QWidget* parent = nullptr);
@@ -51,8 +52,9 @@ protected:
     std::vector<TextPiece> LayOutOneLine(TCanvas& c, int top, int lh);
     // Writes the pieces on c and leaves X2 and Y2 at the far edges of the rectangles used.
     void WritePieces(TCanvas& c, std::vector<TextPiece>& pieces);
-    // Gives the meta bitmap's pixels in area but outside keep the background colour.
-    void ClearMetaOutside(const TRect& keep, const TRect& area);
+    // The bounding box of the meta bitmap's pixels in area (clipped to the picture) that differ
+    // from the background colour: the pixels the text wrote.
+    TRect WrittenPixels(const TRect& area) const;
     // Copies the figure's pixels inside r from the meta bitmap into the picture and the view.
     void CopyFigure(const TRect& r);
 

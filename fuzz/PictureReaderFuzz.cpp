@@ -29,7 +29,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
     const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes), qsizetype(size));
     TBitmap colour;
 #if defined(MALVO_FUZZ_JPEG)
-    if (PictureCodecs::ReadJpeg(data, colour) && colour.Empty())
+    // Damaged data is refused or read as far as it goes, never read into an empty raster.
+    bool damaged = false;
+    if (PictureCodecs::ReadJpeg(data, colour, &damaged) && colour.Empty())
         std::abort();
 #elif defined(MALVO_FUZZ_BMP)
     if (PictureCodecs::ReadBmp(data, colour) && colour.Empty())

@@ -16,11 +16,63 @@ T Field(const QByteArray& header, int offset)
     return qFromLittleEndian(v);
 }
 
-// Checks the header before anything is decoded: a size within the limits, and for
-// uncompressed pixels a file long enough to hold them all (a truncated file is refused).
+// Walks run-length data (RLE8, or RLE4 with four) for a w x h picture from `at`: every run,
+// absolute run and delta stays inside its row and the picture, no more rows are encoded than
+// the picture has, and the end-of-bitmap mark comes before the data ends.
+bool RunsIntact(const uchar* d, qint64 size, qint64 at, qint64 w, qint64 h, bool four)
+{
+    qint64 x = 0, y = 0; // y counts the rows from the first one stored
+    for (;;) {
+        if (at + 2 > size)
+            return false; // no end-of-bitmap mark
+        const int n = d[at], c = d[at + 1];
+        at += 2;
+        if (n > 0) { // n pixels of one value (RLE4: two alternating values)
+            if (y >= h || x + n > w)
+                return false;
+            x += n;
+            continue;
+        }
+        switch (c) {
+        case 0: // end of line: an end of line after the last row is allowed, a further one not
+            if (y >= h)
+                return false;
+            x = 0;
+            ++y;
+            break;
+        case 1: // end of bitmap
+            return true;
+        case 2: { // delta: the next pixel is dx to the right and dy rows further
+            if (at + 2 > size)
+                return false;
+            x += d[at];
+            y += d[at + 1];
+            at += 2;
+            if (x > w || y > h || (y == h && x > 0))
+                return false;
+            break;
+        }
+        default: { // c pixels given one by one, padded to a 16-bit boundary
+            if (y >= h || x + c > w)
+                return false;
+            const qint64 bytes = four ? (c + 1) / 2 : c;
+            at += (bytes + 1) & ~qint64(1);
+            if (at > size)
+                return false;
+            x += c;
+            break;
+        }
+        }
+    }
+}
+
+// Checks the file before anything is decoded: a size within the limits; for uncompressed
+// pixels a file long enough to hold them all (a truncated file is refused); bit fields with at
+// least one mask; and run-length data that is whole and stays inside the picture. Qt's reader
+// would take the damaged variants silently.
 bool HeaderPlausible(QIODevice& device)
 {
-    const QByteArray header = device.peek(54);
+    const QByteArray header = device.peek(70);
     if (header.size() < 26 || !header.startsWith("BM"))
         return false;
     const uint32_t offBits = Field<uint32_t>(header, 10);
@@ -40,15 +92,33 @@ bool HeaderPlausible(QIODevice& device)
     } else {
         return false;
     }
-    if (!SizeAllowed(w, h))
+    if (!SizeAllowed(w, h) || qint64(offBits) < 14 + qint64(infoSize))
         return false;
-    const bool uncompressed = compression == 0 || compression == 3 || compression == 6;
-    if (uncompressed) {
-        const qint64 stride = ((w * bits + 31) / 32) * 4;
-        if (qint64(offBits) + stride * h > device.size())
+    const qint64 size = device.size();
+    switch (compression) {
+    case 0: // uncompressed
+    case 3: // bit fields
+    case 6: { // bit fields with alpha
+        // The masks follow a 40-byte header and lie inside the longer ones, at the same place.
+        if (compression != 0
+            && (header.size() < 66 || (Field<uint32_t>(header, 54) == 0 && Field<uint32_t>(header, 58) == 0
+                                       && Field<uint32_t>(header, 62) == 0)))
             return false;
+        const qint64 stride = ((w * bits + 31) / 32) * 4;
+        return qint64(offBits) + stride * h <= size;
     }
-    return true;
+    case 1: // RLE8
+    case 2: { // RLE4
+        if (bits != (compression == 1 ? 8 : 4) || size > kMaxBytes + 4096)
+            return false;
+        const QByteArray data = device.peek(size);
+        if (data.size() != size)
+            return false;
+        return RunsIntact(reinterpret_cast<const uchar*>(data.constData()), size, offBits, w, h, compression == 2);
+    }
+    default: // Qt refuses what it does not know
+        return true;
+    }
 }
 } // namespace
 

@@ -25,8 +25,29 @@ constexpr TColor clWhite = 0xFFFFFF;
 constexpr TColor clNone = 0x1FFFFFFF;
 constexpr TColor clDefault = 0x20000000;
 
-// System colours: the index of the platform colour with the top bit set.
-constexpr TColor SystemColor(int index) { return static_cast<TColor>(0x80000000u | static_cast<uint32_t>(index)); }
+// System colours: 0xFF000000 plus the index of the platform colour, so clBtnFace is
+// -16777201 (0xFF00000F), the values stored in palette files and options records and read by
+// other installations. The older form 0x80000000 plus the index names the same colour: every
+// negative value takes the colour of its low byte, and NormaliseColor turns the old form into
+// the new one where colours are compared or stored.
+constexpr uint32_t kSystemColorBase = 0xFF000000u;
+constexpr uint32_t kOldSystemColorBase = 0x80000000u;
+constexpr TColor SystemColor(int index)
+{
+    return static_cast<TColor>(kSystemColorBase | (static_cast<uint32_t>(index) & 0xFFu));
+}
+// True for both forms of a system colour (0xFF000000 or 0x80000000 plus an index 0..255).
+constexpr bool IsSystemColor(TColor c)
+{
+    const uint32_t high = static_cast<uint32_t>(c) & 0xFFFFFF00u;
+    return high == kSystemColorBase || high == kOldSystemColorBase;
+}
+// A system colour of the older form (0x80000000 plus the index) becomes the same colour in
+// the Part's form (0xFF000000 plus the index); every other value is returned unchanged.
+constexpr TColor NormaliseColor(TColor c)
+{
+    return (static_cast<uint32_t>(c) & 0xFFFFFF00u) == kOldSystemColorBase ? SystemColor(c & 0xFF) : c;
+}
 constexpr TColor clScrollBar = SystemColor(0);
 constexpr TColor clBackground = SystemColor(1);
 constexpr TColor clActiveCaption = SystemColor(2);

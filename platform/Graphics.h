@@ -32,12 +32,22 @@ struct TFont {
     int Size = 8; // points at 96 pixels per inch
     TColor Color = clBlack;
     TFontStyles Style;
+    // The character height in pixels that SetHeight was given (0: none, the height follows
+    // Size). It holds while Size is still the point size SetHeight rounded it to; a new point
+    // size assigned to Size takes over.
+    int PixelHeight = 0;
 
-    // Character height in pixels, negative as the platform gives it.
+    // Character height in pixels, negative as the platform gives it: exactly the height that
+    // SetHeight was given (its sign dropped), else Size in pixels at 96 pixels per inch.
     int Height() const;
+    // Stores the pixel height (either sign) and Size as the nearest point size.
     void SetHeight(int pixels);
     QFont ToQFont() const;
-    bool operator==(const TFont&) const = default;
+    // Equal fonts draw alike: the same name, colour, style and height.
+    bool operator==(const TFont& o) const
+    {
+        return Name == o.Name && Size == o.Size && Color == o.Color && Style == o.Style && Height() == o.Height();
+    }
 };
 
 // The font families the program can use, sorted.

@@ -48,9 +48,10 @@ struct TEntry {
 
 enum class TParse { Ok, Unsupported, Damaged };
 
-// Reads the entry's header, which the caller has placed at least 8 bytes before the end.
-// Sizes are checked against the limits here, so no later arithmetic can overflow.
-TParse ParseEntry(const uchar* d, qint64 size, qint64 offset, TEntry& e)
+// Reads the entry's header, which the caller has placed at least 8 bytes before the end;
+// dirHeight is the directory's height byte (0 stands for 256 or more). Sizes are checked
+// against the limits here, so no later arithmetic can overflow.
+TParse ParseEntry(const uchar* d, qint64 size, qint64 offset, int dirHeight, TEntry& e)
 {
     e.offset = offset;
     const uchar* p = d + offset;
@@ -75,11 +76,15 @@ TParse ParseEntry(const uchar* d, qint64 size, qint64 offset, TEntry& e)
         return TParse::Damaged;
     e.headerSize = U32(p);
     e.w = S32(p + 4);
-    e.h = S32(p + 8) / 2;
+    const qint64 rows = S32(p + 8);
+    e.h = rows / 2;
     e.bits = int(U16(p + 14));
     const quint32 compression = U32(p + 16);
     const qint64 used = U32(p + 32);
     if (e.headerSize < kInfoSize || offset + e.headerSize > size || !SizeAllowed(e.w, e.h))
+        return TParse::Damaged;
+    // The header counts the colour rows and the mask rows: twice the directory's height.
+    if (dirHeight != 0 ? rows != 2 * dirHeight : (rows % 2 != 0 || e.h < 256))
         return TParse::Damaged;
     if (compression != 0)
         return TParse::Unsupported;
@@ -234,8 +239,10 @@ bool ReadIcon(const QByteArray& data, TBitmap& colour, TBitmap& mask)
         const qint64 offset = U32(dir + 12);
         if (offset < kDirSize + count * kEntrySize || offset + 8 > size)
             return false;
+        if (U32(dir + 8) == 0) // an entry of no bytes
+            return false;
         TEntry e;
-        const TParse parsed = ParseEntry(d, size, offset, e);
+        const TParse parsed = ParseEntry(d, size, offset, dir[1], e);
         if (parsed == TParse::Damaged)
             return false;
         if (parsed == TParse::Unsupported)

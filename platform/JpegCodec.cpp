@@ -2,6 +2,8 @@
 // bytes in memory on little-endian machines, which TurboJPEG reads and writes directly.
 #include "platform/PictureCodecs.h"
 #include <QtEndian>
+#include <algorithm>
+#include <cstring>
 #include <turbojpeg.h>
 
 namespace PictureCodecs {
@@ -18,9 +20,314 @@ struct THandle {
     }
     tjhandle h;
 };
+
+// ---- The stream's structure up to its first scan ----
+// Read only to tell a stream that ends early from a whole one, and to find out whether the
+// first row of blocks of the first scan is all there; the decoding itself is TurboJPEG's.
+
+constexpr int kMaxComponents = 10; // as the decoder allows
+
+struct THuffTable {
+    bool defined = false;
+    int maxcode[17] = {}; // largest code of each length, -1 when none
+    int mincode[17] = {};
+    int valptr[17] = {};
+    uchar vals[256] = {};
+};
+
+struct TStructure {
+    int sof = -1; // the frame marker (0xC0 baseline, 0xC1 extended, 0xC2 progressive, ...)
+    int width = 0, height = 0;
+    int components = 0;
+    int id[kMaxComponents] = {}, h[kMaxComponents] = {}, v[kMaxComponents] = {};
+    THuffTable dc[4], ac[4];
+    int restart = 0;
+    bool adobe = false; // an Adobe APP14 marker: four components are stored inverted
+    // The first scan: its components (frame indices) with their tables, and its band.
+    int scanComponents = 0;
+    int scanFrame[4] = {}, scanDc[4] = {}, scanAc[4] = {};
+    int ss = 0, se = 0, ah = 0;
+    qint64 scanData = -1; // the first byte of the first scan's entropy-coded data
+};
+
+bool BuildTable(const uchar* counts, const uchar* vals, THuffTable& t)
+{
+    int code = 0, k = 0;
+    for (int l = 1; l <= 16; ++l) {
+        t.valptr[l] = k;
+        t.mincode[l] = code;
+        code += counts[l - 1];
+        k += counts[l - 1];
+        t.maxcode[l] = counts[l - 1] ? code - 1 : -1;
+        if (code >= (1 << l)) // over-subscribed, or the all-ones code: the decoder refuses it too
+            return false;
+        code <<= 1;
+    }
+    std::memcpy(t.vals, vals, size_t(k));
+    t.defined = true;
+    return true;
+}
+
+// The markers from the start of image to the first start of scan. False when they are not
+// all there or make no sense (the decoder then decides on its own).
+bool ParseStructure(const uchar* d, qint64 size, TStructure& s)
+{
+    if (size < 4 || d[0] != 0xFF || d[1] != 0xD8)
+        return false;
+    qint64 pos = 2;
+    while (pos < size) {
+        // Bytes before a marker are passed over, as the decoder does.
+        while (pos < size && d[pos] != 0xFF)
+            ++pos;
+        while (pos < size && d[pos] == 0xFF)
+            ++pos;
+        if (pos >= size)
+            return false;
+        const int m = d[pos++];
+        if (m == 0xD8 || m == 0x01 || m == 0x00 || (m >= 0xD0 && m <= 0xD7))
+            continue; // markers without a segment
+        if (m == 0xD9 || pos + 2 > size)
+            return false;
+        const int len = d[pos] << 8 | d[pos + 1];
+        if (len < 2 || pos + len > size)
+            return false;
+        const uchar* g = d + pos + 2;
+        const int n = len - 2;
+        const bool isSof = m >= 0xC0 && m <= 0xCF && m != 0xC4 && m != 0xC8 && m != 0xCC;
+        if (isSof && s.sof < 0) {
+            if (n < 6)
+                return false;
+            s.sof = m;
+            s.height = g[1] << 8 | g[2];
+            s.width = g[3] << 8 | g[4];
+            s.components = g[5];
+            if (s.components < 1 || s.components > kMaxComponents || n < 6 + 3 * s.components)
+                return false;
+            for (int c = 0; c < s.components; ++c) {
+                s.id[c] = g[6 + 3 * c];
+                s.h[c] = g[7 + 3 * c] >> 4;
+                s.v[c] = g[7 + 3 * c] & 15;
+                if (s.h[c] < 1 || s.h[c] > 4 || s.v[c] < 1 || s.v[c] > 4)
+                    return false;
+            }
+        } else if (m == 0xC4) {
+            for (int at = 0; at < n;) {
+                if (at + 17 > n)
+                    return false;
+                const int cls = g[at] >> 4, slot = g[at] & 15;
+                int total = 0;
+                for (int l = 0; l < 16; ++l)
+                    total += g[at + 1 + l];
+                if (cls > 1 || slot > 3 || total > 256 || at + 17 + total > n)
+                    return false;
+                THuffTable& t = cls ? s.ac[slot] : s.dc[slot];
+                t = THuffTable();
+                if (!BuildTable(g + at + 1, g + at + 17, t))
+                    return false;
+                at += 17 + total;
+            }
+        } else if (m == 0xDD) {
+            if (n < 2)
+                return false;
+            s.restart = g[0] << 8 | g[1];
+        } else if (m == 0xEE) {
+            if (n >= 12 && std::memcmp(g, "Adobe", 5) == 0)
+                s.adobe = true;
+        } else if (m == 0xDA) {
+            if (s.sof < 0 || n < 1)
+                return false;
+            const int ns = g[0];
+            if (ns < 1 || ns > 4 || n < 1 + 2 * ns + 3)
+                return false;
+            for (int k = 0; k < ns; ++k) {
+                const int* found = std::find(s.id, s.id + s.components, g[1 + 2 * k]);
+                if (found == s.id + s.components)
+                    return false;
+                s.scanFrame[k] = int(found - s.id);
+                s.scanDc[k] = g[2 + 2 * k] >> 4;
+                s.scanAc[k] = g[2 + 2 * k] & 15;
+                if (s.scanDc[k] > 3 || s.scanAc[k] > 3)
+                    return false;
+            }
+            s.scanComponents = ns;
+            s.ss = g[1 + 2 * ns];
+            s.se = g[2 + 2 * ns];
+            s.ah = g[3 + 2 * ns] >> 4;
+            s.scanData = pos + len;
+            return true;
+        }
+        pos += len;
+    }
+    return false;
+}
+
+// A whole stream has its end-of-image marker after its first scan began; entropy-coded data
+// never holds that byte pair.
+bool EndsProperly(const uchar* d, qint64 size, qint64 from)
+{
+    for (qint64 i = size - 2; i >= from; --i)
+        if (d[i] == 0xFF && d[i + 1] == 0xD9)
+            return true;
+    return false;
+}
+
+// The bits of a scan's entropy-coded data; a marker or the end of the data ends them.
+class TBits {
+public:
+    TBits(const uchar* d, qint64 pos, qint64 end) : d_(d), pos_(pos), end_(end) {}
+    // The next bit, or -1 when the data has ended.
+    int Bit()
+    {
+        if (left_ == 0) {
+            if (pos_ >= end_)
+                return -1;
+            const uchar byte = d_[pos_++];
+            if (byte == 0xFF) {
+                while (pos_ < end_ && d_[pos_] == 0xFF)
+                    ++pos_;
+                if (pos_ >= end_ || d_[pos_] != 0x00)
+                    return -1;
+                ++pos_;
+            }
+            cur_ = byte;
+            left_ = 8;
+        }
+        --left_;
+        return (cur_ >> left_) & 1;
+    }
+    bool Skip(int n)
+    {
+        for (int i = 0; i < n; ++i)
+            if (Bit() < 0)
+                return false;
+        return true;
+    }
+    // A restart marker between two intervals; the bits left in the byte are padding.
+    bool Restart()
+    {
+        left_ = 0;
+        while (pos_ + 1 < end_ && d_[pos_] == 0xFF && d_[pos_ + 1] == 0xFF)
+            ++pos_;
+        if (pos_ + 1 < end_ && d_[pos_] == 0xFF && d_[pos_ + 1] >= 0xD0 && d_[pos_ + 1] <= 0xD7) {
+            pos_ += 2;
+            return true;
+        }
+        return false;
+    }
+    // The next Huffman symbol, or -1 (data ended or no such code).
+    int Symbol(const THuffTable& t)
+    {
+        int code = 0;
+        for (int l = 1; l <= 16; ++l) {
+            const int bit = Bit();
+            if (bit < 0)
+                return -1;
+            code = code << 1 | bit;
+            if (t.maxcode[l] >= 0 && code >= t.mincode[l] && code <= t.maxcode[l])
+                return t.vals[t.valptr[l] + code - t.mincode[l]];
+        }
+        return -1;
+    }
+
+private:
+    const uchar* d_;
+    qint64 pos_, end_;
+    int cur_ = 0, left_ = 0;
+};
+
+enum class TFirstRow { Decodes, Missing, Unknown };
+
+// Whether the data of the first scan holds its whole first row of blocks (8 or more picture
+// rows). Only Huffman-coded sequential and progressive streams are walked.
+TFirstRow FirstRowOfBlocks(const uchar* d, qint64 size, const TStructure& s)
+{
+    if (s.sof != 0xC0 && s.sof != 0xC1 && s.sof != 0xC2)
+        return TFirstRow::Unknown;
+    const bool progressive = s.sof == 0xC2;
+    if (progressive && (s.ss != 0 || s.se != 0 || s.ah != 0))
+        return TFirstRow::Unknown; // a first scan that is not a first DC scan
+    for (int k = 0; k < s.scanComponents; ++k)
+        if (!s.dc[s.scanDc[k]].defined || (!progressive && !s.ac[s.scanAc[k]].defined))
+            return TFirstRow::Unknown;
+    const int hmax = *std::max_element(s.h, s.h + s.components);
+    // The blocks of one minimum coded unit: (table slot, count) per scan component.
+    qint64 units = 0;
+    int blocks[4] = {};
+    if (s.scanComponents == 1) {
+        const int c = s.scanFrame[0];
+        const qint64 columns = (qint64(s.width) * s.h[c] + hmax - 1) / hmax;
+        units = (columns + 7) / 8;
+        blocks[0] = 1;
+    } else {
+        units = (qint64(s.width) + 8 * hmax - 1) / (8 * hmax);
+        for (int k = 0; k < s.scanComponents; ++k)
+            blocks[k] = s.h[s.scanFrame[k]] * s.v[s.scanFrame[k]];
+    }
+    TBits bits(d, s.scanData, size);
+    for (qint64 u = 0; u < units; ++u) {
+        if (s.restart > 0 && u > 0 && u % s.restart == 0 && !bits.Restart())
+            return TFirstRow::Missing;
+        for (int k = 0; k < s.scanComponents; ++k) {
+            const THuffTable& dc = s.dc[s.scanDc[k]];
+            const THuffTable& ac = s.ac[s.scanAc[k]];
+            for (int b = 0; b < blocks[k]; ++b) {
+                const int size0 = bits.Symbol(dc);
+                if (size0 < 0 || size0 > 16 || !bits.Skip(size0))
+                    return TFirstRow::Missing;
+                if (progressive)
+                    continue;
+                for (int i = 1; i < 64;) {
+                    const int rs = bits.Symbol(ac);
+                    if (rs < 0)
+                        return TFirstRow::Missing;
+                    const int run = rs >> 4, bitsOf = rs & 15;
+                    if (bitsOf) {
+                        i += run + 1;
+                        if (!bits.Skip(bitsOf))
+                            return TFirstRow::Missing;
+                    } else if (run == 15) {
+                        i += 16;
+                    } else {
+                        break; // end of block
+                    }
+                }
+            }
+        }
+    }
+    return TFirstRow::Decodes;
+}
+
+// The decoder's first warning tells of data that ended early.
+bool WarnedOfEarlyEnd(tjhandle h)
+{
+    return QString::fromLatin1(tjGetErrorStr2(h)).contains(QLatin1String("premature end"), Qt::CaseInsensitive);
+}
+
+// Four-component pixels, as the decoder leaves them (C, M, Y, K bytes), become the raster's
+// colours in place. Stored inverted (the Adobe convention): R = C x K / 255 and so on;
+// otherwise R = (255 - C) x (255 - K) / 255.
+void CmykToRgb(QImage& image, bool inverted)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        uchar* p = image.scanLine(y);
+        auto* out = reinterpret_cast<uint32_t*>(p);
+        for (int x = 0; x < image.width(); ++x) {
+            int c = p[4 * x], m = p[4 * x + 1], yy = p[4 * x + 2], k = p[4 * x + 3];
+            if (!inverted) {
+                c = 255 - c;
+                m = 255 - m;
+                yy = 255 - yy;
+                k = 255 - k;
+            }
+            const uint32_t r = uint32_t(c * k + 127) / 255, g = uint32_t(m * k + 127) / 255,
+                           b = uint32_t(yy * k + 127) / 255;
+            out[x] = 0xFF000000u | r << 16 | g << 8 | b;
+        }
+    }
+}
 } // namespace
 
-bool ReadJpeg(const QByteArray& data, TBitmap& bitmap)
+bool ReadJpeg(const QByteArray& data, TBitmap& bitmap, bool* damaged)
 {
     if (data.isEmpty())
         return false;
@@ -28,25 +335,46 @@ bool ReadJpeg(const QByteArray& data, TBitmap& bitmap)
     if (!dec.h)
         return false;
     const auto* src = reinterpret_cast<const unsigned char*>(data.constData());
+    const qint64 size = data.size();
     int w = 0, h = 0, subsampling = 0, colourspace = 0;
-    if (tjDecompressHeader3(dec.h, src, static_cast<unsigned long>(data.size()), &w, &h, &subsampling, &colourspace) != 0)
+    if (tjDecompressHeader3(dec.h, src, static_cast<unsigned long>(size), &w, &h, &subsampling, &colourspace) != 0)
         return false;
     if (!SizeAllowed(w, h))
         return false;
     // Even the plainest picture needs about a bit per 8 x 8 block; a stream far too short for
     // the size it claims is refused before the raster is allocated.
-    if (qint64(data.size()) < qint64(w) * h / 8192)
+    if (size < qint64(w) * h / 8192)
+        return false;
+    // A stream that ends early is refused when not even the first row of blocks is there, and
+    // otherwise opened as damaged: the decoder fills in what is missing.
+    TStructure structure;
+    const bool parsed = ParseStructure(src, size, structure);
+    bool cut = parsed && !EndsProperly(src, size, structure.scanData);
+    if (cut && FirstRowOfBlocks(src, size, structure) == TFirstRow::Missing)
         return false;
     QImage image(w, h, QImage::Format_RGB32);
     if (image.isNull())
         return false;
+    // Four components (CMYK, or YCCK which the decoder turns into CMYK) cannot be decoded to
+    // RGB by the decoder; they are converted here.
+    const bool cmyk = colourspace == TJCS_CMYK || colourspace == TJCS_YCCK;
     // A damaged stream still decodes as far as it goes; only a fatal error refuses the file.
-    if (tjDecompress2(dec.h, src, static_cast<unsigned long>(data.size()), image.bits(), w,
-                      static_cast<int>(image.bytesPerLine()), h, kPixelFormat, 0) != 0
-        && tjGetErrorCode(dec.h) == TJERR_FATAL)
-        return false;
+    if (tjDecompress2(dec.h, src, static_cast<unsigned long>(size), image.bits(), w,
+                      static_cast<int>(image.bytesPerLine()), h, cmyk ? TJPF_CMYK : kPixelFormat, 0) != 0) {
+        if (tjGetErrorCode(dec.h) == TJERR_FATAL)
+            return false;
+        if (!cut && WarnedOfEarlyEnd(dec.h)) {
+            cut = true;
+            if (parsed && FirstRowOfBlocks(src, size, structure) == TFirstRow::Missing)
+                return false;
+        }
+    }
+    if (cmyk)
+        CmykToRgb(image, !parsed || structure.adobe);
     bitmap.SetImage(image);
     bitmap.SetPixelFormat(pf24bit);
+    if (damaged)
+        *damaged = cut;
     return true;
 }
 

@@ -16,12 +16,20 @@ constexpr qint64 kMaxBytes = TBitmap::kMaxBytes;
 // True when a w x h raster of 32-bit pixels is within the limits.
 inline bool SizeAllowed(qint64 w, qint64 h) { return TBitmap::SizeAllowed(w, h); }
 
-// JPEG (libjpeg-turbo), decoded straight into the raster's pixel layout.
-bool ReadJpeg(const QByteArray& data, TBitmap& bitmap);
+// JPEG (libjpeg-turbo), decoded straight into the raster's pixel layout. Four-component files
+// (CMYK, or YCCK as print and photo programs write them; inverted when an Adobe marker says
+// so) are converted to the raster's colours. Data that ends early is refused when not even the
+// first row of blocks of its first scan is there; otherwise the picture is read as far as it
+// goes and *damaged (when given) becomes True. A whole file leaves *damaged False.
+bool ReadJpeg(const QByteArray& data, TBitmap& bitmap, bool* damaged = nullptr);
 // quality 1..100 (clamped).
 bool WriteJpeg(const TBitmap& bitmap, int quality, QByteArray& data);
 
 // BMP: every variant Qt's reader knows (1 to 32 bits, top-down, compressed); written as 24 bits.
+// Damage that Qt would pass over silently is refused first: bit fields whose three masks are
+// all 0, and run-length data (RLE4, RLE8) whose runs, absolute runs or deltas go past the end
+// of a row or of the picture, that encodes more rows than the picture has or that ends before
+// its end-of-bitmap mark.
 bool ReadBmp(QIODevice& device, TBitmap& bitmap);
 bool ReadBmp(const QByteArray& data, TBitmap& bitmap);
 bool WriteBmp(const TBitmap& bitmap, QByteArray& data);
@@ -29,7 +37,9 @@ bool WriteBmp(const TBitmap& bitmap, QByteArray& data);
 // ICO: the largest entry (1, 4, 8, 24 or 32 bits with its mask) as a colour raster and a mask
 // raster that is white where the icon is transparent and black elsewhere. The writer stores one
 // 32-bit entry of the colour raster's size (also beyond 256 pixels) with an alpha channel and
-// the mask; mask pixels that are white become transparent.
+// the mask; mask pixels that are white become transparent. An entry whose directory claims 0
+// bytes, or a bitmap entry whose header height is not twice the directory's height (colour plus
+// mask rows; a directory height of 0 stands for 256 or more), makes the file damaged.
 bool ReadIcon(const QByteArray& data, TBitmap& colour, TBitmap& mask);
 bool WriteIcon(const TBitmap& colour, const TBitmap& mask, QByteArray& data);
 

@@ -335,3 +335,87 @@ TEST_F(Files, NewInitLoadAndMemoryFiles)
     none.SaveMemPic(Path("nothing.bmp"));
     EXPECT_FALSE(QFile::exists(Path("nothing.bmp")));
 }
+
+TEST_F(Files, ATruncatedJpegOpensAndReportsItsDamage)
+{
+    TImagePic pic;
+    pic.SetPicture(Smooth(160, 120));
+    ASSERT_TRUE(pic.SaveBitmap(Path("whole.jpg")));
+    const QByteArray whole = Bytes("whole.jpg");
+    const int sos = whole.indexOf("\xFF\xDA");
+    ASSERT_GT(sos, 0);
+    const int scan = sos + 2 + (uchar(whole[sos + 2]) << 8 | uchar(whole[sos + 3]));
+    Write("half.jpg", whole.left(scan + (whole.size() - scan) / 2));
+    Write("none.jpg", whole.left(scan + 2));
+
+    TImagePic reader;
+    reader.SetAutoDim(true);
+    ASSERT_TRUE(reader.LoadBitmap(Path("whole.jpg")));
+    EXPECT_FALSE(reader.Damaged());
+    const TBitmap full = reader.Picture();
+    // Part of the data: the picture opens at its full size with what could be read, and the
+    // component reports the damage so that the document window can tell the user.
+    ASSERT_TRUE(reader.LoadBitmap(Path("half.jpg")));
+    EXPECT_TRUE(reader.Damaged());
+    EXPECT_EQ(reader.width(), 160);
+    EXPECT_EQ(reader.Picture().Height(), 120);
+    for (int y = 0; y < 16; ++y)
+        ASSERT_EQ(std::memcmp(reader.Picture().ScanLine(y), full.ScanLine(y), 160 * 4), 0) << y;
+    EXPECT_TRUE(ViewShowsPicture(reader));
+    // The next whole file clears the report; so does a failed load.
+    reader.InitBitmap(Path("whole.jpg"));
+    EXPECT_FALSE(reader.Damaged());
+    reader.InitBitmap(Path("half.jpg"));
+    EXPECT_TRUE(reader.Damaged());
+    // Not a single row: refused like any damaged file.
+    EXPECT_FALSE(reader.LoadBitmap(Path("none.jpg")));
+    EXPECT_FALSE(reader.Damaged());
+    EXPECT_TRUE(reader.Picture().Empty());
+}
+
+TEST_F(Files, DamagedBitmapsAndIconsAreRefusedByLoadBitmap)
+{
+    TImagePic pic;
+    pic.SetPicture(PatternPicture(12, 10));
+    ASSERT_TRUE(pic.SaveBitmap(Path("good.ico")));
+    QByteArray ico = Bytes("good.ico");
+    ico[7] = char(20); // the directory's height no longer matches the header (10 rows + mask)
+    Write("height.ico", ico);
+    ico = Bytes("good.ico");
+    std::memset(ico.data() + 6 + 8, 0, 4); // the entry claims 0 bytes
+    Write("nobytes.ico", ico);
+
+    // An RLE8 bitmap of 4 x 2 whose first run goes past the row's end.
+    QByteArray rle;
+    auto put32 = [&](quint32 v) {
+        for (int k = 0; k < 4; ++k)
+            rle.append(char(v >> (8 * k)));
+    };
+    const QByteArray runs("\x05\x01\x00\x00\x04\x01\x00\x01", 8);
+    rle = "BM";
+    put32(14 + 40 + 8 + runs.size());
+    put32(0);
+    put32(14 + 40 + 8);
+    for (quint32 v : {40u, 4u, 2u})
+        put32(v);
+    rle.append(char(1)).append('\0').append(char(8)).append('\0');
+    for (quint32 v : {1u, quint32(runs.size()), 0u, 0u, 2u, 0u})
+        put32(v);
+    put32(0x000000);
+    put32(0xFFFFFF);
+    rle += runs;
+    Write("rle.bmp", rle);
+    rle[14 + 40 + 8] = char(4); // the same file with a run that fits
+    Write("rlegood.bmp", rle);
+
+    TImagePic reader;
+    ASSERT_TRUE(reader.LoadBitmap(Path("good.ico")));
+    ASSERT_TRUE(reader.LoadBitmap(Path("rlegood.bmp")));
+    EXPECT_EQ(reader.Picture().Canvas().Pixels(3, 1), clWhite);
+    for (const char* name : {"height.ico", "nobytes.ico", "rle.bmp"}) {
+        reader.SetPicture(PatternPicture(5, 5));
+        EXPECT_FALSE(reader.LoadBitmap(Path(name))) << name;
+        EXPECT_TRUE(reader.Picture().Empty()) << name;
+        EXPECT_FALSE(reader.Damaged());
+    }
+}

@@ -69,6 +69,52 @@ TEST(Focus, EveryOutlineKindAndTickCountLeavesTheViewClean)
         }
 }
 
+TEST(Focus, PenAndBrushChangesWhileAFocusBlinksLeaveNoMarks)
+{
+    // The colour box and the tool properties push settings into a picture with a selection.
+    for (TFocusType type : {ftMove, ftInvers, ftNormal})
+        for (int change = 0; change < 6; ++change) {
+            auto pic = MakePic(60, 50);
+            pic->SetFocusType(type);
+            pic->NewFocusRect(6, 7, 44, 38);
+            pic->FocusTimerTick();
+            switch (change) {
+            case 0: pic->SetPenWidth(5); break;
+            case 1: pic->SetPenStyle(psDash); break;
+            case 2: pic->SetPenStyle(psClear); break;
+            case 3: pic->SetPenColor(clRed); break;
+            case 4: pic->SetBrushStyle(bsCross); break;
+            case 5:
+                pic->SetPenWidth(3);
+                pic->SetPenStyle(psDot);
+                pic->SetBrushColor(clGreen);
+                pic->SetFocusLine(psDashDot); // stored; the shown dots stay as they were drawn
+                break;
+            }
+            for (int i = 0; i < 3; ++i)
+                pic->FocusTimerTick();
+            EXPECT_TRUE(SamePixels(pic->Picture(), PatternPicture(60, 50)));
+            pic->FjernFocus();
+            EXPECT_TRUE(ViewShowsPicture(*pic)) << type << " change " << change;
+            // The view has the new settings for the tools.
+            EXPECT_EQ(pic->Canvas().Pen.Width, pic->PenWidth());
+            EXPECT_EQ(pic->Canvas().Pen.Style, pic->PenStyle());
+            EXPECT_EQ(pic->Canvas().Pen.Mode, pmCopy);
+            EXPECT_EQ(pic->Canvas().Brush.Style, pic->BrushStyle());
+        }
+    // A change in the middle of a drag, too.
+    auto pic = MakePic(60, 50);
+    pic->StartFocusDrag(5, 5);
+    pic->MoveFocusDrag(30, 20);
+    pic->SetPenWidth(4);
+    pic->MoveFocusDrag(40, 30);
+    pic->EndFocusDrag();
+    pic->SetPenStyle(psDashDotDot);
+    pic->FocusTimerTick();
+    pic->FjernFocus();
+    EXPECT_TRUE(ViewShowsPicture(*pic));
+}
+
 TEST(Focus, HidingInTheMiddleOfADragLeavesNoOutline)
 {
     auto pic = MakePic(50, 40);

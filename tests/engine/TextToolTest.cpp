@@ -114,18 +114,20 @@ TEST(TextTool, DragWritesTheLinesAtTheCornerAndUndoRestores)
     EXPECT_TRUE(ViewShowsPicture(*t.pic));
 }
 
-TEST(TextTool, ChangesPixelsOnlyInsideItsRectangle)
+TEST(TextTool, ChangesPixelsOnlyInsideTheChangedRectangleWhichCoversAllItWrote)
 {
     // Long lines, an extra text raised above the first line, a shadow, and a font whose
-    // height does not fit the rectangle.
-    TextPic t(PatternPicture(160, 90));
+    // height does not fit the rectangle: the text reaches beyond the dragged rectangle, and
+    // the changed rectangle (the focus that the release reports) covers every pixel.
+    TextPic t(PatternPicture(260, 90));
     t->SetTekstListe({QStringLiteral("A very long first line of text"), QStringLiteral("Wide WWWWWWWWWWWWWWW"),
                       QStringLiteral("third")});
     t->SetAnvendMerFont(true);
     t->SetMerTekst({QStringLiteral("2"), QStringLiteral("x"), QStringLiteral("yyyyyyyyyyyyyyyyyy")});
     t.bog.SetSkyggeTekst(true);
-    t.bog.SetAlignVandret(avCentrer);
     t->SetAutolinier(false);
+    TPoint reported{-1000, -1000};
+    t->OnPosition = [&](TObject*, int x, int y) { reported = {x, y}; };
     const TRect tool = Rect(30, 20, 110, 45);
     for (TAlignVandretX av : {avCentrer, avVenstre, avHojre}) {
         for (bool oneLine : {false, true}) {
@@ -134,26 +136,62 @@ TEST(TextTool, ChangesPixelsOnlyInsideItsRectangle)
             const TBitmap before = t->Picture();
             t.Drag({tool.Left, tool.Top}, {tool.Right, tool.Bottom});
             EXPECT_FALSE(SamePixels(t->Picture(), before));
-            EXPECT_TRUE(SameOutside(t->Picture(), before, tool)) << av << " " << oneLine;
+            EXPECT_FALSE(SameOutside(t->Picture(), before, tool)) << av << " " << oneLine;
+            EXPECT_TRUE(SameOutside(t->Picture(), before, t->FR)) << av << " " << oneLine;
+            EXPECT_EQ(reported, Point(t->FR.Left, t->FR.Top));
             EXPECT_TRUE(ViewShowsPicture(*t.pic));
             t->Undo();
             EXPECT_TRUE(SamePixels(t->Picture(), before));
+            EXPECT_TRUE(ViewShowsPicture(*t.pic));
         }
     }
 }
 
-TEST(TextTool, ALineWiderThanTheRectangleIsShortenedWithDots)
+TEST(TextTool, ASuperscriptOnTheFirstLineIsWrittenWhole)
 {
-    TextPic t(TBitmap(200, 60));
+    // "E=mc" with the extra text "2" four pixels above the line's top (the default offset).
+    for (int top : {10, 0, 2}) {
+        TextPic t(PatternPicture(160, 60));
+        t->SetAnvendMerFont(true);
+        t->SetTekstListe({QStringLiteral("E=mc")});
+        t->SetMerTekst({QStringLiteral("2")});
+        EXPECT_EQ(t->MerForskydning(), -4);
+        const TBitmap before = t->Picture();
+        t.Drag({10, top}, {150, top + 40});
+        TBitmap want = before;
+        Draw(want, Courier(13), clBlue, 10, top, QStringLiteral("E=mc"));
+        Draw(want, Courier(11), clBlue, 10 + t.Width(QStringLiteral("E=mc")), top - 4, QStringLiteral("2"));
+        EXPECT_TRUE(SamePixels(t->Picture(), want)) << top; // above the picture's top the raster clips
+        EXPECT_TRUE(ViewShowsPicture(*t.pic));
+        EXPECT_TRUE(SameOutside(t->Picture(), before, t->FR));
+        EXPECT_LE(t->FR.Top, top - 2);
+        t->Undo();
+        EXPECT_TRUE(SamePixels(t->Picture(), before));
+        EXPECT_TRUE(ViewShowsPicture(*t.pic));
+    }
+}
+
+TEST(TextTool, ALineWiderThanTheRectangleIsWrittenInFullWithItsExtraText)
+{
+    TextPic t(TBitmap(240, 60));
+    t->SetAnvendMerFont(true);
     t->SetTekstListe({QStringLiteral("abcdefghijklmnop"), QStringLiteral("abc")});
+    t->SetMerTekst({QStringLiteral("2"), QString()});
     const int cw = t.Width(QStringLiteral("M"));
     const TRect tool = Bounds(10, 5, 8 * cw + 3, 40);
     t.Drag({tool.Left, tool.Top}, {tool.Right, tool.Bottom});
-    TBitmap want(200, 60);
-    Draw(want, Courier(13), clBlue, 10, 5, QStringLiteral("abcde..."));
+    const int w = t.Width(QStringLiteral("abcdefghijklmnop")), mw = t.Width(QStringLiteral("2"), true);
+    ASSERT_GT(10 + w, tool.Right);
+    TBitmap want(240, 60);
+    Draw(want, Courier(13), clBlue, 10, 5, QStringLiteral("abcdefghijklmnop"));
+    Draw(want, Courier(11), clBlue, 10 + w, 1, QStringLiteral("2"));
     Draw(want, Courier(13), clBlue, 10, 5 + t.Lh(), QStringLiteral("abc"));
     EXPECT_TRUE(SamePixels(t->Picture(), want));
-    EXPECT_EQ(t->FR.Right, tool.Right + 6); // the longest line ends at the rectangle's edge
+    EXPECT_TRUE(ViewShowsPicture(*t.pic));
+    EXPECT_EQ(t->FR.Right, 10 + w + mw + 6); // the extra text's end, far beyond the rectangle
+    t->Undo();
+    EXPECT_TRUE(SamePixels(t->Picture(), TBitmap(240, 60)));
+    EXPECT_TRUE(ViewShowsPicture(*t.pic));
 }
 
 TEST(TextTool, AutolinierLeavesOutLinesBelowTheRectangle)
@@ -235,15 +273,18 @@ TEST(TextTool, CentredPairsAreCentredOnTheMainText)
     t->SetMerForskydning(3);
     t->SetTekstListe({QStringLiteral("---"), QStringLiteral("abc")});
     t->SetMerTekst({QString(), QStringLiteral("22")});
-    t.Drag({10, 10}, {150, 70});
-    // The pair of the second line would start left of the rectangle and is moved into it.
+    t.Drag({30, 10}, {150, 70});
+    // The main rectangle of the second line moves left by the extra text's width, so the
+    // pair starts left of the dragged rectangle, centred on the main text's own extent.
     const int w = t.Width(QStringLiteral("abc")), mw = t.Width(QStringLiteral("22"), true);
     const int y = 10 + t.Lh();
     TBitmap want(160, 80);
-    Draw(want, Courier(13), clBlue, 10, 10, QStringLiteral("---"));
-    Draw(want, Courier(13), clBlue, 10 + mw / 2, y, QStringLiteral("abc"));
-    Draw(want, Courier(11), clBlue, 10 + w + mw / 2, y + 3, QStringLiteral("22"));
+    Draw(want, Courier(13), clBlue, 30, 10, QStringLiteral("---"));
+    Draw(want, Courier(13), clBlue, 30 - mw + mw / 2, y, QStringLiteral("abc"));
+    Draw(want, Courier(11), clBlue, 30 - mw + w + mw / 2, y + 3, QStringLiteral("22"));
     EXPECT_TRUE(SamePixels(t->Picture(), want));
+    EXPECT_TRUE(ViewShowsPicture(*t.pic));
+    EXPECT_LE(t->FR.Left, InkBounds(t->Picture()).Left);
 }
 
 TEST(TextTool, MerTekstGrowsToTheLinesWritten)
@@ -368,7 +409,7 @@ TEST(TextTool, NothingToWriteLeavesPictureAndRectangle)
     }
 }
 
-TEST(TextTool, EmptyAndTinyRectanglesWriteNothingOutside)
+TEST(TextTool, EmptyAndTinyRectanglesWriteNothingOutsideTheChangedRectangle)
 {
     TextPic t(PatternPicture(80, 50));
     t->SetTekstListe({QStringLiteral("abc"), QStringLiteral("def")});
@@ -378,8 +419,10 @@ TEST(TextTool, EmptyAndTinyRectanglesWriteNothingOutside)
             t->SetAutolinier(autolinier);
             const TBitmap before = t->Picture();
             t.Drag({r.Left, r.Top}, {r.Right, r.Bottom});
-            EXPECT_TRUE(SameOutside(t->Picture(), before, r));
+            EXPECT_TRUE(SameOutside(t->Picture(), before, t->FR));
+            EXPECT_TRUE(ViewShowsPicture(*t.pic));
             t->Undo();
+            EXPECT_TRUE(SamePixels(t->Picture(), before));
         }
     }
 }

@@ -35,3 +35,26 @@ TEST(Rect, IntersectUnionAndNormalise)
     EXPECT_EQ(NormalizedRect(Rect(10, 8, 2, 3)), Rect(2, 3, 10, 8));
     EXPECT_TRUE(Rect(3, 3, 3, 9).IsEmpty());
 }
+
+TEST(Color, SystemColoursCarryThePartsNumbersAndTheOldFormIsTheSameColour)
+{
+    EXPECT_EQ(clBtnFace, -16777201); // 0xFF00000F
+    EXPECT_EQ(clBtnHighlight, -16777196);
+    EXPECT_EQ(clBtnShadow, -16777200);
+    EXPECT_EQ(uint32_t(clWindow), 0xFF000005u);
+    for (int index : {0, 5, 15, 16, 20, 24}) {
+        const TColor old = TColor(0x80000000u + uint32_t(index));
+        const TColor now = SystemColor(index);
+        EXPECT_TRUE(IsSystemColor(old));
+        EXPECT_TRUE(IsSystemColor(now));
+        EXPECT_EQ(ColorToRGB(old), ColorToRGB(now)) << index;
+        EXPECT_EQ(ToQColor(old), ToQColor(now));
+        EXPECT_EQ(NormaliseColor(old), now);
+        EXPECT_EQ(NormaliseColor(now), now);
+    }
+    EXPECT_EQ(NormaliseColor(clRed), clRed);
+    EXPECT_EQ(NormaliseColor(clNone), clNone);
+    EXPECT_FALSE(IsSystemColor(clWhite));
+    EXPECT_FALSE(IsSystemColor(clNone));
+    EXPECT_NE(ColorToRGB(clBtnFace), ColorToRGB(clBtnShadow));
+}

@@ -58,7 +58,23 @@ QByteArray Entry(int w, int h, int bits, const std::vector<QRgb>& palette, const
     return b;
 }
 
-// A directory over the entries; its size bytes say 0 (256) so that only the headers tell sizes.
+quint32 Get32(const QByteArray& b, int at)
+{
+    quint32 v = 0;
+    for (int k = 3; k >= 0; --k)
+        v = v << 8 | uchar(b[at + k]);
+    return v;
+}
+quint32 GetBE32(const QByteArray& b, int at)
+{
+    quint32 v = 0;
+    for (int k = 0; k < 4; ++k)
+        v = v << 8 | uchar(b[at + k]);
+    return v;
+}
+
+// A directory over the entries, with each entry's size as the directory gives it: the low
+// byte of the width and height (0 for 256 and beyond) from the entry's own header.
 QByteArray Icon(const std::vector<QByteArray>& entries)
 {
     QByteArray b;
@@ -66,7 +82,12 @@ QByteArray Icon(const std::vector<QByteArray>& entries)
         Put16(b, v);
     quint32 offset = 6 + 16 * quint32(entries.size());
     for (const QByteArray& e : entries) {
-        Put32(b, 0);
+        const bool png = e.startsWith("\x89PNG");
+        const quint32 w = png ? GetBE32(e, 16) : Get32(e, 4);
+        const quint32 h = png ? GetBE32(e, 20) : Get32(e, 8) / 2;
+        b.append(char(w >= 256 ? 0 : w));
+        b.append(char(h >= 256 ? 0 : h));
+        Put16(b, 0);
         Put16(b, 1);
         Put16(b, e.startsWith("\x89PNG") ? 32 : uchar(e[14]));
         Put32(b, quint32(e.size()));
@@ -309,4 +330,43 @@ TEST(IconCodec, WriterRefusesAnEmptyPictureOrAMaskOfAnotherSize)
     EXPECT_FALSE(WriteIcon(TBitmap(), TBitmap(), bytes));
     EXPECT_FALSE(WriteIcon(TBitmap(4, 4), TBitmap(4, 5), bytes));
     EXPECT_EQ(bytes, "kept");
+}
+
+TEST(IconCodec, RefusesEntriesWhoseDirectoryAndHeaderDisagree)
+{
+    const QByteArray good = Icon({Entry(8, 6, 8, {0xFF0000, 0x00FF00}, [](int x, int) { return quint32(x & 1); },
+                                        [](int x, int y) { return x == y; })});
+    TBitmap colour, mask;
+    ASSERT_TRUE(ReadIcon(good, colour, mask));
+    EXPECT_EQ(colour.Height(), 6);
+    auto with = [&](int at, uchar v) {
+        QByteArray b = good;
+        b[at] = char(v);
+        return b;
+    };
+    EXPECT_TRUE(Refused(with(7, 12))); // the directory says 12 rows, the header 6 plus the mask
+    EXPECT_TRUE(Refused(with(7, 3)));
+    EXPECT_TRUE(Refused(with(7, 0))); // 256 or more
+    // A header that counts only the colour rows (no mask rows).
+    QByteArray noMask = good;
+    Set32(noMask, 22 + 8, 6);
+    EXPECT_TRUE(Refused(noMask));
+    QByteArray odd = good;
+    Set32(odd, 22 + 8, 13);
+    EXPECT_TRUE(Refused(odd));
+    // An entry that claims no bytes.
+    QByteArray empty = good;
+    Set32(empty, 6 + 8, 0);
+    EXPECT_TRUE(Refused(empty));
+
+    // Sizes of 256 and beyond are 0 in the directory; the header tells them.
+    TBitmap big, bigMask, back, backMask;
+    Picture(20, 300, big, bigMask);
+    QByteArray tall;
+    ASSERT_TRUE(WriteIcon(big, bigMask, tall));
+    EXPECT_EQ(uchar(tall[7]), 0);
+    ASSERT_TRUE(ReadIcon(tall, back, backMask));
+    EXPECT_EQ(back.Height(), 300);
+    Set32(tall, 22 + 8, 2 * 200); // but 0 cannot stand for fewer than 256 rows
+    EXPECT_TRUE(Refused(tall));
 }
