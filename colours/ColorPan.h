@@ -91,7 +91,7 @@ protected:
     void PaintFeltIndhold(int k) override;
 
 private:
-    // Algorithm 1, steps 1 to 4: the colour list gets AntalIalt entries and the requested
+    // The colour list gets AntalIalt entries and the requested
     // kind of palette is made; FarvePal becomes cpSelvValgt.
     void GenererPalette();
     // Generates now and shows the result (the Ny... operations).
@@ -100,7 +100,7 @@ private:
     void PaintFarve(int k);
     // Repaints the colour of field Nr if it is visible.
     void VisFelt(int Nr);
-    // A click on field FeltNr picks its colour for the button (algorithm 18).
+    // A click on field FeltNr picks its colour for the button.
     void MusKlik(TMouseButton Button, int FeltNr);
     // The number of fields that both exist in the list and count in AntalIalt.
     int BrugteFelter() const;

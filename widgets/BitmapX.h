@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <cstdint>
 
-// Which image of the list a field and a state use (Part 6.3, algorithm 8).
+// Which image of the list a field and a state use.
 enum TBitXType { btIngen, btSimpel, btDual, btTrio, btUnikSimpel, btUnikDual, btUnikTrio };
 
 // Base of the image painter: the start index that the panel sets before each image and the
@@ -81,12 +81,10 @@ public:
     bool DontBlend() const { return FDontBlend; }
     void SetDontBlend(bool value) { FDontBlend = value; }
 
-    // The list index of the image for item FeltNr in state Tilstand (the table of
-    // algorithm 8), -1 when there is none: no list, btIngen, a negative item or index, or an
+    // The list index of the image for item FeltNr in state Tilstand, -1 when there is none: no list, btIngen, a negative item or index, or an
     // index at or beyond the list's count.
     int ImageIndex(int FeltNr, int Tilstand) const;
-    // The rectangle the image of a field with rectangle R and state Tilstand is drawn into
-    // (steps 1 to 4 of algorithm 8).
+    // The rectangle the image of a field with rectangle R and state Tilstand is drawn into.
     TRect TargetRect(const TRect& R, int Tilstand) const;
     // Paints the image of item FeltNr for state Tilstand into the field rectangle R; False
     // when nothing was drawn.

@@ -1,4 +1,4 @@
-// TKnapPan: button behaviour of the panels (Part 6.3, algorithms 4 to 7).
+// TKnapPan: button behaviour of the panels.
 #include "widgets/PreFelter.h"
 #include <QEvent>
 #include <QGuiApplication>

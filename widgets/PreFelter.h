@@ -15,7 +15,7 @@
 #include <functional>
 #include <vector>
 
-// Part 6.3: button panels. The chain TPreFelter -> TFCompo -> TBFCompo -> TBTFCompo ->
+// Button panels. The chain TPreFelter -> TFCompo -> TBFCompo -> TBTFCompo ->
 // TKnapPan adds one concern per link. Every panel renders into a raster of its own size
 // (View()) at every paint and field repaint; paintEvent only copies the changed rectangle of
 // that raster to the screen. Painters (frames, image painter, text painter) are referenced,
@@ -101,8 +101,7 @@ public:
     // Drops the kept rectangles and layout: the next paint computes them again (after a
     // painter's sizes changed, for instance).
     virtual void NulstilBeregning();
-    // The rectangle in which child controls (a scroll bar inside the panel) are aligned
-    // (algorithm 1, step 5).
+    // The rectangle in which child controls (a scroll bar inside the panel) are aligned.
     TRect AlignRekt() const;
 
     // The text after the first "." of the file name in FNavn (empty without a "."), case kept.
@@ -113,7 +112,7 @@ public:
     static QString ExtractFilename(const QString& FNavn);
 
 protected:
-    // Algorithm 1: the panel's rectangles.
+    // The panel's rectangles.
     void BeregnRekt();
     // Paints the background, the frames and the background images (the first part of the paint).
     void PaintGrund();
@@ -222,7 +221,7 @@ public:
     static constexpr int kMaxAkse = 512;
 
 protected:
-    // Algorithm 2: the field layout inside FeltRekt.
+    // The field layout inside FeltRekt.
     void BeregnFelter();
     // Antal := min(columns x rows, AntalIalt), FSlutNr and FStartNr follow.
     void RetAntal();
@@ -237,7 +236,7 @@ protected:
     void PaintFelter();
     // Called after the whole paint; a derived panel may paint more here.
     virtual void PaintEfter() {}
-    // The layout may be kept (algorithm 2, step 6).
+    // The layout may be kept.
     bool LayoutKept() const;
     // Field k is visible and laid out with a positive size.
     bool Synlig(int k) const;
@@ -340,17 +339,17 @@ public:
     bool KunRam = false;     // field repaints paint frames only
     bool PaintingOn = false; // NytStartNr is running
 
-    // Algorithm 5: scrolls so that item NytNr is the first visible one (clamped to
+    // Scrolls so that item NytNr is the first visible one (clamped to
     // 0 .. MaxStartNr(); negative values, a running call and an empty panel are ignored).
     void NytStartNr(int NytNr, bool Opkald);
-    // Algorithm 6: a new grid of AVandret columns and ALodret rows from item 0.
+    // A new grid of AVandret columns and ALodret rows from item 0.
     void NytAntalVL(int AVandret, int ALodret);
 
     // The platform's handlers, also called directly by tests and owners.
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
     void MouseMove(TShiftState Shift, int X, int Y);
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
-    // Algorithm 7 for the key code Key (vk:: codes).
+    // Keyboard navigation for the key code Key (vk:: codes).
     void KeyDown(uint16_t Key, TShiftState Shift = {});
     // Gaining and losing the keyboard focus.
     void DoEnter();
@@ -359,7 +358,7 @@ public:
     void Paint() override;
 
 protected:
-    // Field state changes, each followed by repainting the field (algorithm 4).
+    // Field state changes, each followed by repainting the field.
     void FeltNede(int k);   // press: Sit 2, Fokus
     void FeltOver(int k);   // hover: Sit 3, Fokus, then OnMusOver
     void FeltNormal(int k); // normal: Sit 1, no Fokus
@@ -377,7 +376,7 @@ protected:
     bool Aktiv(int k) const { return Synlig(k) && F[k].Sit != 0; }
     // Scrolls like NytStartNr(NytNr, True) without its OnMusOver; true when it scrolled.
     bool Rul(int NytNr);
-    // The pointer left the fields (algorithm 4, move over no field).
+    // The pointer left the fields (a move over no field).
     void ForladFelter();
     // Repaints the frames that show a focus ring after the focus changed.
     void RepaintFocusRammer();
@@ -405,11 +404,11 @@ protected:
     bool FFlatSelect = false;
 
 private:
-    // Algorithm 5; OnMusOver only when MedOver. True when the first item changed.
+    // Scrolling; OnMusOver only when MedOver. True when the first item changed.
     bool StartNrTil(int NytNr, bool Opkald, bool MedOver);
-    // One step of algorithm 7 from the current field: the target field p (in 0 .. Antal - 1)
+    // One keyboard step from the current field: the target field p (in 0 .. Antal - 1)
     // and, without RulRundt, the unclamped target p0. False for a key that does not move.
     bool KeyTarget(uint16_t Key, int c, int& p, int& p0) const;
-    // Algorithm 7, step 8: scroll so that item FStartNr + p0 is visible.
+    // Last keyboard step: scroll so that item FStartNr + p0 is visible.
     bool RulTil(int p0);
 };

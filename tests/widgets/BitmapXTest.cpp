@@ -1,4 +1,4 @@
-// Part 6.3: the field image painter TBitmapX (algorithm 8).
+// The field image painter TBitmapX.
 #include "platform/Bitmap.h"
 #include "widgets/BitmapX.h"
 #include <gtest/gtest.h>

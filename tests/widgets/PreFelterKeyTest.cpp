@@ -1,4 +1,4 @@
-// Part 6.3: keyboard navigation, scrolling, a new grid and the focus.
+// Button panels: keyboard navigation, scrolling, a new grid and the focus.
 #include "PreFelterTestPanel.h"
 #include <QGuiApplication>
 #include <QKeyEvent>

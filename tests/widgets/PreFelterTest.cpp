@@ -1,4 +1,4 @@
-// Part 6.3: rectangles, field layout, painting and the mouse.
+// Button panels: rectangles, field layout, painting and the mouse.
 #include "PreFelterTestPanel.h"
 #include "widgets/TekstX.h"
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
 #pragma once
-// A button panel for the tests of Part 6.3: flat field frames whose ring colour tells the
+// A button panel for the button panel tests: flat field frames whose ring colour tells the
 // field state, counters of field repaints and every event recorded.
 #include "platform/Bitmap.h"
 #include "widgets/BitmapX.h"
