@@ -1,5 +1,5 @@
 #include "engine/ImagePic.h"
-#include "engine/MouseInput.h"
+#include "platform/MouseInput.h"
 #include "engine/ToolCaptions.h"
 #include <QCoreApplication>
 #include <QMenu>

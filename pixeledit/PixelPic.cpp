@@ -1,5 +1,5 @@
 #include "pixeledit/PixelPic.h"
-#include "engine/MouseInput.h"
+#include "platform/MouseInput.h"
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>

@@ -1,4 +1,5 @@
 #include "widgets/CompoFade.h"
+#include "platform/MouseInput.h"
 #include "util/Near.h"
 #include <QMouseEvent>
 #include <algorithm>
@@ -19,24 +20,6 @@ TColor Between(TColor a, TColor b, int i, int half)
         ch[k] = Near(c0 + double(i) * (c1 - c0) / half);
     }
     return RGB(ch[0], ch[1], ch[2]);
-}
-
-TShiftState ShiftOf(const QMouseEvent* e)
-{
-    TShiftState s;
-    if (e->modifiers() & Qt::ShiftModifier)
-        s.Include(ssShift);
-    if (e->modifiers() & Qt::ControlModifier)
-        s.Include(ssCtrl);
-    if (e->modifiers() & Qt::AltModifier)
-        s.Include(ssAlt);
-    if (e->buttons() & Qt::LeftButton)
-        s.Include(ssLeft);
-    if (e->buttons() & Qt::RightButton)
-        s.Include(ssRight);
-    if (e->buttons() & Qt::MiddleButton)
-        s.Include(ssMiddle);
-    return s;
 }
 } // namespace
 
@@ -106,11 +89,8 @@ TColor TPreFadeCompo::GetColor(int Pos)
 void TPreFadeCompo::mousePressEvent(QMouseEvent* event)
 {
     if (OnMouseDown) {
-        const TMouseButton b = event->button() == Qt::RightButton    ? mbRight
-                               : event->button() == Qt::MiddleButton ? mbMiddle
-                                                                     : mbLeft;
         const QPoint p = event->position().toPoint();
-        OnMouseDown(this, b, ShiftOf(event), p.x(), p.y());
+        OnMouseDown(this, ButtonOf(event->button()), ShiftOf(event), p.x(), p.y());
     }
     TPreRammeCompo::mousePressEvent(event);
 }

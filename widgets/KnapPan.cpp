@@ -1,5 +1,6 @@
 // TKnapPan: button behaviour of the panels.
 #include "widgets/PreFelter.h"
+#include "platform/MouseInput.h"
 #include <QEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -7,33 +8,6 @@
 #include <algorithm>
 
 namespace {
-TMouseButton ButtonOf(Qt::MouseButton b)
-{
-    switch (b) {
-    case Qt::RightButton: return mbRight;
-    case Qt::MiddleButton: return mbMiddle;
-    default: return mbLeft;
-    }
-}
-
-TShiftState ShiftOf(Qt::KeyboardModifiers m, Qt::MouseButtons buttons)
-{
-    TShiftState s;
-    if (m & Qt::ShiftModifier)
-        s.Include(ssShift);
-    if (m & Qt::ControlModifier)
-        s.Include(ssCtrl);
-    if (m & Qt::AltModifier)
-        s.Include(ssAlt);
-    if (buttons & Qt::LeftButton)
-        s.Include(ssLeft);
-    if (buttons & Qt::RightButton)
-        s.Include(ssRight);
-    if (buttons & Qt::MiddleButton)
-        s.Include(ssMiddle);
-    return s;
-}
-
 // The platform's key code of a Qt key, 0 for keys the panel leaves to its parent.
 uint16_t VirtualKey(int key)
 {
