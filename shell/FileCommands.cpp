@@ -273,6 +273,7 @@ bool TFileCommands::HentPicture(const QString& Fnavn)
     QPointer<TMalvoform> form = new TMalvoform(Host);
     const bool loaded = form->Image->LoadBitmap(Fnavn);
     if (loaded) {
+        ReportDamage(*form->Image);
         form->SetPNavn(NameOf(Fnavn));
         Host.AddTab(form->PNavn);
         Host.SetPropOldToolNr(-1);
@@ -296,12 +297,21 @@ void TFileCommands::ShowLoadFailure()
             QStringLiteral("Error: Unknown!"));
 }
 
+void TFileCommands::ReportDamage(const TImagePic& image)
+{
+    if (image.Damaged())
+        Message(QStringLiteral("Filen er beskadiget: kun en del af billedet kunne læses!"),
+                QStringLiteral("The file is damaged: only part of the picture could be read!"));
+}
+
 bool TFileCommands::LoadInto(TMalvoform& form, const QString& FileName)
 {
     TImagePic& image = *form.Image;
     const bool wasModified = image.Modified();
-    if (image.LoadBitmap(FileName))
+    if (image.LoadBitmap(FileName)) {
+        ReportDamage(image);
         return true;
+    }
     // The load took the former picture as its undo snapshot before it failed: put it back.
     if (!image.UndoBitmap.Empty())
         image.UdskiftBitmap(image.UndoBitmap);

@@ -9,6 +9,7 @@
 class QAction;
 class QWidget;
 class TDocumentHost;
+class TImagePic;
 class TMalvoform;
 class TNytPage;
 
@@ -87,6 +88,8 @@ private:
     // open-failure message) and gives False.
     bool LoadInto(TMalvoform& form, const QString& FileName);
     void ShowLoadFailure();
+    // A file that loaded only in part is named damaged.
+    void ReportDamage(const TImagePic& image);
     // After a save under FileName: name, caption, tab, name field and hint follow the file.
     void NameAfterSave(TMalvoform& form);
 

@@ -474,3 +474,23 @@ TEST_F(FilesTest, TheRealOpenDialogShowsAPreviewAndGivesTheChosenFile)
     EXPECT_EQ(dialogs.RunOpen(true, true), QStringList{Path("p.jpg")});
     EXPECT_EQ(preview, QSize(160, 40)) << "the preview keeps the picture's shape";
 }
+
+TEST_F(FilesTest, AFileThatLoadsOnlyInPartIsReportedDamaged)
+{
+    ASSERT_TRUE(WritePicture(Path("whole.jpg"), 256, 256, clBlue));
+    QByteArray data;
+    ASSERT_TRUE(PictureCodecs::ReadFile(Path("whole.jpg"), data));
+    ASSERT_TRUE(PictureCodecs::WriteFileSafely(Path("cut.jpg"), data.left(data.size() * 2 / 3)));
+    host.Options.Sprog = 1;
+    ASSERT_TRUE(host.Files->HentPicture(Path("cut.jpg")));
+    EXPECT_EQ(host.Messages, QStringList{"The file is damaged: only part of the picture could be read!"});
+    EXPECT_EQ(host.GForm()->PNavn, QStringLiteral("cut.jpg"));
+
+    host.Messages.clear();
+    host.Choose = QStringList{Path("whole.jpg")};
+    host.Files->ALoadMalvoExecute();
+    EXPECT_TRUE(host.Messages.isEmpty());
+    host.Choose = QStringList{Path("cut.jpg")};
+    host.Files->ALoadMalvoExecute();
+    EXPECT_EQ(host.Messages, QStringList{"The file is damaged: only part of the picture could be read!"});
+}
