@@ -192,13 +192,6 @@ const R kSearch[] = {
 #undef COLOUR
 // clang-format on
 
-template <size_t N>
-void AddGroup(QMenu& menu, const R (&rows)[N], const C& c)
-{
-    for (const R& r : rows)
-        menu.addAction(c.Action(QLatin1String(r.Name)));
-}
-
 } // namespace
 
 TPictureCommands::TPictureCommands(TDocumentHost& host, TCommandWindows& windows, QWidget* parent)
@@ -209,7 +202,12 @@ TPictureCommands::TPictureCommands(TDocumentHost& host, TCommandWindows& windows
     findEdit->hide();
     OpenUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
     AskScale = DefaultScaleQuestion(parent);
-    CreateActions();
+    FTable.Add(*this, kEdit);
+    FTable.Add(*this, kPicture);
+    FTable.Add(*this, kColour);
+    FTable.Add(*this, kView);
+    FTable.Add(*this, kObject);
+    FTable.Add(*this, kSearch);
     FUndo = Action(QStringLiteral("AUndo"));
     FPaste = Action(QStringLiteral("APaste"));
     FHadClipboardPicture = ClipboardHasPicture();
@@ -219,71 +217,44 @@ TPictureCommands::TPictureCommands(TDocumentHost& host, TCommandWindows& windows
 
 TPictureCommands::~TPictureCommands() = default;
 
-void TPictureCommands::CreateActions()
-{
-    const auto add = [this](const auto& rows) {
-        for (const R& r : rows) {
-            QAction* action = CommandActions::NewAction(this, r.Name, r.Shortcut, r.Checked != nullptr);
-            // A shortcut reaches a command whose state changed since the last idle pass: check.
-            connect(action, &QAction::triggered, this, [this, &r] {
-                if (r.Enabled(*this))
-                    r.Execute(*this);
-            });
-            FActions.emplace_back(action, &r);
-        }
-    };
-    add(kEdit);
-    add(kPicture);
-    add(kColour);
-    add(kView);
-    add(kObject);
-    add(kSearch);
-}
-
 QList<QAction*> TPictureCommands::Actions() const
 {
-    QList<QAction*> list;
-    for (const auto& entry : FActions)
-        list.append(entry.first);
-    return list;
+    return FTable.Actions();
 }
 
 QAction* TPictureCommands::Action(const QString& name) const
 {
-    for (const auto& entry : FActions)
-        if (entry.first->objectName() == name)
-            return entry.first;
-    return nullptr;
+    return FTable.Action(name);
 }
 
 void TPictureCommands::FillEditMenu(QMenu& menu) const
 {
-    AddGroup(menu, kEdit, *this);
+    FTable.AddToMenu(menu, kEdit);
 }
 
 void TPictureCommands::FillPictureMenu(QMenu& menu) const
 {
-    AddGroup(menu, kPicture, *this);
+    FTable.AddToMenu(menu, kPicture);
 }
 
 void TPictureCommands::FillColourMenu(QMenu& menu) const
 {
-    AddGroup(menu, kColour, *this);
+    FTable.AddToMenu(menu, kColour);
 }
 
 void TPictureCommands::FillViewMenu(QMenu& menu) const
 {
-    AddGroup(menu, kView, *this);
+    FTable.AddToMenu(menu, kView);
 }
 
 void TPictureCommands::FillObjectMenu(QMenu& menu) const
 {
-    AddGroup(menu, kObject, *this);
+    FTable.AddToMenu(menu, kObject);
 }
 
 void TPictureCommands::FillSearchMenu(QMenu& menu) const
 {
-    AddGroup(menu, kSearch, *this);
+    FTable.AddToMenu(menu, kSearch);
 }
 
 void TPictureCommands::BuildPopupMenu(QMenu& PU) const
@@ -297,19 +268,13 @@ void TPictureCommands::BuildPopupMenu(QMenu& PU) const
 
 void TPictureCommands::SetSprog(bool Engelsk)
 {
-    for (const auto& [action, command] : FActions)
-        CommandActions::ApplyTexts(action, command->Texts, Engelsk);
+    FTable.SetSprog(Engelsk);
     findEdit->setPlaceholderText(Engelsk ? QStringLiteral("Search") : QStringLiteral("Søg"));
 }
 
 void TPictureCommands::UpdateActions()
 {
-    const bool document = HasDocument();
-    for (const auto& [action, command] : FActions) {
-        CommandActions::SetEnabled(action, command->Enabled(*this));
-        if (command->Checked)
-            CommandActions::SetChecked(action, document && command->Checked(*this));
-    }
+    FTable.Update(*this, HasDocument());
     // While undo is possible it names the step; afterwards it keeps its last text.
     if (FUndo->isEnabled()) {
         const QString step = Picture()->InfoString();

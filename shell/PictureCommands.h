@@ -1,4 +1,5 @@
 #pragma once
+#include "shell/CommandActions.h"
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -100,7 +101,6 @@ public:
     bool ClipboardHasPicture() const;
 
 private:
-    void CreateActions();
     // A plain number dialog for AskScale until the main window sets its scale dialog.
     static std::function<bool(const TScaleQuestion&, int&)> DefaultScaleQuestion(QWidget* parent);
     bool Engelsk() const;
@@ -111,7 +111,7 @@ private:
     TDocumentHost& FHost;
     TCommandWindows& FWindows;
     QWidget* Parent;
-    std::vector<std::pair<QAction*, const TCommand*>> FActions;
+    TActionTable<TPictureCommands, TCommand> FTable;
     QAction* FUndo = nullptr;
     QAction* FPaste = nullptr;
     bool FHadClipboardPicture = false;

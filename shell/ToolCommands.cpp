@@ -198,19 +198,16 @@ const R kWindows[] = {
 #undef WINDOW
 // clang-format on
 
-template <size_t N>
-void AddGroup(QMenu& menu, const R (&rows)[N], const C& c)
-{
-    for (const R& r : rows)
-        menu.addAction(c.Action(QLatin1String(r.Name)));
-}
-
 } // namespace
 
 TToolCommands::TToolCommands(TDocumentHost& host, TCommandWindows& windows, QWidget* parent)
     : QObject(parent), Host(host), FWindows(windows), Parent(parent)
 {
-    CreateActions();
+    FTable.Add(*this, kTools);
+    FTable.Add(*this, kPenStyles);
+    FTable.Add(*this, kBrushStyles);
+    FTable.Add(*this, kMeta);
+    FTable.Add(*this, kWindows);
     CreateControls();
     SetSprog(Host.Opt().Sprog != 0);
     UpdateActions();
@@ -218,82 +215,51 @@ TToolCommands::TToolCommands(TDocumentHost& host, TCommandWindows& windows, QWid
 
 TToolCommands::~TToolCommands() = default;
 
-void TToolCommands::CreateActions()
-{
-    const auto add = [this](const auto& rows) {
-        for (const R& r : rows) {
-            QAction* action = CommandActions::NewAction(this, r.Name, r.Shortcut, r.Checked != nullptr);
-            connect(action, &QAction::triggered, this, [this, &r] {
-                if (r.Enabled(*this))
-                    r.Execute(*this, r);
-            });
-            FActions.emplace_back(action, &r);
-        }
-    };
-    add(kTools);
-    add(kPenStyles);
-    add(kBrushStyles);
-    add(kMeta);
-    add(kWindows);
-}
-
 QList<QAction*> TToolCommands::Actions() const
 {
-    QList<QAction*> list;
-    for (const auto& entry : FActions)
-        list.append(entry.first);
-    return list;
+    return FTable.Actions();
 }
 
 QAction* TToolCommands::Action(const QString& name) const
 {
-    for (const auto& entry : FActions)
-        if (entry.first->objectName() == name)
-            return entry.first;
-    return nullptr;
+    return FTable.Action(name);
 }
 
 void TToolCommands::FillToolMenu(QMenu& menu) const
 {
-    AddGroup(menu, kTools, *this);
+    FTable.AddToMenu(menu, kTools);
 }
 
 void TToolCommands::FillPenStyleMenu(QMenu& menu) const
 {
-    AddGroup(menu, kPenStyles, *this);
+    FTable.AddToMenu(menu, kPenStyles);
 }
 
 void TToolCommands::FillBrushStyleMenu(QMenu& menu) const
 {
-    AddGroup(menu, kBrushStyles, *this);
+    FTable.AddToMenu(menu, kBrushStyles);
 }
 
 void TToolCommands::FillMetaMenu(QMenu& menu) const
 {
-    AddGroup(menu, kMeta, *this);
+    FTable.AddToMenu(menu, kMeta);
 }
 
 void TToolCommands::FillWindowMenu(QMenu& menu) const
 {
-    AddGroup(menu, kWindows, *this);
+    FTable.AddToMenu(menu, kWindows);
 }
 
 void TToolCommands::SetSprog(bool Engelsk)
 {
-    for (const auto& [action, command] : FActions)
-        CommandActions::ApplyTexts(action, command->Texts, Engelsk);
+    FTable.SetSprog(Engelsk);
     SetControlTexts(Engelsk);
 }
 
 void TToolCommands::UpdateActions()
 {
     const bool document = HasDocument();
-    for (const auto& [action, command] : FActions) {
-        const bool enabled = command->Enabled(*this);
-        CommandActions::SetEnabled(action, enabled);
-        if (command->Checked)
-            CommandActions::SetChecked(action, document && command->Checked(*this, *command));
-    }
+    FTable.Update(*this, document);
     UpdateControls(document);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/Color.h"
+#include "shell/CommandActions.h"
 #include "platform/Input.h"
 #include <QList>
 #include <QObject>
@@ -92,7 +93,6 @@ public:
     TCommandWindows& Windows() const { return FWindows; }
 
 private:
-    void CreateActions();
     void CreateControls();
     void UpdateControls(bool document);
     void SetControlTexts(bool Engelsk);
@@ -103,7 +103,7 @@ private:
     TDocumentHost& Host;
     TCommandWindows& FWindows;
     QWidget* Parent;
-    std::vector<std::pair<QAction*, const TCommand*>> FActions;
+    TActionTable<TToolCommands, TCommand> FTable;
     QList<QToolButton*> FPenButtons;
     QList<std::pair<QWidget*, int>> FHelpLines;
 };
