@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QDragEnterEvent>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
@@ -214,6 +215,9 @@ TEST_F(MainformFixture, DroppedFilesOpenWholeAndFoldersOrOtherFilesAreSkipped)
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(Home.path()), QUrl::fromLocalFile(text.fileName()),
                   QUrl::fromLocalFile(picture)});
+    QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&form, &enter);
+    EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&form, &drop);
     ASSERT_EQ(form.Documents().size(), 1);
