@@ -1,5 +1,7 @@
 #include "dialogs/Centre.h"
+#include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 #include <QWidget>
 
 void CentreOnParent(QWidget* Window)
@@ -15,4 +17,24 @@ void CentreOnParent(QWidget* Window)
     QRect frame = Window->frameGeometry();
     frame.moveCenter(area.center());
     Window->move(frame.topLeft());
+}
+
+void PlaceAt(QWidget* Window, int X, int Y)
+{
+    const QPoint wanted(X, Y);
+    QScreen* screen = QGuiApplication::screenAt(wanted);
+    if (!screen) {
+        screen = QGuiApplication::primaryScreen();
+        if (!screen) {
+            Window->move(wanted);
+            return;
+        }
+        // Keep the title bar reachable: the corner goes inside the screen's free area.
+        const QRect area = screen->availableGeometry();
+        const QSize size = Window->frameGeometry().size();
+        Window->move(std::clamp(X, area.left(), std::max(area.left(), area.right() - size.width())),
+                     std::clamp(Y, area.top(), std::max(area.top(), area.bottom() - size.height())));
+        return;
+    }
+    Window->move(wanted);
 }
