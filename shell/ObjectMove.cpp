@@ -261,7 +261,9 @@ void TObjectMove::ShowObjektType()
         nr = objekt >= 0 ? 33 : objekt == -2 ? 35 : 34;
         engelsk = form->Image->Sprog() == stEngelsk;
     }
-    if (nr == FImageNr && engelsk == FImageEngelsk)
+    // The images may arrive after the first pass: then the indicator is drawn again.
+    const bool imageMissing = nr >= 0 && ObjektImage && ObjektButton->icon().isNull();
+    if (nr == FImageNr && engelsk == FImageEngelsk && !imageMissing)
         return;
     FImageNr = nr;
     FImageEngelsk = engelsk;

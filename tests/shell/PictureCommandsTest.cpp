@@ -42,8 +42,11 @@ TEST_F(PicturesTest, WithoutADocumentEveryPictureCommandIsDisabledPasteToo)
     EXPECT_TRUE(Act("APaste")->isEnabled());
     EXPECT_FALSE(Act("ACutToFocus")->isEnabled());
     EXPECT_FALSE(Act("AFocusZoom")->isEnabled());
+    EXPECT_EQ(mover.ObjektImageNr(), 34);
     form.Image->NewFocusRect(2, 2, 20, 20);
     Update();
+    EXPECT_EQ(mover.ObjektImageNr(), 35);
+    EXPECT_EQ(mover.ObjektButton->toolTip(), QStringLiteral("Valgte område kan duplikeres"));
     EXPECT_TRUE(Act("ACutToFocus")->isEnabled());
     EXPECT_TRUE(Act("AFocusZoom")->isEnabled());
     // A window that is not there keeps its command disabled.
@@ -84,7 +87,7 @@ TEST_F(PicturesTest, PasteShortcutsPutTheClipboardIntoThePicture)
     EXPECT_EQ(form.Image->Picture().Canvas().Pixels(2, 2), clRed);
     EXPECT_EQ(form.Image->ObjektNr(), 500);
     EXPECT_FALSE(form.Image->MetaTrans());
-    // Ctrl+W is also the document windows' own close key, so it is not pressed here.
+    // Ctrl+W is also the document window system menu's close key, so it is not pressed here.
     Act("APasteTrans")->trigger();
     EXPECT_TRUE(form.Image->MetaTrans());
     Key(Qt::Key_R, Qt::ControlModifier | Qt::AltModifier);

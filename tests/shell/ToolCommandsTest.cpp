@@ -217,3 +217,21 @@ TEST_F(ToolsTest, CaptionsInBothLanguages)
     for (QAction* action : tools.Actions())
         EXPECT_FALSE(action->statusTip().isEmpty()) << action->objectName().toStdString();
 }
+
+TEST_F(ToolsTest, WindowCommandsWorkForTheWindowsThereAre)
+{
+    Update();
+    EXPECT_FALSE(Act("AProp")->isEnabled());
+    EXPECT_FALSE(Act("ATekstBox")->isEnabled());
+    bool propShown = false;
+    int information = 0;
+    windows.ShowEgenskaberPage = [&] { propShown = true; };
+    windows.EgenskaberPageShown = [&] { return propShown; };
+    windows.ShowInformationPage = [&] { ++information; };
+    Key(Qt::Key_F5);
+    EXPECT_TRUE(propShown);
+    Update();
+    EXPECT_FALSE(Act("AProp")->isEnabled());
+    Key(Qt::Key_I, Qt::ControlModifier);
+    EXPECT_EQ(information, 1);
+}
