@@ -253,9 +253,18 @@ TEST_F(PicturesTest, AHeldArrowMovesAtOnceAfterHalfASecondThenEveryTenMillisecon
     mover.Repeat().Tick();
     EXPECT_EQ(host.Position, QPoint(9, 0));
 
+    // The button lost the mouse (no longer down, no release seen): the next tick ends it.
+    QTest::mousePress(right, Qt::LeftButton);
+    EXPECT_EQ(host.Position, QPoint(12, 0));
+    right->setDown(false);
+    mover.Repeat().Tick();
+    EXPECT_FALSE(mover.Repeat().Active());
+    EXPECT_EQ(host.Position, QPoint(12, 0));
+    QTest::mouseRelease(right, Qt::LeftButton);
+
     // Hidden while held: the repeat ends.
     QTest::mousePress(mover.ArrowButton(4), Qt::LeftButton);
-    EXPECT_EQ(host.Position, QPoint(9, 3));
+    EXPECT_EQ(host.Position, QPoint(12, 3));
     mover.ArrowButton(4)->hide();
     EXPECT_FALSE(mover.Repeat().Active());
 }
