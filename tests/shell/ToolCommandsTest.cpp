@@ -1,6 +1,7 @@
 #include "CommandsFixture.h"
 #include "colours/ColorPan.h"
 #include <QLineEdit>
+#include <QMap>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -234,4 +235,20 @@ TEST_F(ToolsTest, WindowCommandsWorkForTheWindowsThereAre)
     EXPECT_FALSE(Act("AProp")->isEnabled());
     Key(Qt::Key_I, Qt::ControlModifier);
     EXPECT_EQ(information, 1);
+}
+
+TEST_F(ToolsTest, NoTwoCommandsShareAShortcut)
+{
+    QMap<QString, QString> owners;
+    for (const QList<QAction*>& actions :
+         {tools.Actions(), pictures.Actions(), mover.Actions(), host.Files->Actions()})
+        for (QAction* action : actions) {
+            const QString key = action->shortcut().toString();
+            if (key.isEmpty())
+                continue;
+            EXPECT_FALSE(owners.contains(key)) << key.toStdString() << " " << action->objectName().toStdString();
+            owners[key] = action->objectName();
+        }
+    EXPECT_EQ(owners.value(QStringLiteral("Ctrl+B")), QStringLiteral("ASelCopy"));
+    EXPECT_EQ(owners.value(QStringLiteral("Shift+Ins")), QStringLiteral("AFocusZoom"));
 }
