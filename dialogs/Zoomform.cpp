@@ -113,8 +113,11 @@ void TZoomform::MiniBitmap(bool NyeDim)
     TImagePic* picture = Zoomfelt->Malvok();
     if (!picture)
         return;
-    if (NyeDim)
-        Zoomfelt->BeregnCompo();
+    if (NyeDim) {
+        // Lay out and load the cells again on the repaint.
+        Zoomfelt->CompoBeregnet = false;
+        Zoomfelt->Paint();
+    }
     if (!isMaximized())
         resize(2 * Zoomfelt->x() + Zoomfelt->GetWidth(), 2 * Zoomfelt->y() + Zoomfelt->GetHeight());
     if (OnShowProp)
