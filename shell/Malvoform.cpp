@@ -40,6 +40,7 @@ TMalvoform::TMalvoform(TDocumentHost& host) : QMdiSubWindow(nullptr), Host(host)
     Sheet->installEventFilter(this);
     Box->setWidget(Sheet);
     setWidget(Box);
+    FreeCtrlW();
 
     TekstX1 = new TTekstX(this);
     TekstX1->SetAlignVandret(avVenstre);
@@ -446,4 +447,16 @@ void TMalvoform::ImageCopy(TBitmap& copyBitmap)
         Host.ShowClipFolder();
     }
     Host.ShowClipboardPreview(copyBitmap);
+}
+
+void TMalvoform::FreeCtrlW()
+{
+    // Ctrl+W pastes transparently; the window menu's close item keeps its other keys.
+    const QKeySequence ctrlW(Qt::CTRL | Qt::Key_W);
+    if (QMenu* menu = systemMenu())
+        for (QAction* a : menu->actions()) {
+            QList<QKeySequence> keys = a->shortcuts();
+            if (keys.removeAll(ctrlW) > 0)
+                a->setShortcuts(keys);
+        }
 }

@@ -78,6 +78,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void FreeCtrlW();
     void FormCreate();
     // Returns False when the close is to be abandoned.
     bool FormClose();
