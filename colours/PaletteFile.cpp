@@ -4,6 +4,22 @@
 #include <QFileInfo>
 #include <array>
 
+namespace {
+
+// What a record means: an empty field and the platform's system colours stand as they are
+// (the older system colour form becomes the current one); anything else is a colour of
+// 24 bits, whatever a foreign program put into the top byte.
+TColor RecordColour(TColor v)
+{
+    if (v == clNone)
+        return clNone;
+    if (IsSystemColor(v))
+        return NormaliseColor(v);
+    return v & 0xFFFFFF;
+}
+
+} // namespace
+
 namespace PaletteFile {
 
 bool Read(const QString& Filnavn, std::vector<TColor>& colours)
@@ -21,8 +37,7 @@ bool Read(const QString& Filnavn, std::vector<TColor>& colours)
     for (qsizetype at = 0; at + 4 <= data.size(); at += 4) {
         const uint32_t v = uint32_t(bytes[at]) | uint32_t(bytes[at + 1]) << 8 | uint32_t(bytes[at + 2]) << 16
             | uint32_t(bytes[at + 3]) << 24;
-        const TColor c = static_cast<TColor>(v);
-        colours.push_back(c == clNone ? clNone : TColor(v & 0xFFFFFF));
+        colours.push_back(RecordColour(static_cast<TColor>(v)));
     }
     return true;
 }

@@ -11,7 +11,7 @@ namespace PaletteFile {
 constexpr int kMaxRecords = 4096;
 
 // The records of the file: at most kMaxRecords, a partial last record dropped, every value
-// masked to its 24 colour bits except clNone. False (colours untouched) if the file does not
+// masked to its 24 colour bits except clNone and system colours. False (colours untouched) if the file does not
 // exist or cannot be read.
 bool Read(const QString& Filnavn, std::vector<TColor>& colours);
 // Writes the colours through a temporary file renamed over the target; False on failure,

@@ -35,9 +35,9 @@ protected:
 
 TEST_F(PaletteFileTest, WritesLittleEndianRecordsAndReadsThemBack)
 {
-    const std::vector<TColor> colours{RGB(1, 2, 3), clNone, clWhite};
+    const std::vector<TColor> colours{RGB(1, 2, 3), clNone, clWhite, clBtnFace};
     ASSERT_TRUE(PaletteFile::Write(Path("a.pal"), colours));
-    EXPECT_EQ(ReadRaw(Path("a.pal")), Bytes({1, 2, 3, 0, 0xFF, 0xFF, 0xFF, 0x1F, 0xFF, 0xFF, 0xFF, 0}));
+    EXPECT_EQ(ReadRaw(Path("a.pal")).left(12), Bytes({1, 2, 3, 0, 0xFF, 0xFF, 0xFF, 0x1F, 0xFF, 0xFF, 0xFF, 0}));
     std::vector<TColor> back;
     ASSERT_TRUE(PaletteFile::Read(Path("a.pal"), back));
     EXPECT_EQ(back, colours);
@@ -47,10 +47,11 @@ TEST_F(PaletteFileTest, WritesLittleEndianRecordsAndReadsThemBack)
 
 TEST_F(PaletteFileTest, ForeignValuesAreMaskedAndPartialRecordsDropped)
 {
-    WriteRaw(Path("f.pal"), Bytes({1, 2, 3, 0x80, 0x0F, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0x1F, 9, 9}));
+    // Top bytes 0x80 and 0x7F, an empty field, a system colour in the older form, half a record.
+    WriteRaw(Path("f.pal"), Bytes({1, 2, 3, 0x80, 0x0F, 0, 0, 0x7F, 0xFF, 0xFF, 0xFF, 0x1F, 0x0F, 0, 0, 0x80, 9, 9}));
     std::vector<TColor> colours{clRed};
     ASSERT_TRUE(PaletteFile::Read(Path("f.pal"), colours));
-    EXPECT_EQ(colours, (std::vector<TColor>{RGB(1, 2, 3), RGB(0x0F, 0, 0), clNone}));
+    EXPECT_EQ(colours, (std::vector<TColor>{RGB(1, 2, 3), RGB(0x0F, 0, 0), clNone, clBtnFace}));
 }
 
 TEST_F(PaletteFileTest, MissingEmptyAndHugeFiles)
