@@ -112,3 +112,18 @@ TEST_F(FlytformFixture, TextsAndHint)
     QCoreApplication::sendEvent(form->GendanKnap, &enter);
     EXPECT_EQ(services.Hints.last(), "Undo all movement");
 }
+
+TEST_F(FlytformFixture, RepeatStopsWhenTheArrowLosesTheMouse)
+{
+    QTest::mousePress(Right(), Qt::LeftButton);
+    ASSERT_TRUE(form->Timer->isActive());
+    // The button is no longer held (the mouse went elsewhere without a release reaching it).
+    Right()->setDown(false);
+    form->TimerTick();
+    EXPECT_FALSE(form->Timer->isActive());
+    EXPECT_EQ(form->PosX->text(), "1");
+    QTest::mousePress(Right(), Qt::LeftButton);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(Right(), &leave);
+    EXPECT_FALSE(form->Timer->isActive());
+}

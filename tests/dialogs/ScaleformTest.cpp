@@ -1,4 +1,6 @@
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -106,4 +108,22 @@ TEST_F(ScaleformFixture, EnterScalesEscapeCancels)
     EXPECT_EQ(form->NyBredde->text(), "200");
     QTimer::singleShot(0, [this] { QTest::keyClick(form->Input, Qt::Key_Escape); });
     EXPECT_FALSE(form->Spoerg());
+}
+
+TEST(Scaleform, PlaceFromTheOptionsIsPulledOntoTheScreen)
+{
+    FakeMainServices services;
+    services.Opt.ScaleX = 40;
+    services.Opt.ScaleY = 50;
+    TScaleform form(services);
+    EXPECT_EQ(form.pos(), QPoint(40, 50));
+    services.Opt.ScaleX = -20000;
+    services.Opt.ScaleY = 90000;
+    TScaleform lost(services);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(lost.pos()));
+    lost.move(70, 80);
+    lost.GemPosition(services.Opt);
+    EXPECT_EQ(services.Opt.ScaleX, 70);
+    EXPECT_EQ(services.Opt.ScaleY, 80);
 }
