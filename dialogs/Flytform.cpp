@@ -76,9 +76,12 @@ TFlytform::TFlytform(TMainServices& Services, QWidget* parent) : QDialog(parent)
     GendanKnap = new QPushButton(this);
     GendanKnap->setObjectName("GendanKnap");
     GendanKnap->installEventFilter(this);
+    // Enter in the step field must not restore the picture.
+    GendanKnap->setAutoDefault(false);
     connect(GendanKnap, &QPushButton::clicked, this, &TFlytform::GendanClick);
     LukKnap = new QPushButton(this);
     LukKnap->setObjectName("LukKnap");
+    LukKnap->setDefault(true);
     connect(LukKnap, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* step = new QHBoxLayout;
@@ -150,6 +153,7 @@ void TFlytform::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     FPicture = FServices.ActivePicture();
     SetMoved(false);
+    ShowPosition(0, 0);
     if (FPicture) {
         FPicture->MoveStep = TAlmenX::EditByte(StepEdit->text());
         FPicture->ResetMove();
