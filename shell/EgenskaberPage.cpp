@@ -159,9 +159,9 @@ QWidget* TEgenskaberPage::BuildPlacementGroup()
     auto* column = new QWidget(this);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
-    redGroup = Named(new TRadioGroup(2, column), "redGroup");
-    redskabsPladsRadio = Named(new TRadioGroup(2, column), "redskabsPladsRadio");
-    linjePladsRadio = Named(new TRadioGroup(2, column), "linjePladsRadio");
+    redGroup = Named(new TRadioGroup(2, column, Qt::Horizontal), "redGroup");
+    redskabsPladsRadio = Named(new TRadioGroup(2, column, Qt::Horizontal), "redskabsPladsRadio");
+    linjePladsRadio = Named(new TRadioGroup(2, column, Qt::Horizontal), "linjePladsRadio");
     for (TRadioGroup* group : {redGroup, redskabsPladsRadio, linjePladsRadio})
         layout->addWidget(group);
     layout->addStretch(1);

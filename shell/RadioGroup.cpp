@@ -3,9 +3,11 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-TRadioGroup::TRadioGroup(int itemCount, QWidget* parent) : QGroupBox(parent), group_(new QButtonGroup(this))
+TRadioGroup::TRadioGroup(int itemCount, QWidget* parent, Qt::Orientation orientation)
+    : QGroupBox(parent), group_(new QButtonGroup(this))
 {
-    auto* layout = new QVBoxLayout(this);
+    QBoxLayout* layout = orientation == Qt::Vertical ? static_cast<QBoxLayout*>(new QVBoxLayout(this))
+                                                     : new QHBoxLayout(this);
     layout->setContentsMargins(6, 2, 6, 2);
     layout->setSpacing(0);
     for (int i = 0; i < itemCount; ++i) {

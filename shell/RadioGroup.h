@@ -10,7 +10,8 @@ class QRadioButton;
 class TRadioGroup : public QGroupBox {
     Q_OBJECT
 public:
-    TRadioGroup(int itemCount, QWidget* parent = nullptr);
+    // The items stand one below the other, or side by side for Qt::Horizontal.
+    TRadioGroup(int itemCount, QWidget* parent = nullptr, Qt::Orientation orientation = Qt::Vertical);
 
     int ItemIndex() const;
     void SetItemIndex(int index);
