@@ -96,11 +96,6 @@ void TMainform::BuildCentre()
     mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea->setActivationOrder(QMdiArea::ActivationHistoryOrder);
-    connect(mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
-        // An activation of no window (a tool window took the keyboard) changes nothing.
-        if (auto* form = dynamic_cast<TMalvoform*>(window))
-            form->FormActivate();
-    });
     dropbog = Named(new QTabWidget(centre_), "dropbog");
     dropbog->setMinimumWidth(120);
     BuildIconRamme();
