@@ -107,6 +107,10 @@ void TMalvoform::FormCreate()
     FMiniPix = false;
     // Maximised before it joins the area: a state change there would show the window, and a
     // shown window would draw a picture that is still loading.
+    // The normal size is the new picture's, so the window looks right when it is restored
+    // (the area restores the former maximised window when another one is maximised).
+    const TOptions& sizes = Host.Opt();
+    resize(sizes.GBredde + 2 * sizes.GMargenL + 16, sizes.GHojde + 2 * sizes.GMargenV + 40);
     setWindowState(Qt::WindowMaximized);
     Host.MdiArea()->addSubWindow(this);
 
