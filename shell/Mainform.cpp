@@ -4,6 +4,8 @@
 #include "shell/FileCommands.h"
 #include "shell/Malvoform.h"
 #include "shell/NytPage.h"
+#include "platform/ToolIcons.h"
+#include <QHBoxLayout>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -60,11 +62,14 @@ void TMainform::FormCreate()
     setMinimumHeight(500);
 
     fileCommands_ = std::make_unique<TFileCommands>(*this, this);
+    BuildCommands();
     BuildActions();
     BuildCentre();
     BuildStatusBar();
     BuildMenus();
     BuildDockHost();
+    BuildCommandMenus();
+    GiveActionsImages();
     BuildTexts();
 
     HentProgstring();
@@ -149,6 +154,7 @@ QWidget* TMainform::BuildToolLine()
     bogLinje = Named(new QTabWidget(centre_), "bogLinje");
     for (const char* name : {"bogLinjeSide1", "bogLinjeSide2", "bogLinjeSide3", "bogLinjeSide4", "bogLinjeSide5"})
         bogLinje->addTab(NewPage(name, bogLinje), QString());
+    FillToolLine();
     bogLinje->setMaximumHeight(90);
     bogLinje->setVisible(false);
     return bogLinje;
@@ -161,13 +167,9 @@ QWidget* TMainform::BuildTabRow()
     layout->setContentsMargins(2, 1, 2, 1);
     layout->setSpacing(1);
     // Tool buttons of the file commands used most, before the tabs.
-    const std::pair<const char*, QStyle::StandardPixmap> buttons[] = {
-        {"ANewMalvo", QStyle::SP_FileIcon},         {"AOpenMalvo", QStyle::SP_DialogOpenButton},
-        {"ASaveMalvo", QStyle::SP_DialogSaveButton}, {"ASaveMalvoAs", QStyle::SP_DriveFDIcon},
-        {"ACloseMalvo", QStyle::SP_DialogCloseButton}};
-    for (const auto& [name, icon] : buttons) {
+    for (const char* name : {"ANewMalvo", "AOpenMalvo", "ASaveMalvo", "ASaveMalvoAs", "ACloseMalvo"}) {
         QAction* action = FileAction(name);
-        action->setIcon(style()->standardIcon(icon));
+        action->setIcon(ToolIcon(QString::fromLatin1(name)));
         auto* button = Named(new QToolButton(row), name);
         button->setDefaultAction(action);
         button->setAutoRaise(true);
@@ -213,6 +215,7 @@ QWidget* TMainform::BuildRedskaberPage()
     Finfo->setMinimumWidth(180);
     nameColumn->addRow(Named(new QLabel(page), "toolBox"), Finfo);
     layout->addLayout(nameColumn);
+    layout->addWidget(BuildToolButtons(page));
     dropbogRed = Named(new QTabWidget(page), "dropbogRed");
     dropbogRed->setTabBarAutoHide(true);
     dropbogRed->setVisible(false);
@@ -224,7 +227,10 @@ QWidget* TMainform::BuildRedskaberPage()
 QWidget* TMainform::BuildAndrePage()
 {
     QWidget* page = NewPage("side3", topBog);
-    auto* layout = new QVBoxLayout(page);
+    auto* outer = new QHBoxLayout(page);
+    outer->addWidget(BuildPictureButtons(page));
+    auto* layout = new QVBoxLayout;
+    outer->addLayout(layout);
     layout->addWidget(Named(new QLabel(page), "klipLabel"));
     gemKlipCheck = Named(new QCheckBox(page), "gemKlipCheck");
     textShowCheck = Named(new QCheckBox(page), "textShowCheck");
@@ -336,8 +342,6 @@ void TMainform::ShowPosition(int X, int Y)
     Q_UNUSED(X);
     Q_UNUSED(Y);
 }
-
-void TMainform::ShowObjektType() {}
 
 TImagePic* TMainform::ActivePicture()
 {

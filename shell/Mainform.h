@@ -4,10 +4,13 @@
 #include "appcore/MainServices.h"
 #include "appcore/Options.h"
 #include "shell/DockHost.h"
+#include "shell/CommandWindows.h"
 #include "shell/DocumentHost.h"
+#include "shell/Malvoform.h"
 #include "shell/TextTable.h"
 #include "widgets/RammeX.h"
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -29,6 +32,10 @@ class TColorPan;
 class TEgenskaberPage;
 class TFileCommands;
 class TInfForm;
+class TObjectMove;
+class TPictureCommands;
+class TScaleform;
+class TToolCommands;
 class TSpmform;
 
 // The program's main window: the tool line, the document tab bar, the document area with the
@@ -87,6 +94,8 @@ public:
     // A file command's action by its name.
     QAction* FileAction(const char* name) const;
     QMenu *MFile = nullptr, *MPicture = nullptr, *Mvis = nullptr, *MVindue = nullptr, *MWindow = nullptr;
+    QMenu *MEdit = nullptr, *MTools = nullptr, *MPenStyle = nullptr, *MBrushStyle = nullptr, *MMeta = nullptr;
+    QMenu *MColours = nullptr, *MObject = nullptr, *MSearch = nullptr;
 
     // --- start-up, showing, closing
     // Applies the settings list to the window (style, folders, placements, visibility).
@@ -159,6 +168,7 @@ public:
     void SetFinfo(const QString& name) override;
     void ShowPosition(int X, int Y) override;
     void ShowObjektType() override;
+    void ShowMetaColour(TColor colour) override;
     void AddTab(const QString& name) override;
     void RemoveTab(const QString& name) override;
     void RenameTab(const QString& oldName, const QString& newName) override;
@@ -219,6 +229,15 @@ private:
     // MainformLayout.cpp: places the rows of the central widget in their order.
     void ArrangeRows();
     void ArrangeCentre();
+    // MainformCommands.cpp: the tool, picture and object-move commands, their menus and buttons.
+    void BuildCommands();
+    void BuildCommandMenus();
+    void GiveActionsImages();
+    QWidget* BuildToolButtons(QWidget* parent);
+    QWidget* BuildPictureButtons(QWidget* parent);
+    void FillToolLine();
+    void UpdateCommands();
+    void SetCommandsSprog(bool engelsk);
     // MainformDock.cpp
     void BuildDockHost();
     void ToolWindowPlaced(TToolWindow kind, TDockSite site);
@@ -232,7 +251,7 @@ private:
 
     TOptions FOpt;
     QStringList params_;
-    TMalvoform* gForm_ = nullptr;
+    QPointer<TMalvoform> gForm_;
     int pictureCount_ = 0;
     int newPictureCount_ = 0;
     bool newImage_ = false;
@@ -254,5 +273,10 @@ private:
     TSpmform* spmform_ = nullptr;
     TInfForm* infForm_ = nullptr;
     std::unique_ptr<TFileCommands> fileCommands_;
+    TCommandWindows windows_;
+    TToolCommands* tools_ = nullptr;
+    TPictureCommands* pictures_ = nullptr;
+    TObjectMove* mover_ = nullptr;
+    TScaleform* scaleform_ = nullptr;
     TTextTable texts_;
 };

@@ -86,6 +86,7 @@ void TMainform::BuildMenus()
 void TMainform::UpdateActions()
 {
     fileCommands_->UpdateActions();
+    UpdateCommands();
     for (int i = 0; i < 4; ++i)
         poAction[i]->setEnabled(i != Prog.poNummer);
     AopenCloseRed->setChecked(topBog->isVisibleTo(this));

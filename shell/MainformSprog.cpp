@@ -29,6 +29,15 @@ void TMainform::BuildTexts()
     t.AddCaptionHint(MPicture, "Billede", "Billede menu", "Picture", "Picture menu");
     t.AddCaptionHint(Mvis, "Vis", "Vis bokse og paneler", "View", "View menu");
     t.AddCaptionHint(MVindue, "Vindue", "Vindue menu", "Window", "Window menu");
+    t.AddCaptionHint(MEdit, "Rediger", "Fortryd, kopier, klip og indsæt", "Edit", "Undo, copy, cut and paste");
+    t.AddCaptionHint(MTools, "Redskaber", "Vælg redskab", "Tools", "Choose a tool");
+    t.AddCaptionHint(MPenStyle, "Pen stil", "Vælg penens stil", "Pen style", "Choose the style of the pen");
+    t.AddCaptionHint(MBrushStyle, "Pensel stil", "Vælg penslens mønster", "Brush style", "Choose the pattern of the brush");
+    t.AddCaptionHint(MMeta, "Specifik farve", "Hvordan figurer lægges på billedet", "Specific color",
+                     "How figures are laid on the picture");
+    t.AddCaptionHint(MColours, "Farver", "Farvebehandling af billedet", "Colors", "Color processing of the picture");
+    t.AddCaptionHint(MObject, "Objekt", "Placer og flyt objekter", "Object", "Place and move objects");
+    t.AddCaptionHint(MSearch, "Søg", "Søg på nettet", "Search", "Search the web");
     t.AddCaptionHint(MWindow, "Arranger billeder", "Arranger billedvinduerne", "Arrange pictures",
                      "Arrange the picture windows");
     t.AddCaptionHint(AopenCloseRed, "Redskabsboks", "Vis/Skjul Redskabsboksen: F7", "Toolpanel",
@@ -98,6 +107,7 @@ void TMainform::SetSprog()
                       .arg(QString::fromLatin1(kVersion), Folder.Dir, QString::fromLatin1(qVersion())));
     Egenskaber->SetSprog(engelsk);
     fileCommands_->SetSprog(engelsk);
+    SetCommandsSprog(engelsk);
     if (spmform_)
         spmform_->SetSprog(engelsk);
     for (TMalvoform* form : Documents())

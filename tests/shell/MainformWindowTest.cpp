@@ -37,12 +37,14 @@ QList<QPair<QString, QString>> AllTexts(TMainform& form)
     for (QMenu* menu : form.findChildren<QMenu*>())
         if (!menu->objectName().isEmpty() && menu->objectName() != "PU")
             texts.append({menu->objectName(), menu->title()});
+    // Labels and buttons of the main window itself: dialogs fill theirs when they are shown, and
+    // image buttons carry a hint instead of a text (the object indicator is blank without a picture).
     for (QLabel* label : form.findChildren<QLabel*>())
-        if (!label->objectName().startsWith("infoPanel") && label->objectName() != "poLabelBH" && label->pixmap().isNull())
+        if (label->window() == &form && !label->objectName().startsWith("infoPanel") && label->objectName() != "poLabelBH" && label->pixmap().isNull())
             texts.append({label->objectName(), label->text()});
     for (QAbstractButton* button : form.findChildren<QAbstractButton*>())
-        if (qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button) || button->objectName().endsWith("Knap")
-            || (button->objectName().endsWith("Button") && !qobject_cast<QTabBar*>(button->parent())))
+        if (button->window() == &form && button->icon().isNull() && button->objectName() != "ObjektButton" && (qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button) || button->objectName().endsWith("Knap")
+            || (button->objectName().endsWith("Button") && !qobject_cast<QTabBar*>(button->parent()))))
             texts.append({button->objectName(), button->text()});
     for (QGroupBox* group : form.findChildren<QGroupBox*>())
         texts.append({group->objectName(), group->title()});
