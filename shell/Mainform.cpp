@@ -312,7 +312,11 @@ bool TMainform::event(QEvent* event)
 
 void TMainform::SetGForm(TMalvoform* form)
 {
+    const bool changed = gForm_ != form;
     gForm_ = form;
+    // The commands follow the new document at once, not at the next idle pass.
+    if (changed && updateTimer_)
+        UpdateActions();
 }
 
 bool TMainform::gemKlip() const

@@ -157,6 +157,7 @@ void TMainform::BuildCommandMenus()
     MVindue->addSeparator();
     tools_->FillWindowMenu(*MVindue);
 
+    pictureMenu_->clear();
     pictures_->BuildPopupMenu(*pictureMenu_);
 }
 

@@ -1,0 +1,57 @@
+// The tool and picture commands as the main window carries them: buttons, menus, images.
+#include "MainformFixture.h"
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+TEST_F(MainformFixture, ToolButtonsOnTheToolBookChooseTheToolOfTheActivePicture)
+{
+    TMainform& form = Start();
+    form.HentPicture(WritePicture("p.bmp", 40, 30));
+    ASSERT_NE(form.GForm(), nullptr);
+    form.topBog->setCurrentIndex(TMainform::pgRedskaber);
+    auto* button = form.topBog->widget(TMainform::pgRedskaber)->findChild<QToolButton*>("Knap_ARektF");
+    ASSERT_NE(button, nullptr);
+    QApplication::processEvents();
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(form.GForm()->Image->ToolNr(), 4);
+    EXPECT_FALSE(button->icon().isNull());
+    // The same action sits on the tool line's first page.
+    EXPECT_NE(form.bogLinje->widget(0)->findChild<QToolButton*>("Knap_ARektF"), nullptr);
+}
+
+TEST_F(MainformFixture, CommandMenusFollowTheLanguageAndThePopupMenuStartsWithUndo)
+{
+    TMainform& form = Start();
+    QStringList titles;
+    for (QAction* a : form.menuBar()->actions())
+        titles << a->text();
+    EXPECT_EQ(titles, (QStringList{"Fil", "Rediger", "Redskaber", "Billede", "Farver", "Objekt", "Vis", "Søg",
+                                   "Vindue"}));
+    form.Opt().Sprog = 1;
+    form.SetSprog();
+    titles.clear();
+    for (QAction* a : form.menuBar()->actions())
+        titles << a->text();
+    EXPECT_EQ(titles, (QStringList{"File", "Edit", "Tools", "Picture", "Colors", "Object", "View", "Search",
+                                   "Window"}));
+    ASSERT_FALSE(form.PictureMenu()->actions().isEmpty());
+    EXPECT_EQ(form.PictureMenu()->actions().first()->objectName(), "AUndo");
+}
+
+TEST_F(MainformFixture, UndoShortcutReachesTheActivePictureThroughTheMainWindow)
+{
+    TMainform& form = Start();
+    form.HentPicture(WritePicture("p.bmp", 40, 30));
+    TImagePic& picture = *form.GForm()->Image;
+    picture.NewFocusRect(2, 2, 20, 20);
+    picture.MakeTool(3, true);
+    ASSERT_EQ(picture.Picture().Canvas().Pixels(2, 10), clBlack);
+    // The idle pass enables undo; the key goes to the picture, as after a drag.
+    QTest::qWait(200);
+    picture.setFocus();
+    QTest::keyClick(&picture, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(picture.Picture().Canvas().Pixels(2, 10), clWhite);
+}
