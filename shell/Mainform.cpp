@@ -1,5 +1,6 @@
 #include "shell/Mainform.h"
 #include "colours/ColorPan.h"
+#include "dialogs/BitmapPrint.h"
 #include "shell/EgenskaberPage.h"
 #include "shell/FileCommands.h"
 #include "shell/Malvoform.h"
@@ -63,6 +64,7 @@ void TMainform::FormCreate()
 
     fileCommands_ = std::make_unique<TFileCommands>(*this, this);
     BuildCommands();
+    BuildPrintActions();
     BuildActions();
     BuildCentre();
     BuildStatusBar();

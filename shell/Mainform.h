@@ -32,7 +32,9 @@ class TColorPan;
 class TEgenskaberPage;
 class TFileCommands;
 class TInfForm;
+class TBitmapPrint;
 class TObjectMove;
+class TPrintform;
 class TPictureCommands;
 class TScaleform;
 class TToolCommands;
@@ -238,6 +240,7 @@ private:
     void FillToolLine();
     void UpdateCommands();
     void SetCommandsSprog(bool engelsk);
+    void BuildPrintActions();
     // MainformDock.cpp
     void BuildDockHost();
     void ToolWindowPlaced(TToolWindow kind, TDockSite site);
@@ -278,5 +281,9 @@ private:
     TPictureCommands* pictures_ = nullptr;
     TObjectMove* mover_ = nullptr;
     TScaleform* scaleform_ = nullptr;
+    // One print for the whole run, so its position stays between jobs.
+    std::unique_ptr<TBitmapPrint> bitmapPrint_;
+    TPrintform* printform_ = nullptr;
+    QAction *APrint = nullptr, *APrinterProp = nullptr;
     TTextTable texts_;
 };

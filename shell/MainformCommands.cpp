@@ -2,6 +2,9 @@
 // buttons of the tool book and the tool line, the images of every action and the windows the
 // commands reach.
 #include "colours/ColorPan.h"
+#include "dialogs/BitmapPrint.h"
+#include "dialogs/Printform.h"
+#include "dialogs/PrintformSetup.h"
 #include "dialogs/Scaleform.h"
 #include "platform/ToolIcons.h"
 #include "shell/FileCommands.h"
@@ -113,6 +116,19 @@ void TMainform::BuildCommands()
             pan->SetRammeFelt(&Framme1);
 }
 
+void TMainform::BuildPrintActions()
+{
+    bitmapPrint_ = std::make_unique<TBitmapPrint>();
+    printform_ = new TPrintform(*bitmapPrint_, this);
+    APrint = NewAction("APrint");
+    APrinterProp = NewAction("APrinterProp");
+    connect(APrint, &QAction::triggered, this, [this] {
+        if (gForm_)
+            printform_->PrintPicture(gForm_->Image->Picture());
+    });
+    connect(APrinterProp, &QAction::triggered, this, [this] { PrinterSetup(*bitmapPrint_, this, Engelsk()); });
+}
+
 void TMainform::GiveActionsImages()
 {
     for (QAction* action : actions() + fileCommands_->Actions())
@@ -153,6 +169,8 @@ void TMainform::BuildCommandMenus()
     });
     Mvis->addSeparator();
     pictures_->FillViewMenu(*Mvis);
+    MFile->insertActions(FileAction("ACloseProg"), {APrint, APrinterProp});
+    MFile->insertSeparator(FileAction("ACloseProg"));
     MSearch = addMenu("MSearch", MVindue, [this](QMenu& m) { pictures_->FillSearchMenu(m); });
     MVindue->addSeparator();
     tools_->FillWindowMenu(*MVindue);
@@ -228,6 +246,7 @@ void TMainform::FillToolLine()
 
 void TMainform::UpdateCommands()
 {
+    APrint->setEnabled(gForm_ != nullptr);
     tools_->UpdateActions();
     pictures_->UpdateActions();
     mover_->UpdateActions();
@@ -239,6 +258,7 @@ void TMainform::SetCommandsSprog(bool engelsk)
     pictures_->SetSprog(engelsk);
     mover_->SetSprog(engelsk);
     scaleform_->SetSprog(engelsk);
+    printform_->SetSprog(engelsk);
 }
 
 void TMainform::ShowObjektType()

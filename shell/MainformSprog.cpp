@@ -29,6 +29,8 @@ void TMainform::BuildTexts()
     t.AddCaptionHint(MPicture, "Billede", "Billede menu", "Picture", "Picture menu");
     t.AddCaptionHint(Mvis, "Vis", "Vis bokse og paneler", "View", "View menu");
     t.AddCaptionHint(MVindue, "Vindue", "Vindue menu", "Window", "Window menu");
+    t.AddCaptionHint(APrint, "Udskriv...", "Udskriv det aktive billede", "Print...", "Print the active picture");
+    t.AddCaptionHint(APrinterProp, "Printer...", "Printer indstillinger", "Printer...", "Printer properties");
     t.AddCaptionHint(MEdit, "Rediger", "Fortryd, kopier, klip og indsæt", "Edit", "Undo, copy, cut and paste");
     t.AddCaptionHint(MTools, "Redskaber", "Vælg redskab", "Tools", "Choose a tool");
     t.AddCaptionHint(MPenStyle, "Pen stil", "Vælg penens stil", "Pen style", "Choose the style of the pen");

@@ -55,3 +55,15 @@ TEST_F(MainformFixture, UndoShortcutReachesTheActivePictureThroughTheMainWindow)
     QTest::keyClick(&picture, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(picture.Picture().Canvas().Pixels(2, 10), clWhite);
 }
+
+TEST_F(MainformFixture, PrintingNeedsADocumentAndSitsInTheFileMenu)
+{
+    TMainform& form = Start();
+    auto* print = form.findChild<QAction*>("APrint");
+    ASSERT_NE(print, nullptr);
+    EXPECT_TRUE(form.MFile->actions().contains(print));
+    EXPECT_FALSE(print->isEnabled());
+    form.HentPicture(WritePicture("p.bmp"));
+    EXPECT_TRUE(print->isEnabled());
+    EXPECT_EQ(print->text(), "Udskriv...");
+}
