@@ -494,3 +494,15 @@ TEST_F(FilesTest, AFileThatLoadsOnlyInPartIsReportedDamaged)
     host.Files->ALoadMalvoExecute();
     EXPECT_EQ(host.Messages, QStringList{"The file is damaged: only part of the picture could be read!"});
 }
+
+TEST(FileDialogsTest, QtsOwnDialogSpeaksTheProgramsLanguage)
+{
+    TFileDialogs dialogs(nullptr);
+    auto save = dialogs.MakeSaveDialog(QStringLiteral("a.bmp"), false);
+    EXPECT_EQ(save->labelText(QFileDialog::Accept), QStringLiteral("Gem"));
+    EXPECT_EQ(save->labelText(QFileDialog::FileName), QStringLiteral("Filnavn:"));
+    auto open = dialogs.MakeOpenDialog(false, false);
+    EXPECT_EQ(open->labelText(QFileDialog::Accept), QStringLiteral("Åben"));
+    auto english = dialogs.MakeOpenDialog(false, true);
+    EXPECT_NE(english->labelText(QFileDialog::Accept), QStringLiteral("Åben"));
+}
