@@ -281,7 +281,7 @@ bool TFileCommands::HentPicture(const QString& Fnavn)
         Host.InsertRecentFile(Fnavn, form->PNavn);
     }
     if (form)
-        form->show();
+        form->ShowActive();
     if (!loaded) {
         ShowLoadFailure();
         return false;
@@ -384,7 +384,7 @@ void TFileCommands::ANewMalvoExecute()
     }
     Host.SetNewImage(false);
     if (TMalvoform* form = Host.GForm())
-        form->showMaximized();
+        form->ShowActive();
 }
 
 void TFileCommands::ALoadFromCBExecute()

@@ -34,6 +34,10 @@ TMalvoform::TMalvoform(TDocumentHost& host) : QMdiSubWindow(nullptr), Host(host)
     Box = new QScrollArea;
     Box->setFrameShape(QFrame::NoFrame);
     Box->setBackgroundRole(QPalette::Dark);
+    // The whole area around the picture is painted, so no other window shows through it.
+    Box->viewport()->setBackgroundRole(QPalette::Dark);
+    Box->viewport()->setAutoFillBackground(true);
+    setAutoFillBackground(true);
     Box->viewport()->installEventFilter(this);
     Sheet = new QWidget;
     Sheet->setBackgroundRole(QPalette::Dark);
@@ -307,6 +311,18 @@ void TMalvoform::MiniBitmap(bool NyeDim, bool AutoFeltDim)
     }
     FitSheet();
     Host.ShowProp(Image->ToolNr(), PNavn);
+}
+
+void TMalvoform::ShowActive()
+{
+    // Activated first: the area keeps one window maximised and would otherwise restore this one
+    // in favour of the window that was active before.
+    Host.MdiArea()->setActiveSubWindow(this);
+    // A window marked maximised before it joined the area has not got the area's size yet: the
+    // state is set anew so that the area lays it out.
+    if (isMaximized() && geometry() != Host.MdiArea()->viewport()->rect())
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+    showMaximized();
 }
 
 void TMalvoform::FitSheet()

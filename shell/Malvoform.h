@@ -13,6 +13,8 @@ class TDocumentHost;
 // The window lives in the host's document area and deletes itself when it closes.
 class TMalvoform : public QMdiSubWindow {
 public:
+    // Shows the window maximised as the active document.
+    void ShowActive();
     // Creates the window in the host's document area (FormCreate); the caller shows it.
     explicit TMalvoform(TDocumentHost& host);
 

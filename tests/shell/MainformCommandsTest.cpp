@@ -1,5 +1,7 @@
 // The tool and picture commands as the main window carries them: buttons, menus, images.
 #include "MainformFixture.h"
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
@@ -66,4 +68,18 @@ TEST_F(MainformFixture, PrintingNeedsADocumentAndSitsInTheFileMenu)
     form.HentPicture(WritePicture("p.bmp"));
     EXPECT_TRUE(print->isEnabled());
     EXPECT_EQ(print->text(), "Udskriv...");
+}
+
+TEST_F(MainformFixture, ANewPictureFillsTheDocumentAreaInFrontOfTheOthers)
+{
+    TMainform& form = Start();
+    form.HentPicture(WritePicture("p.bmp", 300, 200));
+    form.topBog->setCurrentIndex(TMainform::pgNyt);
+    form.FileCommands().Action("ANewMalvo")->trigger();
+    form.FileCommands().Action("ANewMalvo")->trigger();
+    QApplication::processEvents();
+    QMdiSubWindow* active = form.mdiArea->activeSubWindow();
+    ASSERT_EQ(active, form.GForm());
+    EXPECT_TRUE(active->isMaximized());
+    EXPECT_EQ(active->geometry(), form.mdiArea->viewport()->rect());
 }
