@@ -52,7 +52,7 @@ void TImageCurs::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const QRect r = event->rect();
-    painter.drawImage(r, FView.Image(), r);
+    painter.drawImage(r, View().Image(), r);
 }
 
 void TImageCurs::ResizeComponent(int w, int h, bool clearView)

@@ -24,8 +24,16 @@ public:
     TCursor ToolCursor() const { return FCursor; }
 
     // The view: the control's own canvas, showing the picture 1:1 from the top-left corner.
-    TCanvas& Canvas() const { return FView.Canvas(); }
-    const TBitmap& View() const { return FView; }
+    TCanvas& Canvas() const
+    {
+        FlushView();
+        return FView.Canvas();
+    }
+    const TBitmap& View() const
+    {
+        FlushView();
+        return FView;
+    }
 
     // Redraws the view from the picture (the platform's repaint); the last link fills it in.
     virtual void Paint() {}
@@ -45,6 +53,12 @@ public:
     bool MusNede = false;
 
 protected:
+    // The view waits for its copy of the picture until it is first needed (painted, drawn on
+    // or read): a hidden document does not pay for a view it does not show.
+    void DeferViewRefresh() { FViewPending = true; }
+    // Copies the picture into the view; the link that owns the picture fills it in.
+    virtual void RefreshView() {}
+
     // Sets the object state and reports it through OnObjekt.
     void SetObjektState(bool objekt, int objektNr);
     void SetToolCursor();
@@ -60,5 +74,14 @@ protected:
     TCursor FCursor = crDefault;
 
 private:
+    void FlushView() const
+    {
+        if (!FViewPending)
+            return;
+        FViewPending = false;
+        const_cast<TImageCurs*>(this)->RefreshView();
+    }
+
     mutable TBitmap FView;
+    mutable bool FViewPending = false;
 };

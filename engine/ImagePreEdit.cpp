@@ -23,6 +23,15 @@ void TImagePreEdit::SetScaleFraFil(bool value)
 void TImagePreEdit::ShowPicture()
 {
     FjernFocus();
+    FModified = true;
+    if (isVisible())
+        RefreshView();
+    else
+        DeferViewRefresh();
+}
+
+void TImagePreEdit::RefreshView()
+{
     TCanvas& view = Canvas();
     view.Draw(0, 0, FPicture);
     // Where the view is larger than the picture it shows the background, not an older picture.
@@ -35,7 +44,6 @@ void TImagePreEdit::ShowPicture()
         view.FillRect(Rect(0, h, w, all.Bottom));
         view.Brush = tools;
     }
-    FModified = true;
 }
 
 void TImagePreEdit::TakeSnapshot()

@@ -42,6 +42,8 @@ public:
     bool WithUndo = false;
 
 protected:
+    // Copies the picture into the view, white where the view is larger than the picture.
+    void RefreshView() override;
     QString FInfoString;
     bool FCanScale = false;
     bool FCanUndo = false;

@@ -419,3 +419,29 @@ TEST_F(Files, DamagedBitmapsAndIconsAreRefusedByLoadBitmap)
         EXPECT_FALSE(reader.Damaged());
     }
 }
+
+TEST_F(Files, AHiddenPictureFillsItsViewWhenTheViewIsFirstNeeded)
+{
+    TImagePic first;
+    first.SetAutoDim(true);
+    first.SetPicture(PatternPicture(30, 20));
+    ASSERT_TRUE(first.SaveBitmap(Path("a.bmp")));
+
+    // Loaded while hidden: the view is filled from the picture when it is read or drawn on.
+    TImagePic hidden;
+    hidden.SetAutoDim(true);
+    ASSERT_TRUE(hidden.LoadBitmap(Path("a.bmp")));
+    EXPECT_TRUE(SamePixels(hidden.View(), hidden.Picture()));
+    ASSERT_TRUE(hidden.LoadBitmap(Path("a.bmp")));
+    hidden.Canvas().SetPixels(3, 3, clRed);
+    EXPECT_EQ(hidden.View().Canvas().Pixels(3, 3), clRed);
+    EXPECT_EQ(hidden.View().Canvas().Pixels(4, 3), hidden.Picture().Canvas().Pixels(4, 3));
+
+    // Shown: the screen shows the picture.
+    TImagePic shown;
+    shown.SetAutoDim(true);
+    ASSERT_TRUE(shown.LoadBitmap(Path("a.bmp")));
+    shown.show();
+    const QImage screen = shown.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(MaxDiff(screen, first.Picture().Image()), 0);
+}
