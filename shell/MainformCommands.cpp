@@ -188,6 +188,9 @@ QWidget* TMainform::BuildToolButtons(QWidget* parent)
     layout->addWidget(ButtonGrid(ActionsOf([this](QMenu& m) { tools_->FillToolMenu(m); }), 3, box));
     tools_->PenEdit->setMaximumWidth(40);
     tools_->HexEdit->setMaximumWidth(70);
+    // The one-field colour panels of the specific and the transparent colour, button-sized.
+    for (TColorPan* pan : {tools_->Metapan, tools_->Transpan})
+        pan->setFixedSize(28, 28);
     QList<QWidget*> penRow;
     for (int w = 1; w <= 8; ++w)
         penRow << tools_->PenButton(w);
