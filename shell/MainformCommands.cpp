@@ -56,6 +56,8 @@ QWidget* ButtonGrid(const QList<QAction*>& actions, int Rows, QWidget* parent)
         button->setObjectName(QStringLiteral("Knap_") + actions[i]->objectName());
         layout->addWidget(button, i % Rows, i / Rows);
     }
+    // The buttons stay together at the left; the rest of the row is free.
+    layout->setColumnStretch(layout->columnCount(), 1);
     return grid;
 }
 
@@ -209,6 +211,9 @@ QWidget* TMainform::BuildPictureButtons(QWidget* parent)
     actions << ActionsOf([this](QMenu& m) { pictures_->FillPictureMenu(m); });
     actions << ActionsOf([this](QMenu& m) { pictures_->FillColourMenu(m); });
     layout->addWidget(ButtonGrid(actions, 3, box));
+    mover_->stepEdit->setMaximumWidth(40);
+    for (int d = 1; d <= 4; ++d)
+        mover_->ArrowButton(d)->setIcon(ToolIcon(QStringLiteral("Action%1").arg(3 + d)));
     layout->addWidget(Row(QList<QWidget*>{mover_->ArrowButton(1), mover_->ArrowButton(2), mover_->ArrowButton(3),
                            mover_->ArrowButton(4), mover_->stepEdit, mover_->ObjektButton, pictures_->findEdit},
                           box));
