@@ -1,6 +1,8 @@
 #include "shell/Mainform.h"
 #include "colours/ColorPan.h"
 #include "dialogs/BitmapPrint.h"
+#include "dialogs/Flytform.h"
+#include "dialogs/Scaleform.h"
 #include "shell/EgenskaberPage.h"
 #include "shell/FileCommands.h"
 #include "shell/Malvoform.h"
@@ -344,9 +346,9 @@ void TMainform::SetFinfo(const QString& name)
 
 void TMainform::ShowPosition(int X, int Y)
 {
-    // The position fields arrive with the tool commands; the status panels show the position.
-    Q_UNUSED(X);
-    Q_UNUSED(Y);
+    // The status panels show the mouse; the move dialog shows where the picture was moved to.
+    if (flytform_ && flytform_->isVisible())
+        flytform_->ShowPosition(X, Y);
 }
 
 TImagePic* TMainform::ActivePicture()

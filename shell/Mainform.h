@@ -33,6 +33,7 @@ class TEgenskaberPage;
 class TFileCommands;
 class TInfForm;
 class TBitmapPrint;
+class TFlytform;
 class TObjectMove;
 class TPrintform;
 class TPictureCommands;
@@ -281,6 +282,7 @@ private:
     TPictureCommands* pictures_ = nullptr;
     TObjectMove* mover_ = nullptr;
     TScaleform* scaleform_ = nullptr;
+    TFlytform* flytform_ = nullptr;
     // One print for the whole run, so its position stays between jobs.
     std::unique_ptr<TBitmapPrint> bitmapPrint_;
     TPrintform* printform_ = nullptr;

@@ -1,6 +1,8 @@
 // Closing the main window: every modified picture is asked about first (a cancel keeps the
 // program running and writes nothing), then the settings lists and the options are written.
 #include "appcore/Message.h"
+#include "dialogs/Flytform.h"
+#include "dialogs/Scaleform.h"
 #include "shell/Mainform.h"
 #include "shell/Malvoform.h"
 #include <QCloseEvent>
@@ -63,6 +65,8 @@ bool TMainform::GemOptions()
         FOpt.MainH = height();
     }
     FOpt.GalDock = topBog->isTabVisible(pgBilleder);
+    scaleform_->GemPosition(FOpt);
+    flytform_->GemPosition(FOpt);
     QString failed;
     if (!::GemOptions(Folder.OptFilnavn, FOpt, failed))
         FailedWrites.append(failed.isEmpty() ? Folder.OptFilnavn : failed);

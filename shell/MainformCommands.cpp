@@ -3,6 +3,7 @@
 // commands reach.
 #include "colours/ColorPan.h"
 #include "dialogs/BitmapPrint.h"
+#include "dialogs/Flytform.h"
 #include "dialogs/Printform.h"
 #include "dialogs/PrintformSetup.h"
 #include "dialogs/Scaleform.h"
@@ -109,6 +110,21 @@ void TMainform::BuildCommands()
         value = scaleform_->ScaleProcent;
         return true;
     };
+    // The move dialog moves the active picture; its step field and step buttons are the main
+    // window's.
+    flytform_ = new TFlytform(*this, this);
+    windows_.ShowFlytform = [this] {
+        flytform_->SetPicture(ActivePicture());
+        flytform_->Vis();
+    };
+    flytform_->OnStepText = [this](const QString& text) { mover_->SetStepText(text); };
+    const auto runStep = [this](const char* name) {
+        if (QAction* step = findChild<QAction*>(QString::fromLatin1(name)))
+            step->trigger();
+    };
+    flytform_->OnStepUp = [runStep] { runStep("Action8"); };
+    flytform_->OnStepDown = [runStep] { runStep("Action9"); };
+
     mover_->ObjektImage = [](int nr) {
         static const char* const names[] = {"ObjectPresent", "ObjectNone", "ObjectDuplicable"};
         return nr >= 33 && nr <= 35 ? ToolIcon(QString::fromLatin1(names[nr - 33])) : QIcon();
@@ -267,6 +283,7 @@ void TMainform::SetCommandsSprog(bool engelsk)
     mover_->SetSprog(engelsk);
     scaleform_->SetSprog(engelsk);
     printform_->SetSprog(engelsk);
+    flytform_->SetSprog(engelsk);
 }
 
 void TMainform::ShowObjektType()

@@ -83,3 +83,19 @@ TEST_F(MainformFixture, ANewPictureFillsTheDocumentAreaInFrontOfTheOthers)
     EXPECT_TRUE(active->isMaximized());
     EXPECT_EQ(active->geometry(), form.mdiArea->viewport()->rect());
 }
+
+TEST_F(MainformFixture, TheMoveDialogIsOfferedForAPictureAndKeepsItsPlace)
+{
+    TMainform& form = Start();
+    auto* flyt = form.findChild<QAction*>("AFlyt");
+    ASSERT_NE(flyt, nullptr);
+    EXPECT_FALSE(flyt->isEnabled());
+    form.HentPicture(WritePicture("p.bmp"));
+    EXPECT_TRUE(flyt->isEnabled());
+    auto* dialog = form.findChild<QDialog*>("Flytform");
+    ASSERT_NE(dialog, nullptr);
+    dialog->move(123, 45);
+    form.Opt().FlytX = 0;
+    ASSERT_TRUE(CloseForm());
+    EXPECT_EQ(form.Opt().FlytX, 123);
+}
