@@ -1,5 +1,6 @@
 // Loading and saving a 6000 x 4000 picture through the picture component, against the codecs
 // used directly in the same run.
+#include "bench/BenchPicture.h"
 #include "bench/RatioMain.h"
 #include "engine/ImagePic.h"
 #include "platform/PictureCodecs.h"
@@ -15,12 +16,7 @@ constexpr int kW = 6000, kH = 4000;
 struct Files {
     Files()
     {
-        TBitmap b(kW, kH);
-        for (int y = 0; y < kH; ++y) {
-            uint32_t* line = b.ScanLine(y);
-            for (int x = 0; x < kW; ++x)
-                line[x] = ToQRgb(RGB((x / 7) & 0xFF, (y / 5) & 0xFF, (x + y) & 0xFF));
-        }
+        const TBitmap b = PhotoLikeBitmap(kW, kH);
         picture.SetPicture(b);
         picture.SetJpgKvalitet(90);
         picture.SaveBitmap(Path("big.jpg"));
