@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/Color.h"
+#include "platform/Input.h"
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -29,6 +30,9 @@ struct TCommandWindows {
     std::function<void(uint8_t R, uint8_t G, uint8_t B)> SetSliderColour;
     std::function<void(int Nr, TColor Colour)> SetFadeFarve;
     std::function<void(int Nr)> Informa;
+    // Gives the colour to the active picture's pen (left), fill (right) or middle colour
+    // (middle button) and puts it into the history (PenFyldFarver).
+    std::function<void(TMouseButton Button, TColor Col)> PenFyldFarver;
 
     // Text box and palette box.
     std::function<void()> ShowTextBox;

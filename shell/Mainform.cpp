@@ -69,6 +69,8 @@ void TMainform::FormCreate()
     BuildPrintActions();
     BuildActions();
     BuildCentre();
+    BindIconPalette();
+    BuildZoomWindow();
     BuildStatusBar();
     BuildMenus();
     BuildDockHost();
@@ -144,6 +146,8 @@ void TMainform::BuildIconRamme()
     IconpalTrans->setFixedWidth(side + 1);
     IconpalTrans->SetAntalVandret(1);
     IconpalTrans->SetAntalIalt(1);
+    // Its one field is chosen here, so the first paint must not make an empty palette.
+    IconpalTrans->SetFarvePal(cpSelvValgt);
     IconpalTrans->InitFarveFelt(0, clWhite);
     IconpalTrans->setToolTip(QStringLiteral("Transparent RGB(255,255,255)"));
     IconpalTrans->setStatusTip(IconpalTrans->toolTip());

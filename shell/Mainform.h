@@ -34,6 +34,7 @@ class TFileCommands;
 class TInfForm;
 class TBitmapPrint;
 class TFlytform;
+class TZoomform;
 class TObjectMove;
 class TPrintform;
 class TPictureCommands;
@@ -82,6 +83,7 @@ public:
     QLabel* StatusPanel(int index) const;
     TDockHost* DockHost() const { return dockHost_; }
     TSpmform* Spmform() const { return spmform_; }
+    TZoomform* Zoomform() const { return zoomform_; }
     TInfForm* InfForm() const { return infForm_; }
 
     // The tool book's pages, in order.
@@ -172,6 +174,9 @@ public:
     void ShowPosition(int X, int Y) override;
     void ShowObjektType() override;
     void ShowMetaColour(TColor colour) override;
+    void CloseZoomWindow() override;
+    void SetZoomCursor(TCursor cursor) override;
+    void ZoomTransfer() override;
     void AddTab(const QString& name) override;
     void RemoveTab(const QString& name) override;
     void RenameTab(const QString& oldName, const QString& newName) override;
@@ -234,6 +239,9 @@ private:
     void ArrangeCentre();
     // MainformCommands.cpp: the tool, picture and object-move commands, their menus and buttons.
     void BuildCommands();
+    void BindIconPalette();
+    // MainformZoom.cpp: the zoom window of the focus zoom.
+    void BuildZoomWindow();
     void BuildCommandMenus();
     void GiveActionsImages();
     QWidget* BuildToolButtons(QWidget* parent);
@@ -283,6 +291,7 @@ private:
     TObjectMove* mover_ = nullptr;
     TScaleform* scaleform_ = nullptr;
     TFlytform* flytform_ = nullptr;
+    TZoomform* zoomform_ = nullptr;
     // One print for the whole run, so its position stays between jobs.
     std::unique_ptr<TBitmapPrint> bitmapPrint_;
     TPrintform* printform_ = nullptr;

@@ -3,6 +3,7 @@
 #include "appcore/Message.h"
 #include "dialogs/Flytform.h"
 #include "dialogs/Scaleform.h"
+#include "dialogs/Zoomform.h"
 #include "shell/Mainform.h"
 #include "shell/Malvoform.h"
 #include <QCloseEvent>
@@ -67,6 +68,7 @@ bool TMainform::GemOptions()
     FOpt.GalDock = topBog->isTabVisible(pgBilleder);
     scaleform_->GemPosition(FOpt);
     flytform_->GemPosition(FOpt);
+    zoomform_->GemPosition(FOpt);
     QString failed;
     if (!::GemOptions(Folder.OptFilnavn, FOpt, failed))
         FailedWrites.append(failed.isEmpty() ? Folder.OptFilnavn : failed);

@@ -7,6 +7,7 @@
 #include "dialogs/Printform.h"
 #include "dialogs/PrintformSetup.h"
 #include "dialogs/Scaleform.h"
+#include "dialogs/Zoomform.h"
 #include "platform/ToolIcons.h"
 #include "shell/FileCommands.h"
 #include "shell/Mainform.h"
@@ -132,6 +133,12 @@ void TMainform::BuildCommands()
     for (TColorPan* pan : {tools_->Metapan, tools_->ColorPan1, tools_->Transpan, tools_->ColorPan2})
         if (pan)
             pan->SetRammeFelt(&Framme1);
+}
+
+void TMainform::BindIconPalette()
+{
+    Iconpal->OnMus = [this](TObject*, TMouseButton b, int nr) { tools_->IconpalMus(*Iconpal, b, nr); };
+    IconpalTrans->OnMus = [this](TObject*, TMouseButton b, int nr) { tools_->IconpalTransMus(*IconpalTrans, b, nr); };
 }
 
 void TMainform::BuildPrintActions()
@@ -284,6 +291,7 @@ void TMainform::SetCommandsSprog(bool engelsk)
     scaleform_->SetSprog(engelsk);
     printform_->SetSprog(engelsk);
     flytform_->SetSprog(engelsk);
+    zoomform_->SetSprog(engelsk);
 }
 
 void TMainform::ShowObjektType()

@@ -79,6 +79,13 @@ public:
     void HexButtonClick();
     void MetapanMus(TColorPan& pan, TMouseButton Button, int FeltNr);
     void TranspanMus(TColorPan& pan, TMouseButton Button, int FeltNr);
+    // The icon palette's colours and its transparent (white) field: the colour becomes the
+    // colour box's output colour and goes to the tool colour of the mouse button.
+    void IconpalMus(TColorPan& pan, TMouseButton Button, int FeltNr);
+    void IconpalTransMus(TColorPan& pan, TMouseButton Button, int FeltNr);
+    // Gives the colour to the tool colour of the button: through the colour box when there is
+    // one, else straight to the active picture.
+    void PenFyldFarver(TMouseButton Button, TColor Col);
     void MetaFarveFraBox();
     void TransColorFraBox();
     // Both specific-colour panels (or both transparent-colour panels) show the colour in field 0.

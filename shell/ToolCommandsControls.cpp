@@ -204,6 +204,38 @@ void TToolCommands::TranspanMus(TColorPan& pan, TMouseButton Button, int FeltNr)
     ColourPanelClick(pan, Button, FeltNr);
 }
 
+void TToolCommands::IconpalMus(TColorPan& pan, TMouseButton Button, int FeltNr)
+{
+    const TColor colour = pan.GetColor(FeltNr);
+    if (colour == clNone)
+        return;
+    Host.ShowPickedColour(colour);
+    PenFyldFarver(Button, colour);
+    if (FWindows.SetFadeFarve)
+        FWindows.SetFadeFarve(FadeFieldOf(Button), colour);
+}
+
+void TToolCommands::IconpalTransMus(TColorPan& pan, TMouseButton Button, int FeltNr)
+{
+    IconpalMus(pan, Button, FeltNr);
+}
+
+void TToolCommands::PenFyldFarver(TMouseButton Button, TColor Col)
+{
+    if (FWindows.PenFyldFarver) {
+        FWindows.PenFyldFarver(Button, Col);
+        return;
+    }
+    TImagePic* picture = Picture();
+    if (!picture)
+        return;
+    switch (Button) {
+    case mbLeft: picture->SetPenColor(Col); break;
+    case mbRight: picture->SetBrushColor(Col); break;
+    case mbMiddle: picture->SetMellemFarve(Col); break;
+    }
+}
+
 void TToolCommands::MetaFarveFraBox()
 {
     if (TImagePic* picture = Picture()) {
