@@ -22,25 +22,19 @@
 
 namespace {
 
-int ClampedInt(double v)
+int ClampedInt(qint64 v)
 {
-    return int(std::clamp(v, double(INT_MIN), double(INT_MAX)));
+    return int(std::clamp<qint64>(v, INT_MIN, INT_MAX));
 }
 
 } // namespace
 
 QSize SkaleretStorrelse(int Mode, int v, int W, int H)
 {
-    if (Mode == TScaleform::ModeProcent) {
-        if (v == 0 || v == 100)
-            return {W, H};
-        return {ClampedInt(double(qint64(v) * W / 100)), ClampedInt(double(qint64(v) * H / 100))};
-    }
-    const int side = Mode == TScaleform::ModeBredde ? W : H;
-    if (side <= 0)
-        return {0, 0};
-    const double f = double(v) / side;
-    return {ClampedInt(std::trunc(W * f)), ClampedInt(std::trunc(H * f))};
+    const TImageMani::TScaledSize size = Mode == TScaleform::ModeProcent
+                                             ? TImageMani::ScaledByPercent(v, W, H)
+                                             : TImageMani::ScaledToSide(Mode == TScaleform::ModeBredde, v, W, H);
+    return {ClampedInt(size.Width), ClampedInt(size.Height)};
 }
 
 TScaleform::TScaleform(TMainServices& Services, QWidget* parent) : QDialog(parent), FServices(Services)

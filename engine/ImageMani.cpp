@@ -119,7 +119,8 @@ bool TImageMani::ScalePicture(int Procent)
     if (FScaleFraFil && !LoadPictureFile(FFilnavn, file, false))
         return false;
     const TBitmap& source = FScaleFraFil ? file : FPicture;
-    const qint64 w = qint64(Procent) * source.Width() / 100, h = qint64(Procent) * source.Height() / 100;
+    const TScaledSize size = ScaledByPercent(Procent, source.Width(), source.Height());
+    const qint64 w = size.Width, h = size.Height;
     if (!TBitmap::SizeAllowed(w, h))
         return false;
     if (!ScaleInto(FScaleFraFil ? &file : nullptr, int(w), int(h), kUndoScale))
@@ -133,7 +134,21 @@ bool TImageMani::ScalePicture(int Procent)
     return true;
 }
 
-bool TImageMani::ScaleBy(TScaleKind kind, double target, const TCaptionPair& caption)
+TImageMani::TScaledSize TImageMani::ScaledByPercent(qint64 Procent, qint64 W, qint64 H)
+{
+    if (Procent == 0 || Procent == 100)
+        return {W, H};
+    return {Procent * W / 100, Procent * H / 100};
+}
+
+TImageMani::TScaledSize TImageMani::ScaledToSide(bool ToWidth, qint64 Target, qint64 W, qint64 H)
+{
+    if (W <= 0 || H <= 0)
+        return {};
+    return ToWidth ? TScaledSize{Target, Target * H / W} : TScaledSize{Target * W / H, Target};
+}
+
+bool TImageMani::ScaleBy(TScaleKind kind, int target, const TCaptionPair& caption)
 {
     if (FScaleFraFil && !QFileInfo::exists(FFilnavn))
         return false;
@@ -144,14 +159,15 @@ bool TImageMani::ScaleBy(TScaleKind kind, double target, const TCaptionPair& cap
     const TBitmap& source = FScaleFraFil ? file : FPicture;
     if (source.Empty())
         return false;
-    const double f = kind == TScaleKind::ToWidth ? target / source.Width() : target / source.Height();
-    const double w = std::trunc(source.Width() * f), h = std::trunc(source.Height() * f);
-    if (!(w >= 1 && h >= 1 && w <= TBitmap::kMaxSide && h <= TBitmap::kMaxSide))
+    const TScaledSize size = ScaledToSide(kind == TScaleKind::ToWidth, target, source.Width(), source.Height());
+    if (!TBitmap::SizeAllowed(size.Width, size.Height))
         return false;
-    if (!ScaleInto(FScaleFraFil ? &file : nullptr, int(w), int(h), caption))
+    const int w = int(size.Width), h = int(size.Height);
+    if (!ScaleInto(FScaleFraFil ? &file : nullptr, w, h, caption))
         return false;
+    const int side = kind == TScaleKind::ToWidth ? source.Width() : source.Height();
     if (OnScale)
-        OnScale(this, int(w), int(h), f * 100);
+        OnScale(this, w, h, 100.0 * target / side);
     SetObjektState(false, -1);
     return true;
 }

@@ -24,6 +24,15 @@ public:
     bool ScaleWidth();
     bool ScaleWidth(int NewHeight);
     void ScaleWH(int NewWidth, int NewHeight);
+    // The size the scalings make of a W x H picture, in 64 bits so that a typed value cannot
+    // overflow: by a percentage (rounded down; 0 and 100 keep the size), or to a width or a
+    // height, where that side becomes Target exactly and the other keeps the proportion,
+    // rounded down (nothing when the picture is empty).
+    struct TScaledSize {
+        qint64 Width = 0, Height = 0;
+    };
+    static TScaledSize ScaledByPercent(qint64 Procent, qint64 W, qint64 H);
+    static TScaledSize ScaledToSide(bool ToWidth, qint64 Target, qint64 W, qint64 H);
     void Spejlvend(bool Lodret, bool Vandret, bool HeleBilledet);
     void Drej(int Vend90Antal);
 
@@ -53,7 +62,7 @@ protected:
     // Scales source into a new picture of w x h; the snapshot is taken here.
     bool ScaleInto(const TBitmap* source, int w, int h, const TCaptionPair& caption);
     enum class TScaleKind { ToWidth, ToHeight };
-    bool ScaleBy(TScaleKind kind, double target, const TCaptionPair& caption);
+    bool ScaleBy(TScaleKind kind, int target, const TCaptionPair& caption);
 
     // The colour-operation frame with the snapshot, the per-row rule and the view update in
     // one pass over the picture: rule(old picture, new row, x0, x1, y) writes pixels [x0, x1)

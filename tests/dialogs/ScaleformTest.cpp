@@ -40,8 +40,8 @@ TEST(Scaleform, AnnouncesWhatTheScalingMakes)
     struct Case {
         int Mode, v, W, H;
     };
-    // 203 x 7 at 50 %: the scaling cuts 101.5 to 101, it does not round to 102. 1 / 49 x 49 is
-    // just below 1 in doubles: the width-to-1 scaling of a 49-wide picture makes nothing.
+    // 203 x 7 at 50 %: the scaling cuts 101.5 to 101, it does not round to 102. A width of 1
+    // for a 49 x 20 picture leaves no rows, so nothing is made.
     const Case cases[] = {{0, 50, 203, 7}, {0, 33, 10, 10}, {0, 250, 7, 3}, {0, 100, 9, 9}, {0, 0, 9, 9},
                           {1, 200, 400, 300}, {1, 10, 3, 7}, {1, 1, 49, 20}, {1, 17, 49, 31},
                           {2, 150, 400, 300}, {2, 5, 11, 3}, {2, 29, 13, 49}};
@@ -56,6 +56,7 @@ TEST(Scaleform, AnnouncesWhatTheScalingMakes)
     EXPECT_EQ(SkaleretStorrelse(1, 200, 400, 300), QSize(200, 150));
     EXPECT_EQ(SkaleretStorrelse(0, 50, 203, 7), QSize(101, 3));
     EXPECT_EQ(SkaleretStorrelse(1, 5, 0, 0), QSize(0, 0));
+    EXPECT_EQ(SkaleretStorrelse(1, 1, 49, 98), QSize(1, 2));
 }
 
 TEST_F(ScaleformFixture, TypedNumberIsFilteredAndPreviewed)

@@ -77,7 +77,7 @@ TEST(Scale, ToWidthToHeightAndFreeSize)
     std::tuple<int, int, double> scaled;
     pic->OnScale = [&](TObject*, int w, int h, double p) { scaled = {w, h, p}; };
     ASSERT_TRUE(pic->ScaleHeight(61));
-    EXPECT_EQ(pic->Picture().Width(), 60); // 7 * (61 / 7) truncates to 60
+    EXPECT_EQ(pic->Picture().Width(), 61); // the named side is exact; 5 * 61 / 7 rounds down
     EXPECT_EQ(pic->Picture().Height(), 43);
     EXPECT_EQ(pic->InfoString(), QStringLiteral("Annuller højdeskalering"));
     ASSERT_TRUE(pic->ScaleWidth(86));
@@ -89,6 +89,19 @@ TEST(Scale, ToWidthToHeightAndFreeSize)
     EXPECT_EQ(std::get<2>(scaled), 0.0);
     EXPECT_EQ(pic->InfoString(), QStringLiteral("Annuller ny størrelse"));
     EXPECT_EQ(pic->Picture().Canvas().Pen.Color, pic->PenColor());
+}
+
+TEST(Scale, ToASideMakesThatSideExactlyEvenWhereTheFractionIsInexact)
+{
+    // 1 / 49 * 49 is just below 1 in doubles: the width must still become 1.
+    auto pic = MakePic(49, 98);
+    ASSERT_TRUE(pic->ScaleHeight(1));
+    EXPECT_EQ(pic->width(), 1);
+    EXPECT_EQ(pic->height(), 2);
+    auto tall = MakePic(30, 49);
+    ASSERT_TRUE(tall->ScaleWidth(1 * 49 * 3));
+    EXPECT_EQ(tall->height(), 147);
+    EXPECT_EQ(tall->width(), 90);
 }
 
 TEST(Scale, FromTheFileReadsThePicturesFile)
