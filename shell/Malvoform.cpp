@@ -115,7 +115,6 @@ void TMalvoform::FormCreate()
     // (the area restores the former maximised window when another one is maximised).
     const TOptions& sizes = Host.Opt();
     resize(sizes.GBredde + 2 * sizes.GMargenL + 16, sizes.GHojde + 2 * sizes.GMargenV + 40);
-    setWindowState(Qt::WindowMaximized);
     Host.MdiArea()->addSubWindow(this);
 
     Host.SetGForm(this);
@@ -318,10 +317,6 @@ void TMalvoform::ShowActive()
     // Activated first: the area keeps one window maximised and would otherwise restore this one
     // in favour of the window that was active before.
     Host.MdiArea()->setActiveSubWindow(this);
-    // A window marked maximised before it joined the area has not got the area's size yet: the
-    // state is set anew so that the area lays it out.
-    if (isMaximized() && geometry() != Host.MdiArea()->viewport()->rect())
-        setWindowState(windowState() & ~Qt::WindowMaximized);
     showMaximized();
 }
 
