@@ -100,13 +100,18 @@ void TPalform::Opdater()
     filListe->addItems(QDir(Folder()).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
 }
 
-int TPalform::Vis(bool Hent)
+void TPalform::Forbered(bool Hent)
 {
     HentBox = Hent;
     Filnavn.clear();
     Edit->clear();
     VisTekster();
     Opdater();
+}
+
+int TPalform::Vis(bool Hent)
+{
+    Forbered(Hent);
     return exec();
 }
 

@@ -27,6 +27,8 @@ public:
     // Sets the mode, reads the folder and shows the dialog modally; the result is Accepted
     // with Filnavn set, or Rejected with Filnavn empty.
     int Vis(bool Hent);
+    // What Vis does before it shows the dialog.
+    void Forbered(bool Hent);
 
     // --- handlers (also called by tests)
     void FilKlik(const QString& Navn);
