@@ -49,7 +49,15 @@ const QStringList& ToolIconNames()
         "APrint", "APrinterProp", "AWin1", "AWin2", "AWin3", "AWin4", "AWin5", "AColor", "AProp", "Ainformation",
         "ATekstBox", "AopenCloseLinje",
         // the object indicator: an object, none, a selection that can be duplicated
-        "ObjectPresent", "ObjectNone", "ObjectDuplicable"};
+        "ObjectPresent", "ObjectNone", "ObjectDuplicable",
+        // tool properties: the sixteen border side buttons, the six directions of repetition,
+        // the eight focus moves and the nine focus resizes
+        "RammeSide0", "RammeSide1", "RammeSide2", "RammeSide3", "RammeSide4", "RammeSide5", "RammeSide6",
+        "RammeSide7", "RammeSide8", "RammeSide9", "RammeSide10", "RammeSide11", "RammeSide12", "RammeSide13",
+        "RammeSide14", "RammeSide15", "Retning0", "Retning1", "Retning2", "Retning3", "Retning4", "Retning5",
+        "FokusFlyt0", "FokusFlyt1", "FokusFlyt2", "FokusFlyt3", "FokusFlyt4", "FokusFlyt5", "FokusFlyt6",
+        "FokusFlyt7", "FokusDim0", "FokusDim1", "FokusDim2", "FokusDim3", "FokusDim4", "FokusDim5", "FokusDim6",
+        "FokusDim7", "FokusDim8"};
     return names;
 }
 

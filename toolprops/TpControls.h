@@ -1,0 +1,62 @@
+#pragma once
+#include "widgets/RammeX.h"
+#include <QLineEdit>
+#include <QWidget>
+#include <climits>
+#include <functional>
+
+class QLabel;
+class TRulskakt;
+
+// A numeric edit field of the tool properties: every change of its text runs one number rule
+// and writes the result back, so the field never holds invalid text. Text the rule refuses (a
+// number beyond 32 bits) brings the previous value back. The value is clamped to Min .. Max;
+// an optional suffix ("%") follows the digits and the caret stays in front of it.
+class TNumEdit : public QLineEdit {
+public:
+    enum TRule { nrByte, nrInteger, nrPosInteger };
+
+    TNumEdit(TRule rule, int Min, int Max, QWidget* parent = nullptr, const QString& suffix = {});
+
+    int Value() const { return FValue; }
+    // Shows the value (clamped) without reporting it.
+    void SetValue(int value);
+    // What typing Text would leave: the rule, the clamp, or the old value for refused text.
+    int Filtered(const QString& Text) const;
+
+    // Told after the user changed the value.
+    std::function<void(int Value)> OnValue;
+
+private:
+    void Edited(const QString& Text);
+    void Show(int value);
+
+    TRule FRule;
+    int FMin, FMax;
+    QString FSuffix;
+    int FValue = 0;
+};
+
+// A labelled slider with a number field beside it: either a read-only field that follows the
+// slider, or an edit that moves the slider. Only a change by the user is reported; setting
+// the value from the program, or repainting, reports nothing.
+class TSliderRow : public QWidget {
+public:
+    TSliderRow(int Min, int Max, bool editable, TRammeFeltX* buttons, TRammeX* thumb, QWidget* parent = nullptr);
+
+    int Value() const;
+    void SetValue(int value);
+    void SetCaption(const QString& text);
+
+    TRulskakt* Bar = nullptr;
+    TNumEdit* Field = nullptr;
+    QLabel* Label = nullptr;
+    std::function<void(int Value)> OnValue;
+
+private:
+    bool FSetting = false;
+};
+
+// A row of small buttons captioned with the numbers; a click passes its number on.
+QWidget* NumberButtonRow(QWidget* parent, const QList<int>& numbers, std::function<void(int)> click,
+                         int perRow = 20);

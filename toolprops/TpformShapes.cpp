@@ -1,0 +1,402 @@
+// The pages of the shape tools: rounded rectangle, spray, polygon, arrow, border and special
+// border, each with its preview.
+#include "appcore/MainServices.h"
+#include "colours/ColorPan.h"
+#include "engine/ImagePic.h"
+#include "platform/ToolIcons.h"
+#include "toolprops/TpControls.h"
+#include "toolprops/Tpform.h"
+#include "toolprops/ToolPreview.h"
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kPreviewW = 150;
+constexpr int kPreviewH = 100;
+
+// The sides of the sixteen border buttons, in their order.
+const TBorderLines kBorderSides[16] = {
+    {blTop, blBottom, blLeft, blRight}, {blTop}, {blBottom}, {blLeft}, {blRight}, {blTop, blBottom},
+    {blLeft, blRight}, {blTop, blLeft}, {blTop, blRight}, {blBottom, blRight}, {blBottom, blLeft},
+    {blTop, blLeft, blRight}, {blBottom, blLeft, blRight}, {blTop, blBottom, blLeft}, {blTop, blBottom, blRight},
+    {}};
+} // namespace
+
+TSliderRow* TTpform::NewSlider(QWidget* parent, int Min, int Max, bool editable, int* field, TPage page)
+{
+    auto* s = new TSliderRow(Min, Max, editable, &FSliderButtons, &FSliderThumb, parent);
+    s->OnValue = [this, field, page](int v) {
+        *field = v;
+        Modified(page);
+    };
+    return s;
+}
+
+TNumEdit* TTpform::NewEdit(QWidget* parent, int rule, int Min, int Max, const QString& suffix)
+{
+    auto* e = new TNumEdit(TNumEdit::TRule(rule), Min, Max, parent, suffix);
+    e->setFixedWidth(suffix.isEmpty() ? 48 : 52);
+    return e;
+}
+
+// A page with its controls in a column on the left and its preview on the right.
+static QVBoxLayout* SplitPage(QWidget* page)
+{
+    auto* row = new QHBoxLayout(page);
+    auto* left = new QVBoxLayout;
+    row->addLayout(left, 1);
+    return left;
+}
+
+void TTpform::BuildRundRekt()
+{
+    QWidget* page = NewPage(pgRundRekt);
+    PageCaption(pgRundRekt, "Afrundet rektangel", "Rounded rectangle");
+    QVBoxLayout* left = SplitPage(page);
+    RulB = NewSlider(page, 1, 10, false, &VRoundB, pgRundRekt);
+    RulB->setObjectName("RulB");
+    Text([this](const QString& s) { RulB->SetCaption(s); }, "Vandret", "Horizontal");
+    RulH = NewSlider(page, 1, 10, false, &VRoundH, pgRundRekt);
+    RulH->setObjectName("RulH");
+    Text([this](const QString& s) { RulH->SetCaption(s); }, "Lodret", "Vertical");
+    left->addWidget(RulB);
+    left->addWidget(RulH);
+    left->addStretch(1);
+    Pic = new TToolPreview(6, kPreviewW, kPreviewH, page);
+    Pic->setObjectName("Pic");
+    static_cast<QHBoxLayout*>(page->layout())->addLayout(PreviewColumn(page, Pic, pgRundRekt));
+}
+
+void TTpform::BuildSpray()
+{
+    QWidget* page = NewPage(pgSpray);
+    PageCaption(pgSpray, "Spray", "Spray");
+    QVBoxLayout* left = SplitPage(page);
+    RulP = NewSlider(page, 0, 100, false, &VSprayProcent, pgSpray);
+    RulP->setObjectName("RulP");
+    Text([this](const QString& s) { RulP->SetCaption(s); }, "Procent", "Percent");
+    RulR = NewSlider(page, 0, 100, false, &VSprayRadius, pgSpray);
+    RulR->setObjectName("RulR");
+    Text([this](const QString& s) { RulR->SetCaption(s); }, "Radius", "Radius");
+    left->addWidget(RulP);
+    left->addWidget(RulR);
+    left->addStretch(1);
+    Pic1 = new TToolPreview(22, kPreviewW, kPreviewH, page);
+    Pic1->setObjectName("Pic1");
+    static_cast<QHBoxLayout*>(page->layout())->addLayout(PreviewColumn(page, Pic1, pgSpray));
+}
+
+void TTpform::BuildPolygon()
+{
+    QWidget* page = NewPage(pgPolygon);
+    PageCaption(pgPolygon, "Polygon", "Polygon");
+    QVBoxLayout* left = SplitPage(page);
+    auto* row = new QHBoxLayout;
+    auto* label = new QLabel(page);
+    Caption(label, "Punkter", "Points");
+    PolyEdit = NewEdit(page, TNumEdit::nrByte, 0, 99);
+    PolyEdit->setObjectName("PolyEdit");
+    PolyEdit->OnValue = [this](int v) {
+        VPolyAntal = v;
+        Pic4->PolyAntal = v;
+        Modified(pgPolygon);
+    };
+    row->addWidget(label);
+    row->addWidget(PolyEdit);
+    row->addStretch(1);
+    left->addLayout(row);
+    QList<int> numbers;
+    for (int n = 3; n <= 20; ++n)
+        numbers << n;
+    auto setCount = [this](int n) {
+        PolyEdit->SetValue(n);
+        VPolyAntal = n;
+        Pic4->PolyAntal = n;
+        Modified(pgPolygon);
+    };
+    left->addWidget(NumberButtonRow(page, numbers, setCount, 9));
+    auto* countRow = new QHBoxLayout;
+    AfslutKnap = new QPushButton(page);
+    AfslutKnap->setObjectName("AfslutKnap");
+    Caption(AfslutKnap, "Afslut", "Finalize");
+    Hint(AfslutKnap, "Afslut polygonen med nuværende punktantal", "Finalize the polygon with current number of points");
+    connect(AfslutKnap, &QPushButton::clicked, this, [this] { AfslutExecute(); });
+    polyFelt = new QLabel("0", page);
+    polyFelt->setObjectName("polyFelt");
+    countRow->addWidget(AfslutKnap);
+    countRow->addWidget(polyFelt);
+    countRow->addStretch(1);
+    left->addLayout(countRow);
+    left->addStretch(1);
+    Pic4 = new TToolPreview(10, kPreviewW, kPreviewH, page);
+    Pic4->setObjectName("Pic4");
+    Pic4->OnPoly = [this](TObject*) { polyFelt->setText(QString::number(Pic4->PolyCount())); };
+    static_cast<QHBoxLayout*>(page->layout())->addLayout(PreviewColumn(page, Pic4, pgPolygon));
+}
+
+void TTpform::BuildPil()
+{
+    QWidget* page = NewPage(pgPil);
+    PageCaption(pgPil, "Pil", "Arrow");
+    QVBoxLayout* left = SplitPage(page);
+    RulPilB = NewSlider(page, 0, 50, false, &VPilBredde, pgPil);
+    RulPilB->setObjectName("RulPilB");
+    Text([this](const QString& s) { RulPilB->SetCaption(s); }, "Bredde", "Width");
+    RulPilH = NewSlider(page, 0, 50, false, &VPilHojde, pgPil);
+    RulPilH->setObjectName("RulPilH");
+    Text([this](const QString& s) { RulPilH->SetCaption(s); }, "Højde", "Height");
+    RulPilHak = NewSlider(page, 0, 50, false, &VPilHak, pgPil);
+    RulPilHak->setObjectName("RulPilHak");
+    Text([this](const QString& s) { RulPilHak->SetCaption(s); }, "Vinger", "Wings");
+    left->addWidget(RulPilB);
+    left->addWidget(RulPilH);
+    left->addWidget(RulPilHak);
+    left->addStretch(1);
+    Pic2 = new TToolPreview(34, kPreviewW, kPreviewH, page);
+    Pic2->setObjectName("Pic2");
+    static_cast<QHBoxLayout*>(page->layout())->addLayout(PreviewColumn(page, Pic2, pgPil));
+}
+
+void TTpform::BuildRamme()
+{
+    QWidget* page = NewPage(pgRamme);
+    PageCaption(pgRamme, "Ramme", "Border");
+    QVBoxLayout* left = SplitPage(page);
+    auto* grid = new QGridLayout;
+    auto* antal = new QLabel(page);
+    Caption(antal, "Antal", "Number");
+    AntalEdit = NewEdit(page, TNumEdit::nrByte, 0, 99);
+    AntalEdit->setObjectName("AntalEdit");
+    AntalEdit->OnValue = [this](int v) { VBorderCount = v; Modified(pgRamme); };
+    auto* afstand = new QLabel(page);
+    Caption(afstand, "Afstand", "Space");
+    AfstandEdit = NewEdit(page, TNumEdit::nrByte, 0, 99);
+    AfstandEdit->setObjectName("AfstandEdit");
+    AfstandEdit->OnValue = [this](int v) { VBorderSpace = v; Modified(pgRamme); };
+    grid->addWidget(antal, 0, 0);
+    grid->addWidget(AntalEdit, 0, 1);
+    grid->addWidget(NumberButtonRow(page, {1, 2, 3, 4, 5}, [this](int n) {
+        AntalEdit->SetValue(n);
+        VBorderCount = n;
+        Modified(pgRamme);
+    }), 0, 2);
+    grid->addWidget(afstand, 1, 0);
+    grid->addWidget(AfstandEdit, 1, 1);
+    grid->addWidget(NumberButtonRow(page, {0, 1, 2, 3, 4}, [this](int n) {
+        AfstandEdit->SetValue(n);
+        VBorderSpace = n;
+        Modified(pgRamme);
+    }), 1, 2);
+    left->addLayout(grid);
+    auto* sides = new QGridLayout;
+    sides->setSpacing(1);
+    for (int i = 0; i < 16; ++i) {
+        SideKnap[i] = new QToolButton(page);
+        SideKnap[i]->setObjectName(QStringLiteral("SideKnap%1").arg(i));
+        SideKnap[i]->setIcon(ToolIcon(QStringLiteral("RammeSide%1").arg(i)));
+        SideKnap[i]->setCheckable(true);
+        SideKnap[i]->setAutoRaise(true);
+        connect(SideKnap[i], &QToolButton::clicked, this, [this, i] { BorderSideClick(i); });
+        sides->addWidget(SideKnap[i], i / 8, i % 8);
+    }
+    left->addLayout(sides);
+    left->addStretch(1);
+    Pic3 = new TToolPreview(30, kPreviewW, kPreviewH, page);
+    Pic3->setObjectName("Pic3");
+    static_cast<QHBoxLayout*>(page->layout())->addLayout(PreviewColumn(page, Pic3, pgRamme));
+}
+
+void TTpform::BuildSpecialRamme()
+{
+    QWidget* page = NewPage(pgSpecialRamme);
+    PageCaption(pgSpecialRamme, "Special ramme", "Special border");
+    QVBoxLayout* left = SplitPage(page);
+    RulRamB = NewSlider(page, 1, 44, true, &VRamBredde, pgSpecialRamme);
+    RulRamB->setObjectName("RulRamB");
+    Text([this](const QString& s) { RulRamB->SetCaption(s); }, "Bredde", "Width");
+    RulRamD = NewSlider(page, 0, 10, true, &VRamDybde, pgSpecialRamme);
+    RulRamD->setObjectName("RulRamD");
+    Text([this](const QString& s) { RulRamD->SetCaption(s); }, "Dybde", "Depth");
+    RulRamR = NewSlider(page, 0, 10, true, &VRamRifleBredde, pgSpecialRamme);
+    RulRamR->setObjectName("RulRamR");
+    Text([this](const QString& s) { RulRamR->SetCaption(s); }, "Riflebredde", "Wave width");
+    left->addWidget(RulRamB);
+    left->addWidget(RulRamD);
+    left->addWidget(RulRamR);
+    auto* row = new QHBoxLayout;
+    auto* artLabel = new QLabel(page);
+    Caption(artLabel, "Rammetype", "Border type");
+    RamArtBox = new QComboBox(page);
+    RamArtBox->setObjectName("RamArtBox");
+    RamArtBox->addItems(QStringList(5, QString()));
+    static const char* const arts[5][2] = {
+        {"Flad", "Flat"}, {"Ud", "Out"}, {"Ind", "In"}, {"Riflet ud", "Waved out"}, {"Riflet ind", "Waved in"}};
+    for (int i = 0; i < 5; ++i)
+        Text([this, i](const QString& s) { RamArtBox->setItemText(i, s); }, arts[i][0], arts[i][1]);
+    connect(RamArtBox, &QComboBox::activated, this, [this](int i) {
+        VRamArt = TRammeXType(i);
+        Modified(pgSpecialRamme);
+    });
+    row->addWidget(artLabel);
+    row->addWidget(RamArtBox);
+    left->addLayout(row);
+    auto* shadowRow = new QHBoxLayout;
+    auto* shadowLabel = new QLabel(page);
+    Caption(shadowLabel, "Skyggefarver", "Shadow colors");
+    SkyggePan = new TColorPan(page);
+    SkyggePan->setObjectName("SkyggePan");
+    SkyggePan->SetAntalVandret(2);
+    SkyggePan->SetAntalLodret(1);
+    SkyggePan->SetAntalIalt(2);
+    SkyggePan->SetNoInternMus(true);
+    SkyggePan->setFixedSize(50, 22);
+    SkyggePan->OnMus = [this](TObject*, TMouseButton, int nr) {
+        if (nr < 0 || nr > 1)
+            return;
+        if (ShowColourBox)
+            ShowColourBox();
+        const TColor c = ColourBoxColour ? ColourBoxColour() : SkyggePan->GetColor(nr);
+        SkyggePan->FarveFelt(nr, c);
+        (nr == 0 ? VRamFarveLys : VRamFarveSkygge) = c;
+        Modified(pgSpecialRamme);
+    };
+    Hint(SkyggePan, "Sæt rammens lyse skyggefarve / Sæt rammens mørke skyggefarve",
+         "Set the light shadow color of the border / Set the dark shadow color of the border");
+    shadowRow->addWidget(shadowLabel);
+    shadowRow->addWidget(SkyggePan);
+    shadowRow->addStretch(1);
+    left->addLayout(shadowRow);
+    left->addStretch(1);
+    Pic5 = new TToolPreview(32, kPreviewW, kPreviewH, page);
+    Pic5->setObjectName("Pic5");
+    static_cast<QHBoxLayout*>(page->layout())->addLayout(PreviewColumn(page, Pic5, pgSpecialRamme));
+}
+
+void TTpform::ResetShapeControls()
+{
+    RulB->SetValue(VRoundB);
+    RulH->SetValue(VRoundH);
+    RulP->SetValue(VSprayProcent);
+    RulR->SetValue(VSprayRadius);
+    PolyEdit->SetValue(VPolyAntal);
+    Pic4->PolyAntal = VPolyAntal;
+    RulPilB->SetValue(VPilBredde);
+    RulPilH->SetValue(VPilHojde);
+    RulPilHak->SetValue(VPilHak);
+    AntalEdit->SetValue(VBorderCount);
+    AfstandEdit->SetValue(VBorderSpace);
+    ShowBorderSides();
+    RulRamB->SetValue(VRamBredde);
+    RulRamD->SetValue(VRamDybde);
+    RulRamR->SetValue(VRamRifleBredde);
+    RamArtBox->setCurrentIndex(VRamArt);
+    SkyggePan->FarveFelt(0, VRamFarveLys);
+    SkyggePan->FarveFelt(1, VRamFarveSkygge);
+}
+
+void TTpform::BorderSideClick(int Nr)
+{
+    if (Nr < 0 || Nr >= 16)
+        return;
+    VBorderLines = kBorderSides[Nr];
+    ShowBorderSides();
+    Modified(pgRamme);
+}
+
+void TTpform::ShowBorderSides()
+{
+    for (int i = 0; i < 16; ++i)
+        SideKnap[i]->setChecked(kBorderSides[i] == VBorderLines);
+}
+
+void TTpform::AfslutExecute()
+{
+    Pic4->AfslutPolygon();
+    if (TImagePic* p = Picture())
+        p->AfslutPolygon();
+    polyFelt->setText(QString::number(Pic4->PolyCount()));
+}
+
+void TTpform::ShowPolyCount(int count)
+{
+    polyFelt->setText(QString::number(count));
+}
+
+void TTpform::SetShapeValues(TPage page, TImagePic& p) const
+{
+    switch (page) {
+    case pgRundRekt:
+        p.RoundB = VRoundB;
+        p.RoundH = VRoundH;
+        break;
+    case pgSpray:
+        p.SprayProcent = VSprayProcent;
+        p.SprayRadius = VSprayRadius;
+        break;
+    case pgPolygon: p.PolyAntal = VPolyAntal; break;
+    case pgPil:
+        p.PilBredde = VPilBredde;
+        p.PilHojde = VPilHojde;
+        p.PilHak = VPilHak;
+        break;
+    case pgRamme:
+        p.BorderCount = VBorderCount;
+        p.BorderSpace = VBorderSpace;
+        p.BorderLines = VBorderLines;
+        break;
+    case pgSpecialRamme:
+        p.RamBredde = VRamBredde;
+        p.RamDybde = VRamDybde;
+        p.RamRifleBredde = VRamRifleBredde;
+        p.RamArt = VRamArt;
+        p.SetRamFarveLys(VRamFarveLys);
+        p.SetRamFarveSkygge(VRamFarveSkygge);
+        break;
+    default: break;
+    }
+}
+
+void TTpform::RealiserShapes(TPage page, TImagePic& p)
+{
+    SetShapeValues(page, p);
+}
+
+void TTpform::HentShapes(TPage page, TImagePic& p)
+{
+    switch (page) {
+    case pgRundRekt:
+        VRoundB = p.RoundB;
+        VRoundH = p.RoundH;
+        break;
+    case pgSpray:
+        VSprayProcent = p.SprayProcent;
+        VSprayRadius = p.SprayRadius;
+        break;
+    case pgPolygon: VPolyAntal = p.PolyAntal; break;
+    case pgPil:
+        VPilBredde = p.PilBredde;
+        VPilHojde = p.PilHojde;
+        VPilHak = p.PilHak;
+        break;
+    case pgRamme:
+        VBorderCount = p.BorderCount;
+        VBorderSpace = p.BorderSpace;
+        VBorderLines = p.BorderLines;
+        break;
+    case pgSpecialRamme:
+        VRamBredde = p.RamBredde;
+        VRamDybde = p.RamDybde;
+        VRamRifleBredde = p.RamRifleBredde;
+        VRamArt = p.RamArt;
+        VRamFarveLys = p.RamFarveLys();
+        VRamFarveSkygge = p.RamFarveSkygge();
+        break;
+    default: break;
+    }
+    ResetShapeControls();
+}
