@@ -1,0 +1,266 @@
+#include "libraries/BibPan.h"
+#include "util/Near.h"
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <algorithm>
+#include <future>
+#include <system_error>
+
+namespace {
+// The same file as when its thumbnail was made: name, size and time.
+bool SameFile(const TBilRec& a, const TBilRec& b)
+{
+    return a.Filnavn == b.Filnavn && a.FilStorrelse == b.FilStorrelse && a.FilTid == b.FilTid;
+}
+
+std::future<TThumb> StartThumb(const QString& path, const TThumbLayout& layout)
+{
+    try {
+        return std::async(std::launch::async, MakeThumb, path, layout);
+    } catch (const std::system_error&) {
+        // No thread to be had: made when it is asked for.
+        return std::async(std::launch::deferred, MakeThumb, path, layout);
+    }
+}
+} // namespace
+
+TBibPan::TBibPan(QWidget* parent) : TKnapPan(parent) {}
+
+void TBibPan::ReloadIfPainted()
+{
+    if (CompoPainted) {
+        LoadListe();
+        Repaint();
+    }
+}
+
+void TBibPan::SetBibliotek(const QString& value)
+{
+    FBibliotek = value;
+    ReloadIfPainted();
+}
+
+void TBibPan::SetFilType(TFilType value)
+{
+    StoreReload(FFilType, value);
+}
+
+void TBibPan::SetCentrer(bool value)
+{
+    StoreReload(FCentrer, value);
+}
+
+void TBibPan::SetScale(bool value)
+{
+    StoreReload(FScale, value);
+}
+
+void TBibPan::SetFeltFarve(TColor value)
+{
+    StoreReload(FFeltFarve, value);
+}
+
+void TBibPan::SetIndreMargen(int value)
+{
+    FIndreMargen = value;
+    Repaint();
+}
+
+void TBibPan::NytBibliotek(const QString& Bnavn)
+{
+    FBibliotek = Bnavn;
+    FStartNr = 0;
+    ANr = OverNr = -1;
+    MouseNede = MouseOver = false;
+    LoadListe();
+    Repaint();
+}
+
+void TBibPan::NyeFelterVL(int AVandret, int ALodret)
+{
+    NytAntalVL(std::clamp(AVandret, 1, kMaxSide), std::clamp(ALodret, 1, kMaxSide));
+    ReloadIfPainted();
+}
+
+void TBibPan::NewDirectory(int AntV, int AntL, const QString& Dir)
+{
+    FBibliotek = Dir;
+    NyeFelterVL(AntV, AntL);
+}
+
+QString TBibPan::GetFilnavn(int FeltNr, bool MedSti) const
+{
+    if (FeltNr < 0 || FeltNr >= int(Bil.size()))
+        return QString();
+    return MedSti ? FBibliotek + QLatin1Char('/') + Bil[size_t(FeltNr)].Filnavn : Bil[size_t(FeltNr)].Filnavn;
+}
+
+int TBibPan::GetBredde(int FeltNr) const
+{
+    return FeltNr >= 0 && FeltNr < int(Bil.size()) ? Bil[size_t(FeltNr)].Bredde : 0;
+}
+
+int TBibPan::GetHojde(int FeltNr) const
+{
+    return FeltNr >= 0 && FeltNr < int(Bil.size()) ? Bil[size_t(FeltNr)].Hojde : 0;
+}
+
+std::vector<TBilRec> TBibPan::ListFolder() const
+{
+    std::vector<TBilRec> kinds[3];
+    const QFileInfoList entries =
+        QDir(FBibliotek).entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort);
+    for (const QFileInfo& info : entries) {
+        const TBilKind kind = BilKind(info.fileName());
+        if (kind == bkIngen)
+            continue;
+        const bool wanted = FFilType == ftBegge || (FFilType == ftBmp && kind == bkBmp)
+            || (FFilType == ftJpg && kind == bkJpg) || (FFilType == ftIco && kind == bkIco);
+        if (!wanted)
+            continue;
+        TBilRec r;
+        r.Filnavn = info.fileName();
+        r.FilStorrelse = info.size();
+        r.FilTid = info.lastModified();
+        kinds[kind - bkBmp].push_back(std::move(r));
+    }
+    std::vector<TBilRec> files;
+    for (auto& kind : kinds) {
+        std::sort(kind.begin(), kind.end(), [](const TBilRec& a, const TBilRec& b) {
+            const int c = a.Filnavn.compare(b.Filnavn, Qt::CaseInsensitive);
+            return c != 0 ? c < 0 : a.Filnavn < b.Filnavn;
+        });
+        std::move(kind.begin(), kind.end(), std::back_inserter(files));
+    }
+    return files;
+}
+
+bool TBibPan::ThumbLayout(TThumbLayout& L)
+{
+    TBitmapX* bx = BitmapFelt();
+    Beregn();
+    const TRammeFeltX* felt = RammeFelt();
+    const int f = felt ? std::max(0, felt->Bredde()) + std::max(0, felt->Margen()) : 0;
+    L.RoomW = FeltBredde() - 2 * f;
+    L.RoomH = FeltHojde() - 2 * f;
+    if (bx->RealDim() || bx->FeltDim()) {
+        L.W = L.RoomW - 1;
+        L.H = L.RoomH - 1;
+    } else {
+        L.W = bx->Bredde();
+        L.H = bx->Hojde();
+    }
+    L.RealDim = bx->RealDim();
+    L.Scale = FScale;
+    L.Centrer = FCentrer;
+    L.Margen = FIndreMargen;
+    L.FeltFarve = FFeltFarve;
+    return L.W >= 1 && L.H >= 1;
+}
+
+void TBibPan::Report(int n, int count)
+{
+    if (OnProgress)
+        OnProgress(this, uint8_t(std::clamp(Near(n * 100.0 / count), 0, 100)));
+}
+
+void TBibPan::Empty()
+{
+    Bil.clear();
+    if (TBitmapX* bx = BitmapFelt())
+        if (TImageList* list = bx->BitmapListe())
+            list->Clear();
+    FMadeFolder.clear();
+    FAntalIalt = 0;
+    RetAntal();
+    ANr = OverNr = -1;
+    ListeLoaded = true;
+    Repaint();
+    if (OnAntalIalt)
+        OnAntalIalt(this, 0);
+}
+
+void TBibPan::LoadListe()
+{
+    TBitmapX* bx = BitmapFelt();
+    TImageList* list = bx ? bx->BitmapListe() : nullptr;
+    if (FBibliotek.isEmpty() || !list) {
+        Empty();
+        return;
+    }
+    std::vector<TBilRec> files = ListFolder();
+    if (files.empty()) {
+        Empty();
+        return;
+    }
+    const int count = int(files.size());
+    TThumbLayout layout;
+    const bool drawable = ThumbLayout(layout);
+    if (!drawable)
+        layout.W = layout.H = 1;
+    if (list->Width() != layout.W || list->Height() != layout.H)
+        list->SetSize(layout.W, layout.H);
+
+    // The thumbnails of the files in front that did not change stay in the list; those after
+    // the first change are kept aside for files that merely moved.
+    size_t keep = 0;
+    const bool reuse = FMadeFolder == FBibliotek && FMadeLayout == layout && list->Count() == int(Bil.size());
+    QHash<QString, std::pair<TBilRec, TBitmap>> aside;
+    if (reuse) {
+        while (keep < Bil.size() && keep < files.size() && SameFile(Bil[keep], files[keep]))
+            ++keep;
+        for (size_t i = keep; i < Bil.size(); ++i)
+            aside.insert(Bil[i].Filnavn, {Bil[i], *list->Image(int(i))});
+        for (int i = list->Count() - 1; i >= int(keep); --i)
+            list->Delete(i);
+    } else {
+        list->Clear();
+    }
+    for (size_t i = 0; i < keep; ++i) {
+        files[i].Bredde = Bil[i].Bredde;
+        files[i].Hojde = Bil[i].Hojde;
+    }
+
+    FAntalIalt = count;
+    RetAntal();
+    if (ANr >= FAntal)
+        ANr = OverNr = -1;
+    Report(0, count);
+    for (size_t i = 0; i < keep; ++i)
+        Report(int(i) + 1, count);
+
+    // The rest in field order, at most kWorkers in the making at a time.
+    auto keptAside = [&](size_t i) {
+        auto it = aside.constFind(files[i].Filnavn);
+        return it != aside.constEnd() && SameFile(it->first, files[i]);
+    };
+    std::vector<std::future<TThumb>> jobs(files.size());
+    size_t launched = keep;
+    for (size_t i = keep; i < files.size(); ++i) {
+        for (; launched < files.size() && launched < i + kWorkers; ++launched)
+            if (!keptAside(launched))
+                jobs[launched] = StartThumb(FBibliotek + QLatin1Char('/') + files[launched].Filnavn, layout);
+        if (keptAside(i)) {
+            const auto& kept = aside[files[i].Filnavn];
+            files[i].Bredde = kept.first.Bredde;
+            files[i].Hojde = kept.first.Hojde;
+            list->Add(kept.second);
+        } else {
+            const TThumb t = jobs[i].get();
+            files[i].Bredde = t.Bredde;
+            files[i].Hojde = t.Hojde;
+            list->Add(t.Bitmap);
+        }
+        Report(int(i) + 1, count);
+    }
+    Bil = std::move(files);
+    FMadeFolder = FBibliotek;
+    FMadeLayout = layout;
+    ListeLoaded = true;
+    Repaint();
+    if (OnAntalIalt)
+        OnAntalIalt(this, FAntalIalt);
+    QCoreApplication::processEvents();
+}
