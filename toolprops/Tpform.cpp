@@ -522,6 +522,7 @@ void TTpform::Reset()
     ResetZoom();
     Interval = 1;
     IntervalEdit->SetValue(1);
+    FocusEditTekst();
     AutoFocus = true;
     checkFunktion->setChecked(true);
     HideToolPages();
