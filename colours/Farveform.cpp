@@ -44,8 +44,9 @@ QLineEdit* NewByteEdit(QWidget* parent)
 
 } // namespace
 
-TFarveform::TFarveform(TMainServices& Services, TSharedPainters& Painters, QWidget* parent)
-    : QWidget(parent), Services(Services), Painters(Painters)
+TFarveform::TFarveform(TMainServices& Services, TSharedPainters& Painters, const QString& PalFilnavn,
+                       QWidget* parent)
+    : QWidget(parent), PalFilnavn(PalFilnavn), Services(Services), Painters(Painters)
 {
     setObjectName(QStringLiteral("Farveform"));
     LagerFilnavn = TDataFolder::FromEnvironment().LagerpalFilnavn;

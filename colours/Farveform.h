@@ -33,7 +33,9 @@ class TSharedPainters;
 // It reaches the main window only through TMainServices and the hooks below.
 class TFarveform : public QWidget {
 public:
-    TFarveform(TMainServices& Services, TSharedPainters& Painters, QWidget* parent = nullptr);
+    // PalFilnavn is the palette file of palette 4, needed when the box starts on it.
+    TFarveform(TMainServices& Services, TSharedPainters& Painters, const QString& PalFilnavn = QString(),
+               QWidget* parent = nullptr);
     ~TFarveform() override;
 
     // --- offered to other windows
@@ -41,6 +43,11 @@ public:
     void SetOutFarve(TColor F, bool MedRulbar, bool MedRGB);
     // Gives Col to the tool colour of the button in the active picture and to the history.
     void PenFyldFarver(TMouseButton Button, TColor Col);
+    // A colour picked with a button in a palette: it becomes active and, with TilRedskab, goes
+    // to the fade field and the tool colour of the button.
+    void VaelgFarve(TMouseButton Button, TColor Col, bool TilRedskab);
+    // The help line of a palette field under the mouse, with the colour's name.
+    void VisPaletteNavn(TColor Col);
     // Synchronises the tool colours with the active picture (pushes or pulls, see SameColors).
     void PFfarver();
     // Help line Nr in the hint panel; -1 clears it.

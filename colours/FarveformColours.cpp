@@ -168,12 +168,31 @@ void TFarveform::PanelKlik(TColorPan& Pan, TMouseButton Button, int FeltNr)
         SetOutFarve(c, true, true);
         return;
     }
-    SetOutFarve(c, true, true);
     if (&Pan == Fadepal)
+        SetOutFarve(c, true, true);
+    else if (&Pan == PFpal)
+        VaelgFarve(Button, c, false);
+    else
+        VaelgFarve(Button, c, true);
+}
+
+void TFarveform::VaelgFarve(TMouseButton Button, TColor Col, bool TilRedskab)
+{
+    if (Col == clNone)
         return;
-    SetFadeFarve(FeltAf(Button), c);
-    if (&Pan != PFpal)
-        PenFyldFarver(Button, c);
+    SetOutFarve(Col, true, true);
+    SetFadeFarve(FeltAf(Button), Col);
+    if (TilRedskab)
+        PenFyldFarver(Button, Col);
+}
+
+void TFarveform::VisPaletteNavn(TColor Col)
+{
+    HukNavn = Col == clNone ? QString() : InOutPal->GetFarveNavn(Col);
+    const QString navn20 = Col == clNone ? QString() : TColorPan::GetFarveNavn20(Col);
+    if (!FSprog && !navn20.isEmpty() && navn20 != HukNavn)
+        HukNavn += QStringLiteral("  ") + navn20;
+    Informa(5);
 }
 
 void TFarveform::PanelOver(TColorPan& Pan, int FeltNr)
@@ -185,10 +204,7 @@ void TFarveform::PanelOver(TColorPan& Pan, int FeltNr)
     } else if (&Pan == Hukpal) {
         Informa(34);
     } else if (&Pan == BigSpal || &Pan == mixPal) {
-        const QString navn20 = c == clNone ? QString() : TColorPan::GetFarveNavn20(c);
-        if (!FSprog && !navn20.isEmpty() && navn20 != HukNavn)
-            HukNavn += QStringLiteral("  ") + navn20;
-        Informa(5);
+        VisPaletteNavn(c);
     } else if (&Pan == InOutPal) {
         Informa(2);
     } else if (&Pan == PFpal) {
