@@ -1,4 +1,5 @@
 #include "dialogs/PrintformSetup.h"
+#include "dialogs/FileDialogLabels.h"
 #include <QDir>
 #include <QFileDialog>
 #include <QPrintDialog>
@@ -18,9 +19,14 @@ TPrintPlatform RealPlatform()
         QPrintDialog dialog(&Printer, Parent);
         return dialog.exec() == QDialog::Accepted;
     };
-    p.AskPdfFile = [](QWidget* Parent, const QString& Caption, const QString& Suggestion) {
-        return QFileDialog::getSaveFileName(Parent, Caption, Suggestion, "PDF (*.pdf)", nullptr,
-                                            QFileDialog::DontUseNativeDialog);
+    p.AskPdfFile = [](QWidget* Parent, const QString& Caption, const QString& Suggestion, bool Engelsk) {
+        QFileDialog dialog(Parent, Caption, Suggestion, "PDF (*.pdf)");
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix("pdf");
+        SetFileDialogLabels(dialog, Engelsk, true);
+        return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()
+                                                                                        : QString();
     };
     return p;
 }
@@ -64,7 +70,7 @@ bool EnsurePdfFile(QPrinter& Printer, QWidget* Parent, bool Engelsk, bool& Asked
     if (folder.isEmpty() || !QDir(folder).exists())
         folder = QDir::homePath();
     const QString name = PrintPlatform().AskPdfFile(
-        Parent, Sprogtekst(Engelsk, "Gem udskrift som PDF", "Save print as PDF"), folder + "/Malvo.pdf");
+        Parent, Sprogtekst(Engelsk, "Gem udskrift som PDF", "Save print as PDF"), folder + "/Malvo.pdf", Engelsk);
     if (name.isEmpty())
         return false;
     Printer.setOutputFileName(name.endsWith(".pdf", Qt::CaseInsensitive) ? name : name + ".pdf");

@@ -14,7 +14,8 @@ struct TPrintPlatform {
     // Qt's printer-setup dialog on Printer; True when the user accepted it.
     std::function<bool(QPrinter& Printer, QWidget* Parent)> RunSetupDialog;
     // Asks for the name of a PDF file to print into; empty when the user cancelled.
-    std::function<QString(QWidget* Parent, const QString& Caption, const QString& Suggestion)> AskPdfFile;
+    std::function<QString(QWidget* Parent, const QString& Caption, const QString& Suggestion, bool Engelsk)>
+        AskPdfFile;
 };
 
 // The services in use (the real ones until a test replaces them).

@@ -1,4 +1,5 @@
 #include "shell/FileDialogs.h"
+#include "dialogs/FileDialogLabels.h"
 #include "appcore/Message.h"
 #include "dialogs/InfForm.h"
 #include "dialogs/Spmform.h"
@@ -49,18 +50,6 @@ void FollowFilterWithSuffix(QFileDialog& dialog)
     });
 }
 
-// Qt's own dialog speaks English: in Danish its labels and buttons get the program's texts.
-void SetDialogLabels(QFileDialog& dialog, bool Engelsk, bool save)
-{
-    if (Engelsk)
-        return;
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Kig i:"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Filnavn:"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Filtype:"));
-    dialog.setLabelText(QFileDialog::Accept, save ? QStringLiteral("Gem") : QStringLiteral("Åben"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Annuller"));
-}
-
 } // namespace
 
 TFileDialogs::TFileDialogs(QWidget* parent) : Parent(parent)
@@ -103,7 +92,7 @@ std::unique_ptr<QFileDialog> TFileDialogs::MakeOpenDialog(bool multiSelect, bool
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(multiSelect ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
-    SetDialogLabels(*dialog, Engelsk, false);
+    SetFileDialogLabels(*dialog, Engelsk, false);
     dialog->setNameFilters(OpenFilters());
     dialog->setSizeGripEnabled(true);
     AddPreview(*dialog);
@@ -117,7 +106,7 @@ std::unique_ptr<QFileDialog> TFileDialogs::MakeSaveDialog(const QString& PresetN
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
-    SetDialogLabels(*dialog, Engelsk, true);
+    SetFileDialogLabels(*dialog, Engelsk, true);
     const int filter = SaveFilterFor(PresetName);
     dialog->setDefaultSuffix(SuffixOf(filter));
     dialog->setNameFilters(SaveFilters());

@@ -262,7 +262,7 @@ TEST(PrintSetup, WithoutPrinterSaysSoAndPrintsToAPdfFile)
     PrintPlatform().RunSetupDialog = [&](QPrinter&, QWidget*) { return ++dialogs > 0; };
     QTemporaryDir dir;
     QString asked;
-    PrintPlatform().AskPdfFile = [&](QWidget*, const QString& Caption, const QString&) {
+    PrintPlatform().AskPdfFile = [&](QWidget*, const QString& Caption, const QString&, bool) {
         asked = Caption;
         return dir.filePath("ud");
     };
@@ -286,7 +286,7 @@ TEST(PrintSetup, WithoutPrinterSaysSoAndPrintsToAPdfFile)
     EXPECT_EQ(PdfPages::Read(dir.filePath("ud.pdf")).size(), 1);
     // The name was asked for this print only; cancelling the next question prints nothing.
     EXPECT_TRUE(print.Printer()->outputFileName().isEmpty());
-    PrintPlatform().AskPdfFile = [](QWidget*, const QString&, const QString&) { return QString(); };
+    PrintPlatform().AskPdfFile = [](QWidget*, const QString&, const QString&, bool) { return QString(); };
     EXPECT_FALSE(form.Udskriv(picture));
 
     RecordingTarget target;
