@@ -80,6 +80,7 @@ void TMainform::FormCreate()
 
     HentProgstring();
     HentOptions();
+    BuildColourWindows();
 
     TabCon->setVisible(FOpt.FilBog);
     SetDockSide(FOpt.PladsRed);

@@ -29,6 +29,11 @@ class QTimer;
 class QCheckBox;
 class QVBoxLayout;
 class TColorPan;
+class TColform;
+class TFarveform;
+class TPalform;
+class TSharedPainters;
+class TSortform;
 class TEgenskaberPage;
 class TFileCommands;
 class TInfForm;
@@ -143,6 +148,15 @@ public:
     // The document windows in activation order, oldest first.
     QList<TMalvoform*> Documents() const;
 
+    // --- colour windows (MainformColourBox.cpp)
+    TFarveform* Farveform() const { return farveform_; }
+    TColform* Colform() const { return colform_; }
+    TPalform* Palform() const { return palform_; }
+    TSortform* Sortform() const { return sortform_; }
+    // Docks or floats the colour box (palette box) by Opt.ColDock (Opt.ObjDock) and shows it.
+    void ShowColourBox();
+    void ShowPaletteBoxWindow();
+
     // --- frames every palette field, button and magnifier uses
     TRammeFeltX Framme1;      // palette fields
     TRammeFeltX KnapFramme;   // buttons
@@ -174,6 +188,11 @@ public:
     void ShowPosition(int X, int Y) override;
     void ShowObjektType() override;
     void ShowMetaColour(TColor colour) override;
+    // The colour box's part (MainformColourBox.cpp).
+    void ShowPickedColour(TColor colour) override;
+    TColor OutFarve() const override;
+    void PushColours(TImagePic& picture) override;
+    void ColoursToWhite() override;
     void CloseZoomWindow() override;
     void SetZoomCursor(TCursor cursor) override;
     void ZoomTransfer() override;
@@ -255,6 +274,11 @@ private:
     void ToolWindowPlaced(TToolWindow kind, TDockSite site);
     // MainformSprog.cpp
     void BuildTexts();
+    // MainformColourBox.cpp
+    void BuildColourWindows();
+    void ShowSortform(int palnummer);
+    void SetColourWindowsSprog(bool engelsk);
+    void GemColourWindows();
     // MainformTabs.cpp
     void TabConChange(int index);
     int FindTab(const QString& name) const;
@@ -297,4 +321,9 @@ private:
     TPrintform* printform_ = nullptr;
     QAction *APrint = nullptr, *APrinterProp = nullptr;
     TTextTable texts_;
+    TSharedPainters* colourPainters_ = nullptr;
+    TFarveform* farveform_ = nullptr;
+    TPalform* palform_ = nullptr;
+    TColform* colform_ = nullptr;
+    TSortform* sortform_ = nullptr;
 };

@@ -69,6 +69,7 @@ bool TMainform::GemOptions()
     scaleform_->GemPosition(FOpt);
     flytform_->GemPosition(FOpt);
     zoomform_->GemPosition(FOpt);
+    GemColourWindows();
     QString failed;
     if (!::GemOptions(Folder.OptFilnavn, FOpt, failed))
         FailedWrites.append(failed.isEmpty() ? Folder.OptFilnavn : failed);

@@ -110,6 +110,7 @@ void TMainform::SetSprog()
     Egenskaber->SetSprog(engelsk);
     fileCommands_->SetSprog(engelsk);
     SetCommandsSprog(engelsk);
+    SetColourWindowsSprog(engelsk);
     if (spmform_)
         spmform_->SetSprog(engelsk);
     for (TMalvoform* form : Documents())
