@@ -1,12 +1,14 @@
 #include "libraries/BibPan.h"
 #include "util/Near.h"
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QHash>
 #include <algorithm>
 #include <future>
 #include <system_error>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace {
 // The same file as when its thumbnail was made: name, size and time.
@@ -109,23 +111,30 @@ int TBibPan::GetHojde(int FeltNr) const
 
 std::vector<TBilRec> TBibPan::ListFolder() const
 {
+    // Read straight from the directory: a folder of hundreds of clips is listed at every copy,
+    // and the size and time of each file are all that is needed.
     std::vector<TBilRec> kinds[3];
-    const QFileInfoList entries =
-        QDir(FBibliotek).entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort);
-    for (const QFileInfo& info : entries) {
-        const TBilKind kind = BilKind(info.fileName());
+    DIR* dir = opendir(QFile::encodeName(FBibliotek).constData());
+    if (!dir)
+        return {};
+    const int fd = dirfd(dir);
+    while (const dirent* e = readdir(dir)) {
+        const QString name = QFile::decodeName(e->d_name);
+        const TBilKind kind = BilKind(name);
         if (kind == bkIngen)
             continue;
         const bool wanted = FFilType == ftBegge || (FFilType == ftBmp && kind == bkBmp)
             || (FFilType == ftJpg && kind == bkJpg) || (FFilType == ftIco && kind == bkIco);
-        if (!wanted)
+        struct stat st;
+        if (!wanted || fstatat(fd, e->d_name, &st, 0) != 0 || !S_ISREG(st.st_mode))
             continue;
         TBilRec r;
-        r.Filnavn = info.fileName();
-        r.FilStorrelse = info.size();
-        r.FilTid = info.lastModified();
+        r.Filnavn = name;
+        r.FilStorrelse = qint64(st.st_size);
+        r.FilTid = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
         kinds[kind - bkBmp].push_back(std::move(r));
     }
+    closedir(dir);
     std::vector<TBilRec> files;
     for (auto& kind : kinds) {
         std::sort(kind.begin(), kind.end(), [](const TBilRec& a, const TBilRec& b) {

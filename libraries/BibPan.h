@@ -1,7 +1,6 @@
 #pragma once
 #include "libraries/Thumbnail.h"
 #include "widgets/PreFelter.h"
-#include <QDateTime>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -16,7 +15,7 @@ struct TBilRec {
     int Bredde = 0;
     int Hojde = 0;
     qint64 FilStorrelse = -1;
-    QDateTime FilTid;
+    qint64 FilTid = 0; // modification time in nanoseconds
 };
 
 // A thumbnail panel over one folder: a button panel whose fields show the pictures of the
