@@ -77,7 +77,6 @@ void TBibBox::Byg()
     Panel->SetBitmapFelt(&FBitmapX);
     Panel->SetIndreMargen(4);
     Panel->SetFeltFarve(clGray);
-    Panel->SetAntalVandret(4);
     Panel->SetTabStop(true);
     Panel->setMinimumSize(60, 60);
     Panel->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -189,8 +188,7 @@ void TBibBox::Byg()
     };
     Rul->OnPosition = [this](TObject*, int pos) { Panel->NytStartNr(pos, false); };
 
-    VFelt->setText(QString::number(AntalV));
-    LFelt->setText(QString::number(AntalL));
+    StartAntal(AntalV, AntalL);
 
     Tekst(FNavnLabel, QStringLiteral("Filnavn"), QStringLiteral("Filename"));
     Tekst(FBreddeLabel, QStringLiteral("Bredde"), QStringLiteral("Width"));
@@ -249,6 +247,15 @@ void TBibBox::SetTrans(bool value)
 bool TBibBox::Trans() const
 {
     return TransCheck->isChecked();
+}
+
+void TBibBox::StartAntal(int V, int L)
+{
+    AntalV = std::clamp(V, 1, TBibPan::kMaxSide);
+    AntalL = std::clamp(L, 1, TBibPan::kMaxSide);
+    VFelt->setText(QString::number(AntalV));
+    LFelt->setText(QString::number(AntalL));
+    Panel->NytAntalVL(AntalV, AntalL);
 }
 
 void TBibBox::SkiftAntal(int& Antal, int Trin, QLineEdit* Felt)

@@ -99,6 +99,8 @@ protected:
     // Shows the count after a reload (the cliché box keeps a count field too).
     virtual void VisAntal();
     void RydValg();
+    // The grid of the options: the counts, their fields and the panel (not read yet).
+    void StartAntal(int V, int L);
     bool ValgtFindes() const;
     // Inserts the selected file into Pic, transparently when the check box says so.
     void Indsaet(TImagePic& Pic);

@@ -34,10 +34,7 @@ TGalForm::TGalForm(TMainServices& Services, TSharedPainters& Painters, QWidget* 
     RunBibform = [](TBibform& form) { return form.Udfor(); };
 
     const TOptions& opt = Services.Options();
-    AntalV = std::clamp(opt.GBoxV, 1, TBibPan::kMaxSide);
-    AntalL = std::clamp(opt.GBoxL, 1, TBibPan::kMaxSide);
-    VFelt->setText(QString::number(AntalV));
-    LFelt->setText(QString::number(AntalL));
+    StartAntal(opt.GBoxV, opt.GBoxL);
     setMinimumHeight(kMinHojde);
 
     Tekst(BibliotekKnap, QStringLiteral("Bibliotek"), QStringLiteral("Library"),
@@ -106,6 +103,8 @@ void TGalForm::NytClick()
     RydValg();
     Genindlaes(true, Bibform->Bibliotek);
     BibLabel->setText(Bibform->Bibliotek);
+    if (OnNytBibliotek)
+        OnNytBibliotek(Bibform->Bibliotek);
 }
 
 void TGalForm::AabenAlleClick()

@@ -33,6 +33,8 @@ public:
     TBibform* Bibform = nullptr;
     // Runs the choose-library window; tests replace it so that no modal loop starts.
     std::function<bool(TBibform&)> RunBibform;
+    // A new folder was chosen (the main window keeps it for the next run).
+    std::function<void(const QString& Dir)> OnNytBibliotek;
 
 protected:
     QString HelpTopic() const override { return QStringLiteral("Billedboks"); }

@@ -42,10 +42,7 @@ TKlicheform::TKlicheform(TMainServices& Services, TSharedPainters& Painters, QWi
     RunFilform = [](TFilform& form) { return form.exec() == QDialog::Accepted; };
 
     const TOptions& opt = Services.Options();
-    AntalV = std::clamp(opt.KBoxV, 1, TBibPan::kMaxSide);
-    AntalL = std::clamp(opt.KBoxL, 1, TBibPan::kMaxSide);
-    VFelt->setText(QString::number(AntalV));
-    LFelt->setText(QString::number(AntalL));
+    StartAntal(opt.KBoxV, opt.KBoxL);
 
     const QString mappeHint = QStringLiteral("Indlæs eller realiser billedantal eller ny størelse");
     const QString mappeHintEn = QStringLiteral("Load or create gallery with the new numbers or size");
