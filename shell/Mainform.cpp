@@ -81,6 +81,7 @@ void TMainform::FormCreate()
     HentProgstring();
     HentOptions();
     BuildColourWindows();
+    BuildToolProps();
 
     TabCon->setVisible(FOpt.FilBog);
     SetDockSide(FOpt.PladsRed);

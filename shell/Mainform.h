@@ -40,6 +40,8 @@ class TInfForm;
 class TBitmapPrint;
 class TFlytform;
 class TZoomform;
+class TTpform;
+class QToolButton;
 class TObjectMove;
 class TPrintform;
 class TPictureCommands;
@@ -89,6 +91,7 @@ public:
     TDockHost* DockHost() const { return dockHost_; }
     TSpmform* Spmform() const { return spmform_; }
     TZoomform* Zoomform() const { return zoomform_; }
+    TTpform* Tpform() const { return tpform_; }
     TInfForm* InfForm() const { return infForm_; }
 
     // The tool book's pages, in order.
@@ -193,6 +196,15 @@ public:
     TColor OutFarve() const override;
     void PushColours(TImagePic& picture) override;
     void ColoursToWhite() override;
+    // The tool properties window's part (MainformToolProps.cpp).
+    void ShowProp(int Toolnummer, const QString& Cap) override;
+    void SetPropOldToolNr(int tool) override;
+    void SetPropEleModified() override;
+    void PushMetaMetode(TImagePic& picture) override;
+    void SetPixelfelt(TColor colour) override;
+    void ShowPolyCount(int count) override;
+    void SetSkyggeCheck(bool checked) override;
+    void ShowClipboardPreview(const TBitmap& bitmap) override;
     void CloseZoomWindow() override;
     void SetZoomCursor(TCursor cursor) override;
     void ZoomTransfer() override;
@@ -279,6 +291,9 @@ private:
     void ShowSortform(int palnummer);
     void SetColourWindowsSprog(bool engelsk);
     void GemColourWindows();
+    // MainformToolProps.cpp
+    void BuildToolProps();
+    void StoreToolPropsSettings();
     // MainformTabs.cpp
     void TabConChange(int index);
     int FindTab(const QString& name) const;
@@ -316,6 +331,8 @@ private:
     TScaleform* scaleform_ = nullptr;
     TFlytform* flytform_ = nullptr;
     TZoomform* zoomform_ = nullptr;
+    TTpform* tpform_ = nullptr;
+    QToolButton* toolImage_ = nullptr;
     // One print for the whole run, so its position stays between jobs.
     std::unique_ptr<TBitmapPrint> bitmapPrint_;
     TPrintform* printform_ = nullptr;

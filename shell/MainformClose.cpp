@@ -43,6 +43,7 @@ QStringList TMainform::OpenFileNames() const
 
 void TMainform::GemProgstring()
 {
+    StoreToolPropsSettings();
     Prog.ToolBookPage = topBog->currentIndex();
     Prog.ToolBookVisible = topBog->isVisibleTo(this);
     Prog.DockBookVisible = dropbog->isVisibleTo(this);

@@ -7,6 +7,7 @@
 #include "shell/Mainform.h"
 #include "shell/Malvoform.h"
 #include "shell/RadioGroup.h"
+#include "toolprops/Tpform.h"
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -111,6 +112,8 @@ void TMainform::SetSprog()
     fileCommands_->SetSprog(engelsk);
     SetCommandsSprog(engelsk);
     SetColourWindowsSprog(engelsk);
+    if (tpform_)
+        tpform_->SetSprog(engelsk);
     if (spmform_)
         spmform_->SetSprog(engelsk);
     for (TMalvoform* form : Documents())
