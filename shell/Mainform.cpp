@@ -82,6 +82,7 @@ void TMainform::FormCreate()
     HentOptions();
     BuildColourWindows();
     BuildToolProps();
+    BuildLibraryWindows();
 
     TabCon->setVisible(FOpt.FilBog);
     SetDockSide(FOpt.PladsRed);

@@ -41,6 +41,8 @@ class TBitmapPrint;
 class TFlytform;
 class TZoomform;
 class TTpform;
+class TGalForm;
+class TKlicheform;
 class QToolButton;
 class TObjectMove;
 class TPrintform;
@@ -92,6 +94,8 @@ public:
     TSpmform* Spmform() const { return spmform_; }
     TZoomform* Zoomform() const { return zoomform_; }
     TTpform* Tpform() const { return tpform_; }
+    TGalForm* GalForm() const { return galForm_; }
+    TKlicheform* Klicheform() const { return klicheForm_; }
     TInfForm* InfForm() const { return infForm_; }
 
     // The tool book's pages, in order.
@@ -205,6 +209,10 @@ public:
     void ShowPolyCount(int count) override;
     void SetSkyggeCheck(bool checked) override;
     void ShowClipboardPreview(const TBitmap& bitmap) override;
+    // The picture box's and the cliché box's part (MainformLibraries.cpp).
+    void ShowClipFolder() override;
+    void ShowPictureBox();
+    void ShowClicheBox();
     void CloseZoomWindow() override;
     void SetZoomCursor(TCursor cursor) override;
     void ZoomTransfer() override;
@@ -294,6 +302,10 @@ private:
     // MainformToolProps.cpp
     void BuildToolProps();
     void StoreToolPropsSettings();
+    // MainformLibraries.cpp
+    void BuildLibraryWindows();
+    void SetLibraryWindowsSprog(bool engelsk);
+    void GemLibraryWindows();
     // MainformTabs.cpp
     void TabConChange(int index);
     int FindTab(const QString& name) const;
@@ -332,6 +344,9 @@ private:
     TFlytform* flytform_ = nullptr;
     TZoomform* zoomform_ = nullptr;
     TTpform* tpform_ = nullptr;
+    TSharedPainters* libraryPainters_ = nullptr;
+    TGalForm* galForm_ = nullptr;
+    TKlicheform* klicheForm_ = nullptr;
     QToolButton* toolImage_ = nullptr;
     // One print for the whole run, so its position stays between jobs.
     std::unique_ptr<TBitmapPrint> bitmapPrint_;

@@ -71,6 +71,7 @@ bool TMainform::GemOptions()
     flytform_->GemPosition(FOpt);
     zoomform_->GemPosition(FOpt);
     GemColourWindows();
+    GemLibraryWindows();
     QString failed;
     if (!::GemOptions(Folder.OptFilnavn, FOpt, failed))
         FailedWrites.append(failed.isEmpty() ? Folder.OptFilnavn : failed);

@@ -112,6 +112,7 @@ void TMainform::SetSprog()
     fileCommands_->SetSprog(engelsk);
     SetCommandsSprog(engelsk);
     SetColourWindowsSprog(engelsk);
+    SetLibraryWindowsSprog(engelsk);
     if (tpform_)
         tpform_->SetSprog(engelsk);
     if (spmform_)
