@@ -81,11 +81,15 @@ std::span<const TNavngivetFarve> Navne20() { return kNavne20; }
 
 QString GetHtmlFarve(TColor Col)
 {
-    return QStringLiteral("#%1%2%3")
-        .arg(GetRValue(Col), 2, 16, QLatin1Char('0'))
-        .arg(GetGValue(Col), 2, 16, QLatin1Char('0'))
-        .arg(GetBValue(Col), 2, 16, QLatin1Char('0'))
-        .toUpper();
+    // Written digit by digit: hovering over a palette names a colour at every field it enters.
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    const int bytes[3] = {GetRValue(Col), GetGValue(Col), GetBValue(Col)};
+    QString s(7, QLatin1Char('#'));
+    for (int i = 0; i < 3; ++i) {
+        s[1 + 2 * i] = QLatin1Char(kHex[(bytes[i] >> 4) & 15]);
+        s[2 + 2 * i] = QLatin1Char(kHex[bytes[i] & 15]);
+    }
+    return s;
 }
 
 QString GetFarveNavn(TColor Col, TSprogtype Sprog)

@@ -80,7 +80,7 @@ QString TFarveform::HelpLine(int Nr) const
 {
     for (const THelpLine& line : kHelpLines)
         if (line.Nr == Nr) {
-            const QString text = Sprogtekst(FSprog, QString::fromUtf8(line.Dansk), QString::fromUtf8(line.Engelsk));
+            const QString text = QString::fromUtf8(FSprog ? line.Engelsk : line.Dansk);
             if (!text.endsWith(QStringLiteral(": ")))
                 return text;
             // The store, history and palette lines name the field under the mouse; the others

@@ -399,3 +399,18 @@ TEST_F(FarveformFixture, SmallBoxHidesThePagesAndTheButtonSaysWhatItMakes)
     EXPECT_TRUE(box->Bog->isVisible());
     EXPECT_EQ(box->udvCheck->text(), "Lille Boks");
 }
+
+TEST_F(FarveformFixture, HoverOverTheBigPaletteNamesTheFieldsColour)
+{
+    TColorPan& big = *box->BigSpal;
+    big.NytAntalVL(18, 7);
+    big.SetAntalIalt(125);
+    big.Standard125(false);
+    big.Paint();
+    // Fields answer the mouse once the panel holds the focus (frames without a focus ring).
+    big.DoEnter();
+    const QPoint p = FieldCentre(big, 40);
+    big.MouseMove({}, p.x(), p.y());
+    ASSERT_EQ(big.OverNr, 40);
+    EXPECT_EQ(services.Hints.last(), "Palettens farvenavn: " + big.GetFarveNavn(big.GetColor(40)));
+}
