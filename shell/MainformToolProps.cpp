@@ -28,6 +28,7 @@ void TMainform::BuildToolProps()
     if (auto* row = qobject_cast<QHBoxLayout*>(Finfo->parentWidget()->layout()))
         if (auto* names = qobject_cast<QFormLayout*>(row->itemAt(0)->layout()))
             names->addRow(QString(), toolImage_);
+    tpform_->PictureOpen = [this] { return PictureCount() > 0; };
     tpform_->OnToolImage = [this](const QIcon& icon) { toolImage_->setIcon(icon); };
     tpform_->OnToolCaption = [this](const QString& Cap) { SetFinfo(Cap); };
     tpform_->OnObjektType = [this] { ShowObjektType(); };

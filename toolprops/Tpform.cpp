@@ -285,8 +285,8 @@ void TTpform::HideToolPages()
 
 void TTpform::ShowProp(int Toolnummer, const QString& Cap)
 {
-    TImagePic* p = Picture();
-    if (!p) {
+    const bool open = PictureOpen ? PictureOpen() : Picture() != nullptr;
+    if (!open) {
         HideToolPages();
         TpBog->setTabVisible(pgZoom, false);
         TpBog->setCurrentIndex(pgKlipbord);
@@ -354,9 +354,14 @@ void TTpform::ShowTool(int sToolNr)
 
 void TTpform::SetMetaMetode()
 {
+    SetMetaMetode(Picture());
+}
+
+void TTpform::SetMetaMetode(const TImagePic* p)
+{
     if (!OnMetaMetode)
         return;
-    if (TImagePic* p = Picture())
+    if (p)
         OnMetaMetode(p->MetaFarve(), p->TransFarve(), p->MetaMetode());
     else
         OnMetaMetode(clWhite, clWhite, mmNormal);

@@ -67,6 +67,7 @@ public:
     // The main window's specific and transparent colour fields and its method action follow
     // the active picture.
     void SetMetaMetode();
+    void SetMetaMetode(const TImagePic* picture);
     void SetSprog(bool Engelsk);
     // The reset values of every page.
     void Reset();
@@ -104,6 +105,8 @@ public:
     void InfoExecute();
 
     // --- hooks to the main window (each may stay empty)
+    // Whether any picture is open (a closing document may still be the active one).
+    std::function<bool()> PictureOpen;
     std::function<void(const QString& Cap)> OnToolCaption;
     std::function<void(const QIcon& icon)> OnToolImage;
     std::function<void()> OnObjektType;
