@@ -66,6 +66,14 @@ void TMainform::BuildToolProps()
             windows_.ShowColourBox();
     };
     tpform_->ColourBoxColour = [this] { return OutFarve(); };
+    tpform_->OnShowWindow = [this] {
+        if (dockHost_->SiteOf(tpform_) == dsDropbogRed) {
+            topBog->setCurrentIndex(pgRedskaber);
+            return;
+        }
+        tpform_->show();
+        tpform_->raise();
+    };
     QList<QAction*> pastes;
     for (const char* name : {"APaste", "APasteTrans", "APasteRep", "APasteRepTrans"})
         if (QAction* a = pictures_->Action(QString::fromLatin1(name)))

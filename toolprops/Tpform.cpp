@@ -8,6 +8,8 @@
 #include "toolprops/TpControls.h"
 #include "toolprops/ToolPreview.h"
 #include <QAction>
+#include <QStatusTipEvent>
+#include "colours/ColorPan.h"
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -130,9 +132,28 @@ void TTpform::PageCaption(TPage page, const char* dansk, const char* engelsk)
 void TTpform::SetSprog(bool Engelsk)
 {
     Sprog = Engelsk;
+    for (TToolPreview* p : {Pic, Pic1, Pic2, Pic3, Pic4, Pic5, Pic6})
+        p->SetSprog(Engelsk ? stEngelsk : stDansk);
     for (const TText& t : FTexts)
         t.Set(QString::fromUtf8(Engelsk ? t.Engelsk : t.Dansk));
     UpdateHelpLines();
+}
+
+void TTpform::FieldHints(TColorPan* pan, const char* const (*lines)[2])
+{
+    pan->OnMusOver = [this, lines](TObject*, int nr) {
+        if (nr >= 0 && nr <= 1)
+            FServices.InfoHint(QString::fromUtf8(lines[nr][Sprog ? 1 : 0]));
+    };
+}
+
+bool TTpform::event(QEvent* event)
+{
+    if (event->type() == QEvent::StatusTip && isWindow()) {
+        FServices.InfoHint(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 // The help lines of Get and Apply name the active page.
@@ -309,6 +330,8 @@ void TTpform::ShowProp(int Toolnummer, const QString& Cap)
         return;
     const bool goTo = GoToToolPage;
     GoToToolPage = false;
+    if (goTo && OnShowWindow)
+        OnShowWindow();
     if (Toolnummer == OldToolNr && !goTo)
         return;
     if (OldToolNr >= 0 && PairPartner(Toolnummer) == OldToolNr && !goTo) {

@@ -125,6 +125,8 @@ public:
     std::function<TColor()> ColourBoxColour;
     // The font window (absent until it exists: its buttons stay disabled).
     std::function<void(bool ExtraFont)> OpenFontWindow;
+    // GoToToolPage was set: the window is brought into view with the tool's page.
+    std::function<void()> OnShowWindow;
 
     // --- state
     int OldToolNr = -1;
@@ -220,6 +222,12 @@ public:
     TFont MemoFont() const;
     TFont MerFont() const;
     void SetFonts(const QString& name1, int size1, const QString& name2, int size2);
+    // What the font window hands back: the font name, or the name and size, of the main text
+    // (FontFelter) or of the extra text (eFontFelter).
+    void FontFelter(const QString& FontNavn);
+    void FontFelterSize(const QString& FontNavn, int Fontdim);
+    void eFontFelter(const QString& FontNavn);
+    void eFontFelterSize(const QString& FontNavn, int Fontdim);
 
     // The font of a font list entry: the stored name kept, the family Qt resolves it to shown.
     static QString ResolvedFamily(const QString& name);
@@ -258,6 +266,10 @@ private:
     void Hint(QWidget* w, const char* dansk, const char* engelsk);
     void PageCaption(TPage page, const char* dansk, const char* engelsk);
     void UpdateHelpLines();
+    // Hovering over field Nr of a two-field colour panel writes its help line.
+    void FieldHints(TColorPan* pan, const char* const (*lines)[2]);
+    // Status tips of a floating window reach the main window's hint panel.
+    bool event(QEvent* event) override;
 
     // Building the window and its pages (one file per group of pages).
     void BuildFrame();

@@ -125,8 +125,9 @@ void TTpform::BuildZoom()
     column->addWidget(GridCheck);
     auto* colours = new QHBoxLayout;
     ZoomPan = FieldPanel(page, "ZoomPan", 2);
-    Hint(ZoomPan, "Sæt farven som gridfarve / Sæt farven som rammefarve",
-         "Set the color as grid color / Set the color as bordercolor");
+    static const char* const lines[2][2] = {{"Sæt farven som gridfarve", "Set the color as grid color"},
+                                            {"Sæt farven som rammefarve", "Set the color as bordercolor"}};
+    FieldHints(ZoomPan, lines);
     ZoomStdPan = new TColorPan(page);
     ZoomStdPan->setObjectName("ZoomStdPan");
     ZoomStdPan->SetAntalVandret(8);

@@ -265,8 +265,10 @@ void TTpform::BuildSpecialRamme()
         (nr == 0 ? VRamFarveLys : VRamFarveSkygge) = c;
         Modified(pgSpecialRamme);
     };
-    Hint(SkyggePan, "Sæt rammens lyse skyggefarve / Sæt rammens mørke skyggefarve",
-         "Set the light shadow color of the border / Set the dark shadow color of the border");
+    static const char* const lines[2][2] = {
+        {"Sæt rammens lyse skyggefarve", "Set the light shadow color of the border"},
+        {"Sæt rammens mørke skyggefarve", "Set the dark shadow color of the border"}};
+    FieldHints(SkyggePan, lines);
     shadowRow->addWidget(shadowLabel);
     shadowRow->addWidget(SkyggePan);
     shadowRow->addStretch(1);

@@ -308,6 +308,32 @@ void TTpform::HentText(TImagePic& p)
     }
 }
 
+void TTpform::FontFelter(const QString& FontNavn)
+{
+    FontFelterSize(FontNavn, FontSize->FontSize());
+}
+
+void TTpform::FontFelterSize(const QString& FontNavn, int Fontdim)
+{
+    OldFontName = FontNavn;
+    SelectFont(FontNavne, FontSize, FontNavn, Fontdim);
+    Memo->setFont(MemoFont().ToQFont());
+    Modified(pgFont);
+}
+
+void TTpform::eFontFelter(const QString& FontNavn)
+{
+    eFontFelterSize(FontNavn, eFontSize->FontSize());
+}
+
+void TTpform::eFontFelterSize(const QString& FontNavn, int Fontdim)
+{
+    eOldFontName = FontNavn;
+    SelectFont(eFontNavne, eFontSize, FontNavn, Fontdim);
+    MerEdit->setFont(MerFont().ToQFont());
+    Modified(pgFont);
+}
+
 void TTpform::SetSkyggeCheck(bool checked)
 {
     skyggeCheck->setChecked(checked);

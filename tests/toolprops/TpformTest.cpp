@@ -1,6 +1,7 @@
 #include "TpformFixture.h"
 #include "appcore/Message.h"
 #include "platform/ToolIcons.h"
+#include "widgets/FontSizeComboBox.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -315,4 +316,39 @@ TEST_F(TpformFixture, ColoursPageChangesThePixelsOfTheColour)
     form->UdskiftKnap->click();
     EXPECT_EQ(doc->Picture().Canvas().Pixels(3, 3), clGreen);
     EXPECT_EQ(doc->Picture().Canvas().Pixels(4, 4), clWhite);
+}
+
+TEST_F(TpformFixture, GoToToolPageShowsTheToolsPageAgainAndTheWindow)
+{
+    int shown = 0;
+    form->OnShowWindow = [&] { ++shown; };
+    form->ShowProp(40, "Tekst");
+    form->TpBog->setCurrentIndex(TTpform::pgKlipbord);
+    form->ShowProp(40, "Tekst");
+    EXPECT_EQ(Current(), TTpform::pgKlipbord);
+    EXPECT_EQ(shown, 0);
+    form->GoToToolPage = true;
+    form->ShowProp(40, "Tekst");
+    EXPECT_EQ(Current(), TTpform::pgTekst);
+    EXPECT_EQ(shown, 1);
+    EXPECT_FALSE(form->GoToToolPage);
+}
+
+TEST_F(TpformFixture, TheFontWindowHandsBackNameAndSize)
+{
+    form->FontFelterSize("DejaVu Sans", 20);
+    EXPECT_EQ(form->MemoFont().Name, "DejaVu Sans");
+    EXPECT_EQ(form->MemoFont().Size, 20);
+    EXPECT_EQ(form->FontSize->currentText(), "20");
+    form->eFontFelter("DejaVu Sans");
+    EXPECT_EQ(form->MerFont().Name, "DejaVu Sans");
+    EXPECT_EQ(form->MerFont().Size, 8);
+    EXPECT_TRUE(form->eleModified);
+}
+
+TEST_F(TpformFixture, ColourFieldsWriteTheirHelpLines)
+{
+    form->SkyggePan->OnMusOver(nullptr, 1);
+    form->ZoomPan->OnMusOver(nullptr, 0);
+    EXPECT_EQ(services.Hints, (QStringList{"Sæt rammens mørke skyggefarve", "Sæt farven som gridfarve"}));
 }
