@@ -237,10 +237,13 @@ void TTpform::FokusChanged()
         Modified(pgFokus);
 }
 
-// The edits may hold the corners in any order: the picture gets them ordered.
+// The edits may hold the corners in any order and any size: the picture gets them ordered and
+// within the raster limits, so its width and height stay meaningful.
 void TTpform::ApplyFokus(TImagePic& p)
 {
-    p.NewFocusRect(std::min(vX1, vX2), std::min(vY1, vY2), std::max(vX1, vX2), std::max(vY1, vY2));
+    auto limit = [](int v) { return std::clamp(v, -TBitmap::kMaxSide, TBitmap::kMaxSide); };
+    p.NewFocusRect(limit(std::min(vX1, vX2)), limit(std::min(vY1, vY2)), limit(std::max(vX1, vX2)),
+                   limit(std::max(vY1, vY2)));
 }
 
 void TTpform::HentFokus()

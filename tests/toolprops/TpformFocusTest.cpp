@@ -89,6 +89,8 @@ TEST_F(FocusPage, MovesSaturateAndHugeNumbersKeepTheOldValue)
     Type(form->IntervalEdit, "100");
     form->FocusMove(1);
     EXPECT_EQ(form->vX2, INT_MAX);
+    form->RealiserExecute();
+    EXPECT_EQ(PictureFocus(), (A{100, 0, TBitmap::kMaxSide, 10}));
     Type(form->EY1, "7");
     // Pasted digits beyond 32 bits.
     form->EY1->setText("99999999999");
