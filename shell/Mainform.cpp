@@ -73,6 +73,7 @@ void TMainform::FormCreate()
     BuildZoomWindow();
     BuildStatusBar();
     BuildMenus();
+    BuildLists();
     BuildDockHost();
     BuildCommandMenus();
     GiveActionsImages();

@@ -39,6 +39,12 @@ class TFileCommands;
 class TInfForm;
 class TBitmapPrint;
 class TFlytform;
+class TFavoritPanel;
+class TMenuExeFiler;
+class TProgform;
+class TReopenFiler;
+class TReopenFilerX;
+struct TProgRec;
 class TZoomform;
 class TTpform;
 class TGalForm;
@@ -113,6 +119,26 @@ public:
     QMenu *MFile = nullptr, *MPicture = nullptr, *Mvis = nullptr, *MVindue = nullptr, *MWindow = nullptr;
     QMenu *MEdit = nullptr, *MTools = nullptr, *MPenStyle = nullptr, *MBrushStyle = nullptr, *MMeta = nullptr;
     QMenu *MColours = nullptr, *MObject = nullptr, *MSearch = nullptr;
+
+    // --- recent files, favourites, program menu (MainformLists.cpp)
+    TReopenFiler* Reopen = nullptr;
+    TReopenFilerX* favDir = nullptr;
+    TReopenFilerX* favFiler = nullptr;
+    TMenuExeFiler* MenuExe = nullptr;
+    QMenu *MReopen = nullptr, *MAndet = nullptr, *MProg = nullptr, *PuProg = nullptr;
+    QAction *MFilListe = nullptr, *MProgAdm = nullptr, *Mpalette = nullptr, *MPalInfo = nullptr;
+    QWidget* ProgramButton = nullptr;
+    TProgform* Progform() const { return progform_; }
+    // Runs the program dialog; tests replace it so that no modal loop starts.
+    std::function<void(TProgform&)> RunProgform;
+    void ReopenKlik(const QString& Filnavn);
+    // Puts the active picture's folder or file into the favourites.
+    void InsertFavourite(bool folder);
+    // The arguments a program of the program menu gets.
+    QStringList MenuExeParam(const TProgRec& program);
+    void MpaletteClick();
+    // The companion palette program beside the program file.
+    static QString PalProgFilename();
 
     // --- start-up, showing, closing
     // Applies the settings list to the window (style, folders, placements, visibility).
@@ -195,6 +221,7 @@ public:
     void ShowPosition(int X, int Y) override;
     void ShowObjektType() override;
     void ShowMetaColour(TColor colour) override;
+    void InsertRecentFile(const QString& fileName, const QString& caption) override;
     // The colour box's part (MainformColourBox.cpp).
     void ShowPickedColour(TColor colour) override;
     TColor OutFarve() const override;
@@ -279,6 +306,12 @@ private:
     // MainformCommands.cpp: the tool, picture and object-move commands, their menus and buttons.
     void BuildCommands();
     void BindIconPalette();
+    // MainformLists.cpp
+    void BuildLists();
+    QWidget* BuildProgramButton(QWidget* parent);
+    void AddListTexts();
+    void SetListsSprog(bool engelsk);
+    void UpdateListActions();
     // MainformZoom.cpp: the zoom window of the focus zoom.
     void BuildZoomWindow();
     void BuildCommandMenus();
@@ -343,6 +376,8 @@ private:
     TScaleform* scaleform_ = nullptr;
     TFlytform* flytform_ = nullptr;
     TZoomform* zoomform_ = nullptr;
+    TProgform* progform_ = nullptr;
+    TFavoritPanel* favPanels_[2] = {};
     TTpform* tpform_ = nullptr;
     TSharedPainters* libraryPainters_ = nullptr;
     TGalForm* galForm_ = nullptr;

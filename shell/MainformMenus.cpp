@@ -87,6 +87,7 @@ void TMainform::UpdateActions()
 {
     fileCommands_->UpdateActions();
     UpdateCommands();
+    UpdateListActions();
     for (int i = 0; i < 4; ++i)
         poAction[i]->setEnabled(i != Prog.poNummer);
     AopenCloseRed->setChecked(topBog->isVisibleTo(this));

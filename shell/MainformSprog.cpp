@@ -96,6 +96,7 @@ void TMainform::BuildTexts()
     t.Add(panels_[2], T::tkHint, "Hjælpetekster", "Hints");
     t.Add(Iconpal, T::tkHint, "Ikonpalettens 16 farver", "The 16 colours of the icon palette");
     t.Add(findChild<QWidget*>(QStringLiteral("iconRammeLuk")), T::tkHint, "Skjul ikonpaletten", "Hide the icon palette");
+    AddListTexts();
 }
 
 void TMainform::SetSprog()
@@ -111,6 +112,7 @@ void TMainform::SetSprog()
     Egenskaber->SetSprog(engelsk);
     fileCommands_->SetSprog(engelsk);
     SetCommandsSprog(engelsk);
+    SetListsSprog(engelsk);
     SetColourWindowsSprog(engelsk);
     SetLibraryWindowsSprog(engelsk);
     if (tpform_)

@@ -1,4 +1,5 @@
 #include "shell/NytPage.h"
+#include <QHBoxLayout>
 #include "appcore/Message.h"
 #include "appcore/Options.h"
 #include "platform/Bitmap.h"
@@ -50,6 +51,7 @@ TNytPage::TNytPage(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("NytPage"));
     // Three columns: the fields, the file type with the command, the size buttons.
     auto* row = new QHBoxLayout(this);
+    FRow = row;
     FFields = new QGridLayout;
     row->addLayout(FFields);
     Edit1 = AddField(QStringLiteral("400"), kLabelBredde);
@@ -94,6 +96,12 @@ TNytPage::TNytPage(QWidget* parent) : QWidget(parent)
     sizes->setRowStretch(3, 1);
     row->addStretch(1);
     SetSprog(false);
+}
+
+void TNytPage::AddColumn(QWidget* column)
+{
+    // Before the stretch that closes the row.
+    FRow->insertWidget(FRow->count() - 1, column);
 }
 
 QLineEdit* TNytPage::AddField(const QString& text, int row)

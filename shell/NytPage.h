@@ -4,6 +4,7 @@
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -47,6 +48,8 @@ public:
     // The fields show the options' size and margins, and the count 1.
     void ShowOptions(const TOptions& Opt);
     void SetSprog(bool Engelsk);
+    // Puts a column (the favourites) into the row, after the size buttons.
+    void AddColumn(QWidget* column);
 
     // Reads the fields. False with a message in the language when a field is not a whole
     // number, the size is beyond what a picture can be, a margin is out of range or the
@@ -58,5 +61,6 @@ private:
 
     QGridLayout* FFields = nullptr;
     QLabel* FLabels[6] = {};
+    QHBoxLayout* FRow = nullptr;
     QList<QPushButton*> FSizeButtons;
 };
