@@ -1,7 +1,10 @@
 #include "TpformFixture.h"
 #include "appcore/Message.h"
 #include "platform/ToolIcons.h"
+#include "widgets/CompoBil.h"
 #include "widgets/FontSizeComboBox.h"
+#include <QApplication>
+#include <QClipboard>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -351,4 +354,40 @@ TEST_F(TpformFixture, ColourFieldsWriteTheirHelpLines)
     form->SkyggePan->OnMusOver(nullptr, 1);
     form->ZoomPan->OnMusOver(nullptr, 0);
     EXPECT_EQ(services.Hints, (QStringList{"Sæt rammens mørke skyggefarve", "Sæt farven som gridfarve"}));
+}
+
+TEST_F(TpformFixture, MetaMethodGoesToTheMainWindowFields)
+{
+    std::vector<std::tuple<TColor, TColor, TMetaMetode>> calls;
+    form->OnMetaMetode = [&](TColor m, TColor t, TMetaMetode mm) { calls.emplace_back(m, t, mm); };
+    doc->SetMetaFarve(clRed);
+    doc->SetTransFarve(clGreen);
+    doc->SetMetaMetode(mmNotFarve);
+    form->SetMetaMetode();
+    services.Picture = nullptr;
+    form->SetMetaMetode();
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[0], std::make_tuple(TColor(clRed), TColor(clGreen), mmNotFarve));
+    EXPECT_EQ(std::get<0>(calls[1]), clWhite);
+}
+
+TEST_F(TpformFixture, ClipboardPreviewShowsTheCopiedPicture)
+{
+    form->ShowProp(22, "Spray");
+    TBitmap copied(30, 20);
+    form->ShowClipboard(copied, false);
+    ASSERT_NE(form->cbImage->BitmapBil(), nullptr);
+    EXPECT_EQ(form->cbImage->BitmapBil()->Width(), 30);
+    EXPECT_EQ(Current(), TTpform::pgSpray);
+    form->ShowClipboard(copied, true);
+    EXPECT_EQ(Current(), TTpform::pgKlipbord);
+    form->ShowClipboard(TBitmap(), false);
+    EXPECT_EQ(form->cbImage->BitmapBil(), nullptr);
+    // "Update Clipboard" reads the clipboard through the picture.
+    QApplication::clipboard()->setImage(QImage(12, 7, QImage::Format_RGB32));
+    form->ShowProp(22, "Spray");
+    form->AOpdaterCB->trigger();
+    EXPECT_EQ(Current(), TTpform::pgKlipbord);
+    ASSERT_NE(form->cbImage->BitmapBil(), nullptr);
+    EXPECT_EQ(form->cbImage->BitmapBil()->Width(), 12);
 }
