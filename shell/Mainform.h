@@ -176,6 +176,8 @@ public:
     void designBoxChange(const QString& name);
     // Applies Opt.Sprog to the whole program.
     void SetSprog();
+    // How many texts the main window's own table sets in a switch.
+    int TextCount() const { return texts_.Count(); }
     // Sorts the tabs alphabetically ("Sorter filer alfabetisk").
     void SortTabs();
     // The document windows in activation order, oldest first.
