@@ -1,0 +1,129 @@
+#include "tests/common/FakeMainServices.h"
+#include "textbox/FontLists.h"
+#include "textbox/Fontform.h"
+#include "widgets/FontSizeComboBox.h"
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+struct FontformFixture : ::testing::Test {
+    FakeMainServices services;
+    std::unique_ptr<Tfontform> form = std::make_unique<Tfontform>(services);
+
+    void ChooseFont(const QString& name)
+    {
+        const auto items = form->fontnames->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1) << name.toStdString();
+        form->fontnames->setCurrentItem(items[0]);
+        form->FontnamesClick();
+    }
+};
+
+} // namespace
+
+TEST_F(FontformFixture, OpensOnTheFontBeingEditedWithItsStyleAndText)
+{
+    QFont edited(QStringLiteral("dejavu serif"), 14);
+    edited.setBold(true);
+    edited.setUnderline(true);
+    form->Vis(edited, QStringLiteral("Two\nlines"));
+    EXPECT_TRUE(form->isVisible());
+    // The name is found without regard to case.
+    EXPECT_EQ(form->fontnames->currentItem()->text(), "DejaVu Serif");
+    EXPECT_EQ(form->FontSize->currentText(), "14");
+    EXPECT_TRUE(form->boldCheck->isChecked());
+    EXPECT_FALSE(form->kursivCheck->isChecked());
+    EXPECT_TRUE(form->underCheck->isChecked());
+    EXPECT_EQ(form->Memo->toPlainText(), "Two\nlines");
+    EXPECT_EQ(form->Memo->font().pointSize(), 14);
+    EXPECT_EQ(form->Memo->lineWrapMode(), QPlainTextEdit::NoWrap);
+}
+
+TEST_F(FontformFixture, ChoicesShapeTheMemoFontAndTheButtonsHandItOver)
+{
+    form->Vis(QFont(QStringLiteral("DejaVu Sans"), 13), QStringLiteral("Hi"));
+    ChooseFont("Liberation Serif");
+    // 13 is not offered: the list's first size is taken.
+    EXPECT_EQ(form->FontSize->currentText(), "8");
+    EXPECT_EQ(form->Memo->font().family(), "Liberation Serif");
+    EXPECT_EQ(form->Memo->font().pointSize(), 8);
+    form->FontSizeChange(24);
+    form->kursivCheck->click();
+    EXPECT_TRUE(form->Memo->font().italic());
+
+    bool extra = true;
+    QFont font;
+    QString text;
+    int calls = 0;
+    form->OnFontChosen = [&](bool e, const QFont& f, const QString& t) {
+        extra = e, font = f, text = t;
+        ++calls;
+    };
+    form->Memo->setPlainText(QStringLiteral("Label"));
+    form->tekstfontKnap->click();
+    EXPECT_EQ(calls, 1);
+    EXPECT_FALSE(extra);
+    EXPECT_EQ(font.family(), "Liberation Serif");
+    EXPECT_EQ(font.pointSize(), 24);
+    EXPECT_TRUE(font.italic());
+    EXPECT_FALSE(font.bold());
+    EXPECT_EQ(text, "Label");
+    form->ekstrafontKnap->click();
+    EXPECT_TRUE(extra);
+
+    form->lukKnap->click();
+    EXPECT_FALSE(form->isVisible());
+    form->infoKnap->click();
+    EXPECT_EQ(services.HelpTopics, QStringList{"Tekst"});
+}
+
+TEST_F(FontformFixture, AFontThatIsNotInstalledShowsTheFamilyDrawnInstead)
+{
+    TFontNavne navne;
+    const QString drawn = QFontInfo(QFont(QStringLiteral("No Such Family"))).family();
+    EXPECT_EQ(navne.IndexOf(QStringLiteral("No Such Family")), navne.Navne().indexOf(drawn));
+    form->SetMemoFont(QFont(QStringLiteral("No Such Family"), 12));
+    ASSERT_NE(form->fontnames->currentItem(), nullptr);
+    EXPECT_EQ(form->fontnames->currentItem()->text(), drawn);
+    EXPECT_EQ(form->FontSize->currentText(), "12");
+}
+
+TEST_F(FontformFixture, FirstShownBesideTheMainWindowAndSpeaksBothLanguages)
+{
+    QWidget main;
+    main.move(50, 60);
+    main.show();
+    auto* owned = new Tfontform(services, &main);
+    owned->show();
+    EXPECT_EQ(owned->pos(), main.pos() + QPoint(200, 200));
+    owned->hide();
+    owned->move(10, 10);
+    owned->show();
+    EXPECT_EQ(owned->pos(), QPoint(10, 10));
+
+    form->SetSprog(true);
+    EXPECT_EQ(form->windowTitle(), "Fontbox");
+    EXPECT_EQ(form->tekstfontKnap->text(), "Text font");
+    EXPECT_EQ(form->ekstrafontKnap->text(), "Extra font");
+    EXPECT_EQ(form->lukKnap->text(), "Close");
+    EXPECT_EQ(form->underCheck->text(), "Underline");
+    form->SetSprog(false);
+    EXPECT_EQ(form->windowTitle(), "Fontboks");
+    EXPECT_EQ(form->tekstfontKnap->text(), "Tekstfont");
+    EXPECT_EQ(form->lukKnap->text(), "Luk");
+    EXPECT_EQ(form->boldCheck->text(), "Fed");
+}
+
+TEST(FontLists, TypedSizesAreOneToNineHundredNinetyNine)
+{
+    EXPECT_EQ(TypedFontSize(" 13 "), 13);
+    EXPECT_EQ(TypedFontSize("999"), 999);
+    for (const char* bad : {"0", "1000", "-4", "12pt", ""})
+        EXPECT_EQ(TypedFontSize(QLatin1String(bad)), 0) << bad;
+}
