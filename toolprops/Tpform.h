@@ -288,6 +288,11 @@ private:
     void BuildMulti();
     void BuildText();
     QVBoxLayout* PreviewColumn(QWidget* page, TToolPreview* preview, TPage which);
+    // A page with its controls in a column on the left (returned) and its preview on the right.
+    QVBoxLayout* PreviewPage(TPage which, const char* dansk, const char* engelsk, TToolPreview*& preview, int tool);
+    // A labelled slider appended to a page's column.
+    TSliderRow* AddSlider(QVBoxLayout* left, const char* name, int Min, int Max, bool editable, int* field,
+                          TPage page, const char* dansk, const char* engelsk);
     TSliderRow* NewSlider(QWidget* parent, int Min, int Max, bool editable, int* field, TPage page);
     TNumEdit* NewEdit(QWidget* parent, int rule, int Min, int Max, const QString& suffix = {});
 

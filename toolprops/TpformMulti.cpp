@@ -37,11 +37,8 @@ bool OneOf(int tool, std::initializer_list<int> tools)
 
 void TTpform::BuildMulti()
 {
-    QWidget* page = NewPage(pgMulti);
-    PageCaption(pgMulti, "Multifarver", "Multicolors");
-    auto* row = new QHBoxLayout(page);
-    auto* left = new QVBoxLayout;
-    row->addLayout(left, 1);
+    QVBoxLayout* left = PreviewPage(pgMulti, "Multifarver", "Multicolors", Pic6, 65);
+    QWidget* page = Side[pgMulti];
     auto label = [this, page](const char* da, const char* en) {
         auto* l = new QLabel(page);
         Caption(l, da, en);
@@ -135,9 +132,6 @@ void TTpform::BuildMulti()
     FunktionBox->setCurrentIndex(0);
     ProduEdit->SetValue(1);
     FrekvensEdit->SetValue(1);
-    Pic6 = new TToolPreview(65, 150, 100, page);
-    Pic6->setObjectName("Pic6");
-    row->addLayout(PreviewColumn(page, Pic6, pgMulti));
     AdaptMulti(65);
 }
 

@@ -44,58 +44,50 @@ TNumEdit* TTpform::NewEdit(QWidget* parent, int rule, int Min, int Max, const QS
     return e;
 }
 
-// A page with its controls in a column on the left and its preview on the right.
-static QVBoxLayout* SplitPage(QWidget* page)
+QVBoxLayout* TTpform::PreviewPage(TPage which, const char* dansk, const char* engelsk, TToolPreview*& preview,
+                                  int tool)
 {
+    QWidget* page = NewPage(which);
+    PageCaption(which, dansk, engelsk);
     auto* row = new QHBoxLayout(page);
     auto* left = new QVBoxLayout;
     row->addLayout(left, 1);
+    preview = new TToolPreview(tool, kPreviewW, kPreviewH, page);
+    preview->setObjectName(QStringLiteral("Pic%1").arg(tool));
+    row->addLayout(PreviewColumn(page, preview, which));
     return left;
+}
+
+TSliderRow* TTpform::AddSlider(QVBoxLayout* left, const char* name, int Min, int Max, bool editable, int* field,
+                               TPage page, const char* dansk, const char* engelsk)
+{
+    TSliderRow* s = NewSlider(Side[page], Min, Max, editable, field, page);
+    s->setObjectName(QLatin1String(name));
+    Text([s](const QString& t) { s->SetCaption(t); }, dansk, engelsk);
+    left->addWidget(s);
+    return s;
 }
 
 void TTpform::BuildRundRekt()
 {
-    QWidget* page = NewPage(pgRundRekt);
-    PageCaption(pgRundRekt, "Afrundet rektangel", "Rounded rectangle");
-    QVBoxLayout* left = SplitPage(page);
-    RulB = NewSlider(page, 1, 10, false, &VRoundB, pgRundRekt);
-    RulB->setObjectName("RulB");
-    Text([this](const QString& s) { RulB->SetCaption(s); }, "Vandret", "Horizontal");
-    RulH = NewSlider(page, 1, 10, false, &VRoundH, pgRundRekt);
-    RulH->setObjectName("RulH");
-    Text([this](const QString& s) { RulH->SetCaption(s); }, "Lodret", "Vertical");
-    left->addWidget(RulB);
-    left->addWidget(RulH);
+    QVBoxLayout* left = PreviewPage(pgRundRekt, "Afrundet rektangel", "Rounded rectangle", Pic, 6);
+    RulB = AddSlider(left, "RulB", 1, 10, false, &VRoundB, pgRundRekt, "Vandret", "Horizontal");
+    RulH = AddSlider(left, "RulH", 1, 10, false, &VRoundH, pgRundRekt, "Lodret", "Vertical");
     left->addStretch(1);
-    Pic = new TToolPreview(6, kPreviewW, kPreviewH, page);
-    Pic->setObjectName("Pic");
-    static_cast<QHBoxLayout*>(page->layout())->addLayout(PreviewColumn(page, Pic, pgRundRekt));
 }
 
 void TTpform::BuildSpray()
 {
-    QWidget* page = NewPage(pgSpray);
-    PageCaption(pgSpray, "Spray", "Spray");
-    QVBoxLayout* left = SplitPage(page);
-    RulP = NewSlider(page, 0, 100, false, &VSprayProcent, pgSpray);
-    RulP->setObjectName("RulP");
-    Text([this](const QString& s) { RulP->SetCaption(s); }, "Procent", "Percent");
-    RulR = NewSlider(page, 0, 100, false, &VSprayRadius, pgSpray);
-    RulR->setObjectName("RulR");
-    Text([this](const QString& s) { RulR->SetCaption(s); }, "Radius", "Radius");
-    left->addWidget(RulP);
-    left->addWidget(RulR);
+    QVBoxLayout* left = PreviewPage(pgSpray, "Spray", "Spray", Pic1, 22);
+    RulP = AddSlider(left, "RulP", 0, 100, false, &VSprayProcent, pgSpray, "Procent", "Percent");
+    RulR = AddSlider(left, "RulR", 0, 100, false, &VSprayRadius, pgSpray, "Radius", "Radius");
     left->addStretch(1);
-    Pic1 = new TToolPreview(22, kPreviewW, kPreviewH, page);
-    Pic1->setObjectName("Pic1");
-    static_cast<QHBoxLayout*>(page->layout())->addLayout(PreviewColumn(page, Pic1, pgSpray));
 }
 
 void TTpform::BuildPolygon()
 {
-    QWidget* page = NewPage(pgPolygon);
-    PageCaption(pgPolygon, "Polygon", "Polygon");
-    QVBoxLayout* left = SplitPage(page);
+    QVBoxLayout* left = PreviewPage(pgPolygon, "Polygon", "Polygon", Pic4, 10);
+    QWidget* page = Side[pgPolygon];
     auto* row = new QHBoxLayout;
     auto* label = new QLabel(page);
     Caption(label, "Punkter", "Points");
@@ -133,40 +125,22 @@ void TTpform::BuildPolygon()
     countRow->addStretch(1);
     left->addLayout(countRow);
     left->addStretch(1);
-    Pic4 = new TToolPreview(10, kPreviewW, kPreviewH, page);
-    Pic4->setObjectName("Pic4");
     Pic4->OnPoly = [this](TObject*) { polyFelt->setText(QString::number(Pic4->PolyCount())); };
-    static_cast<QHBoxLayout*>(page->layout())->addLayout(PreviewColumn(page, Pic4, pgPolygon));
 }
 
 void TTpform::BuildPil()
 {
-    QWidget* page = NewPage(pgPil);
-    PageCaption(pgPil, "Pil", "Arrow");
-    QVBoxLayout* left = SplitPage(page);
-    RulPilB = NewSlider(page, 0, 50, false, &VPilBredde, pgPil);
-    RulPilB->setObjectName("RulPilB");
-    Text([this](const QString& s) { RulPilB->SetCaption(s); }, "Bredde", "Width");
-    RulPilH = NewSlider(page, 0, 50, false, &VPilHojde, pgPil);
-    RulPilH->setObjectName("RulPilH");
-    Text([this](const QString& s) { RulPilH->SetCaption(s); }, "Højde", "Height");
-    RulPilHak = NewSlider(page, 0, 50, false, &VPilHak, pgPil);
-    RulPilHak->setObjectName("RulPilHak");
-    Text([this](const QString& s) { RulPilHak->SetCaption(s); }, "Vinger", "Wings");
-    left->addWidget(RulPilB);
-    left->addWidget(RulPilH);
-    left->addWidget(RulPilHak);
+    QVBoxLayout* left = PreviewPage(pgPil, "Pil", "Arrow", Pic2, 34);
+    RulPilB = AddSlider(left, "RulPilB", 0, 50, false, &VPilBredde, pgPil, "Bredde", "Width");
+    RulPilH = AddSlider(left, "RulPilH", 0, 50, false, &VPilHojde, pgPil, "Højde", "Height");
+    RulPilHak = AddSlider(left, "RulPilHak", 0, 50, false, &VPilHak, pgPil, "Vinger", "Wings");
     left->addStretch(1);
-    Pic2 = new TToolPreview(34, kPreviewW, kPreviewH, page);
-    Pic2->setObjectName("Pic2");
-    static_cast<QHBoxLayout*>(page->layout())->addLayout(PreviewColumn(page, Pic2, pgPil));
 }
 
 void TTpform::BuildRamme()
 {
-    QWidget* page = NewPage(pgRamme);
-    PageCaption(pgRamme, "Ramme", "Border");
-    QVBoxLayout* left = SplitPage(page);
+    QVBoxLayout* left = PreviewPage(pgRamme, "Ramme", "Border", Pic3, 30);
+    QWidget* page = Side[pgRamme];
     auto* grid = new QGridLayout;
     auto* antal = new QLabel(page);
     Caption(antal, "Antal", "Number");
@@ -206,28 +180,15 @@ void TTpform::BuildRamme()
     }
     left->addLayout(sides);
     left->addStretch(1);
-    Pic3 = new TToolPreview(30, kPreviewW, kPreviewH, page);
-    Pic3->setObjectName("Pic3");
-    static_cast<QHBoxLayout*>(page->layout())->addLayout(PreviewColumn(page, Pic3, pgRamme));
 }
 
 void TTpform::BuildSpecialRamme()
 {
-    QWidget* page = NewPage(pgSpecialRamme);
-    PageCaption(pgSpecialRamme, "Special ramme", "Special border");
-    QVBoxLayout* left = SplitPage(page);
-    RulRamB = NewSlider(page, 1, 44, true, &VRamBredde, pgSpecialRamme);
-    RulRamB->setObjectName("RulRamB");
-    Text([this](const QString& s) { RulRamB->SetCaption(s); }, "Bredde", "Width");
-    RulRamD = NewSlider(page, 0, 10, true, &VRamDybde, pgSpecialRamme);
-    RulRamD->setObjectName("RulRamD");
-    Text([this](const QString& s) { RulRamD->SetCaption(s); }, "Dybde", "Depth");
-    RulRamR = NewSlider(page, 0, 10, true, &VRamRifleBredde, pgSpecialRamme);
-    RulRamR->setObjectName("RulRamR");
-    Text([this](const QString& s) { RulRamR->SetCaption(s); }, "Riflebredde", "Wave width");
-    left->addWidget(RulRamB);
-    left->addWidget(RulRamD);
-    left->addWidget(RulRamR);
+    QVBoxLayout* left = PreviewPage(pgSpecialRamme, "Special ramme", "Special border", Pic5, 32);
+    QWidget* page = Side[pgSpecialRamme];
+    RulRamB = AddSlider(left, "RulRamB", 1, 44, true, &VRamBredde, pgSpecialRamme, "Bredde", "Width");
+    RulRamD = AddSlider(left, "RulRamD", 0, 10, true, &VRamDybde, pgSpecialRamme, "Dybde", "Depth");
+    RulRamR = AddSlider(left, "RulRamR", 0, 10, true, &VRamRifleBredde, pgSpecialRamme, "Riflebredde", "Wave width");
     auto* row = new QHBoxLayout;
     auto* artLabel = new QLabel(page);
     Caption(artLabel, "Rammetype", "Border type");
@@ -274,9 +235,6 @@ void TTpform::BuildSpecialRamme()
     shadowRow->addStretch(1);
     left->addLayout(shadowRow);
     left->addStretch(1);
-    Pic5 = new TToolPreview(32, kPreviewW, kPreviewH, page);
-    Pic5->setObjectName("Pic5");
-    static_cast<QHBoxLayout*>(page->layout())->addLayout(PreviewColumn(page, Pic5, pgSpecialRamme));
 }
 
 void TTpform::ResetShapeControls()
