@@ -99,8 +99,9 @@ struct RecordReader {
 void RepairOptions(TOptions& o)
 {
     const TOptions d;
+    // Any language byte but 0 means English.
     if (o.Sprog > 1)
-        o.Sprog = d.Sprog;
+        o.Sprog = 1;
     if (o.JPGkvali < 1 || o.JPGkvali > 100)
         o.JPGkvali = d.JPGkvali;
     if (o.PladsRed > 1)

@@ -104,7 +104,7 @@ TEST(OptionsRecord, PaddingAndReservedBytesSurviveLoadAndSave)
 TEST(OptionsRecord, DamagedFieldsTakeTheirDefaultsAndTheRestIsKept)
 {
     QByteArray r = ExpectedDefaults();
-    r[44] = 2;          // Sprog above 1
+    r[44] = char(200);  // Sprog above 1: English
     r[60] = 0;          // JPGkvali 0
     r[284] = 7;         // ColRArt out of range
     r[287] = char(200); // KnapRo out of range
@@ -114,7 +114,7 @@ TEST(OptionsRecord, DamagedFieldsTakeTheirDefaultsAndTheRestIsKept)
     PutInt(r, 64, 777); // MainX, sound
     r[10] = 9;          // padding, kept
     const TOptions o = OptionsFromRecord(r);
-    EXPECT_EQ(o.Sprog, 0);
+    EXPECT_EQ(o.Sprog, 1);
     EXPECT_EQ(o.JPGkvali, 100);
     EXPECT_EQ(o.ColRArt, rtInd);
     EXPECT_EQ(o.KnapRo, rtUd);
