@@ -70,3 +70,20 @@ TEST_F(MainformFixture, ClosingTheLastPictureLeavesOnlyTheClipboardPage)
     EXPECT_FALSE(tp->TpBog->isTabVisible(TTpform::pgRamme));
     EXPECT_EQ(tp->TpBog->currentIndex(), TTpform::pgKlipbord);
 }
+
+TEST_F(MainformFixture, DockedByTheOptionAndItsFontsKeptAtClose)
+{
+    TOptions opt = StandardOptions();
+    opt.ToolDock = true;
+    ASSERT_TRUE(WriteOptionsFile(Folder.OptFilnavn, opt));
+    TMainform& form = Start();
+    TTpform* tp = form.Tpform();
+    EXPECT_EQ(form.DockHost()->SiteOf(tp), dsDropbogRed);
+    tp->SetFonts("DejaVu Sans", 14, "DejaVu Sans Mono", 9);
+    ASSERT_TRUE(CloseForm());
+    const TProgstring written = HentProgstring(Folder.StringFilnavn, Folder);
+    EXPECT_EQ(written.fontname1, "DejaVu Sans");
+    EXPECT_EQ(written.fontsize1, 14);
+    EXPECT_EQ(written.fontname2, "DejaVu Sans Mono");
+    EXPECT_EQ(written.fontsize2, 9);
+}
