@@ -121,7 +121,7 @@ void TMalvoform::FormCreate()
     Host.SetPictureCount(Host.PictureCount() + 1);
 
     const TOptions& opt = Host.Opt();
-    Image->SetSprog(Engelsk() ? stEngelsk : stDansk);
+    SetSprog(Engelsk());
     Image->move(opt.GMargenL, opt.GMargenV);
     Image->SetToolNr(opt.SameTool ? Host.UserToolnummer() : opt.GToolNr);
 
@@ -462,6 +462,23 @@ void TMalvoform::ImageCopy(TBitmap& copyBitmap)
         Host.ShowClipFolder();
     }
     Host.ShowClipboardPreview(copyBitmap);
+}
+
+void TMalvoform::SetSprog(bool Engelsk)
+{
+    Image->SetSprog(Engelsk ? stEngelsk : stDansk);
+    // Qt's window menu of a document speaks English; its items come in this order.
+    static const char* const texts[][2] = {{"&Gendan", "&Restore"},         {"&Flyt", "&Move"},
+                                           {"&Størrelse", "&Size"},         {"Mi&nimer", "Mi&nimize"},
+                                           {"Ma&ksimer", "Ma&ximize"},      {"Altid &øverst", "Stay on &Top"},
+                                           {"&Luk", "&Close"}};
+    QMenu* menu = systemMenu();
+    if (!menu)
+        return;
+    int i = 0;
+    for (QAction* a : menu->actions())
+        if (!a->isSeparator() && i < 7)
+            a->setText(QString::fromUtf8(texts[i++][Engelsk ? 1 : 0]));
 }
 
 void TMalvoform::FreeCtrlW()

@@ -15,6 +15,8 @@ class TMalvoform : public QMdiSubWindow {
 public:
     // Shows the window maximised as the active document.
     void ShowActive();
+    // The picture's language and the window menu's texts follow the program's language.
+    void SetSprog(bool Engelsk);
     // Creates the window in the host's document area (FormCreate); the caller shows it.
     explicit TMalvoform(TDocumentHost& host);
 
