@@ -1,4 +1,5 @@
 #include "toolprops/TpControls.h"
+#include "colours/ColorPan.h"
 #include "util/AlmenX.h"
 #include "widgets/Rulskakt.h"
 #include <QHBoxLayout>
@@ -112,6 +113,21 @@ void TSliderRow::SetValue(int value)
 void TSliderRow::SetCaption(const QString& text)
 {
     Label->setText(text);
+}
+
+TColorPan* FieldPanel(QWidget* parent, const char* name, int fields)
+{
+    auto* pan = new TColorPan(parent);
+    pan->setObjectName(QLatin1String(name));
+    pan->SetFarvePal(cpSelvValgt);
+    pan->SetAntalVandret(fields);
+    pan->SetAntalLodret(1);
+    pan->SetAntalIalt(fields);
+    for (int i = 0; i < fields; ++i)
+        pan->InitFarveFelt(i, clWhite);
+    pan->SetNoInternMus(true);
+    pan->setFixedSize(25 * fields, 22);
+    return pan;
 }
 
 QWidget* NumberButtonRow(QWidget* parent, const QList<int>& numbers, std::function<void(int)> click, int perRow)

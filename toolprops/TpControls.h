@@ -57,6 +57,10 @@ private:
     bool FSetting = false;
 };
 
+class TColorPan;
+// A panel of a few colour fields in a row whose colours the program sets (clicks only report).
+TColorPan* FieldPanel(QWidget* parent, const char* name, int fields);
+
 // A row of small buttons captioned with the numbers; a click passes its number on.
 QWidget* NumberButtonRow(QWidget* parent, const QList<int>& numbers, std::function<void(int)> click,
                          int perRow = 20);

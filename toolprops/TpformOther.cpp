@@ -21,18 +21,6 @@
 namespace {
 constexpr int kMinCell = 2;
 constexpr int kMaxCell = 64;
-
-TColorPan* FieldPanel(QWidget* parent, const char* name, int fields)
-{
-    auto* pan = new TColorPan(parent);
-    pan->setObjectName(QLatin1String(name));
-    pan->SetAntalVandret(fields);
-    pan->SetAntalLodret(1);
-    pan->SetAntalIalt(fields);
-    pan->SetNoInternMus(true);
-    pan->setFixedSize(25 * fields, 22);
-    return pan;
-}
 } // namespace
 
 void TTpform::BuildKlipbord()

@@ -209,13 +209,7 @@ void TTpform::BuildSpecialRamme()
     auto* shadowRow = new QHBoxLayout;
     auto* shadowLabel = new QLabel(page);
     Caption(shadowLabel, "Skyggefarver", "Shadow colors");
-    SkyggePan = new TColorPan(page);
-    SkyggePan->setObjectName("SkyggePan");
-    SkyggePan->SetAntalVandret(2);
-    SkyggePan->SetAntalLodret(1);
-    SkyggePan->SetAntalIalt(2);
-    SkyggePan->SetNoInternMus(true);
-    SkyggePan->setFixedSize(50, 22);
+    SkyggePan = FieldPanel(page, "SkyggePan", 2);
     SkyggePan->OnMus = [this](TObject*, TMouseButton, int nr) {
         if (nr < 0 || nr > 1)
             return;

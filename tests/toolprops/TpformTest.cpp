@@ -391,3 +391,17 @@ TEST_F(TpformFixture, ClipboardPreviewShowsTheCopiedPicture)
     ASSERT_NE(form->cbImage->BitmapBil(), nullptr);
     EXPECT_EQ(form->cbImage->BitmapBil()->Width(), 12);
 }
+
+TEST_F(TpformFixture, ColourFieldsShowTheirColours)
+{
+    form->ShowProp(31, "Special ramme");
+    QApplication::processEvents();
+    EXPECT_EQ(form->SkyggePan->GetColor(0), 12632256);
+    EXPECT_EQ(form->SkyggePan->GetColor(1), 8421504);
+    EXPECT_EQ(form->ZoomPan->GetColor(0), services.Opt.GridCol);
+    EXPECT_EQ(form->ZoomPan->GetColor(1), services.Opt.RammeCol);
+    const TFeltRec* f = form->SkyggePan->Felt(1);
+    ASSERT_NE(f, nullptr);
+    const TRect r = f->IR;
+    EXPECT_EQ(form->SkyggePan->View().Canvas().Pixels((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2), 8421504);
+}
