@@ -76,14 +76,20 @@ void TTpform::BuildFokus()
     checkFunktion = new QCheckBox(page);
     checkFunktion->setObjectName("checkFunktion");
     Caption(checkFunktion, "Realiser straks", "Auto perform");
-    connect(checkFunktion, &QCheckBox::toggled, this, [this](bool on) { AutoFocus = on; });
+    connect(checkFunktion, &QCheckBox::toggled, this, [this](bool on) {
+        AutoFocus = on;
+        Modified(pgFokus);
+    });
     left->addWidget(checkFunktion);
     auto* intervalRow = new QHBoxLayout;
     auto* iLabel = new QLabel(page);
     Caption(iLabel, "Flytinterval", "Interval");
     IntervalEdit = NewEdit(page, TNumEdit::nrInteger, INT_MIN, INT_MAX);
     IntervalEdit->setObjectName("IntervalEdit");
-    IntervalEdit->OnValue = [this](int v) { Interval = v; };
+    IntervalEdit->OnValue = [this](int v) {
+        Interval = v;
+        Modified(pgFokus);
+    };
     intervalRow->addWidget(iLabel);
     intervalRow->addWidget(IntervalEdit);
     intervalRow->addStretch(1);
@@ -159,6 +165,8 @@ void TTpform::BuildFokus()
     FormindskRadio = new QRadioButton(sizesBox);
     FormindskRadio->setObjectName("FormindskRadio");
     Caption(FormindskRadio, "Formindsk", "Decrease");
+    connect(FormindskRadio, &QRadioButton::clicked, this, [this] { Modified(pgFokus); });
+    connect(ForogRadio, &QRadioButton::clicked, this, [this] { Modified(pgFokus); });
     sizesColumn->addWidget(ForogRadio);
     sizesColumn->addWidget(FormindskRadio);
     middle->addWidget(sizesBox);

@@ -223,7 +223,10 @@ void TTpform::BuildFarver()
     InversCheck = new QCheckBox(page);
     InversCheck->setObjectName("InversCheck");
     Caption(InversCheck, "Invers pixelblanding", "Inverse pixelblend");
-    connect(InversCheck, &QCheckBox::toggled, this, [this](bool on) { MetodeNr = on ? 1 : 0; });
+    connect(InversCheck, &QCheckBox::toggled, this, [this](bool on) {
+        MetodeNr = on ? 1 : 0;
+        Modified(pgFarver);
+    });
     column->addWidget(UdskiftKnap, 0, Qt::AlignLeft);
     column->addWidget(InversCheck);
     column->addStretch(1);
