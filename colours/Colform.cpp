@@ -14,7 +14,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -27,7 +29,16 @@ TColform::TColform(TMainServices& Services, TSharedPainters& Painters, QWidget* 
     : QWidget(parent), Services(Services)
 {
     setObjectName(QStringLiteral("Colform"));
-    auto* lay = new QGridLayout(this);
+    // The controls scroll inside the box, so a docked box never widens the main window.
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    outer->addWidget(scroll);
+    auto* content = new QWidget(scroll);
+    scroll->setWidget(content);
+    auto* lay = new QGridLayout(content);
     lay->setContentsMargins(2, 2, 2, 2);
     lay->setSpacing(2);
 
@@ -147,6 +158,7 @@ void TColform::SetSprog(bool Engelsk)
     sortKnap->setToolTip(t("Sorter farverne i paletten", "Sort the colors in the palette"));
     Agem->setText(t("Gem", "Save"));
     Agem->setToolTip(t("Gem paletten i en palettefil", "Save the palette in a palette file"));
+    Agem->setStatusTip(Agem->toolTip());
     for (QWidget* w : {static_cast<QWidget*>(AntalInfo), static_cast<QWidget*>(AutoCheck),
                        static_cast<QWidget*>(autoCreateCheck), static_cast<QWidget*>(sortKnap)})
         w->setStatusTip(w->toolTip());

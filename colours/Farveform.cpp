@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -119,7 +120,16 @@ QGroupBox* TFarveform::NewRadioBox(int Antal, QButtonGroup*& Group)
 
 void TFarveform::BuildControls()
 {
-    auto* top = new QVBoxLayout(this);
+    // The controls scroll inside the box, so a docked box never widens the main window.
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    outer->addWidget(scroll);
+    auto* content = new QWidget(scroll);
+    scroll->setWidget(content);
+    auto* top = new QVBoxLayout(content);
     top->setContentsMargins(2, 2, 2, 2);
     top->setSpacing(2);
     top->addWidget(BuildPalettePart());
@@ -186,7 +196,6 @@ QWidget* TFarveform::BuildShadePart()
     BWPal->setFixedSize(256 + 4, 16);
     BWRul = NewSlider(255, 128);
     BWRul->setFixedWidth(256 + 4);
-    FLabels[7] = new QLabel(part);
     lay->addWidget(BWPal, 0, 0);
     lay->addWidget(BWRul, 1, 0);
 

@@ -209,6 +209,6 @@ private:
     QButtonGroup* FResultat = nullptr;
     QButtonGroup* FOperation = nullptr;
     QList<QPair<QWidget*, int>> FHelpLines;
-    QLabel* FLabels[8] = {}; // red, green, blue, store, setColor, mix, palette, shade
+    QLabel* FLabels[6] = {}; // red, green, blue, store, setColor, mix
     QTimer* FUpdateTimer = nullptr;
 };

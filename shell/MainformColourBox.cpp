@@ -18,6 +18,11 @@ void TMainform::BuildColourWindows()
     palform_ = new TPalform(*this, *colourPainters_, this);
     colform_ = new TColform(*this, *colourPainters_, this);
     sortform_ = new TSortform(*this, *colourPainters_, this);
+    // The palette fields take the frame look the options give every palette field.
+    for (QWidget* w : {static_cast<QWidget*>(farveform_), static_cast<QWidget*>(palform_), static_cast<QWidget*>(colform_)})
+        for (QWidget* child : w->findChildren<QWidget*>())
+            if (auto* pan = dynamic_cast<TColorPan*>(child))
+                pan->SetRammeFelt(&Framme1);
     // Until they are placed the tool windows are hidden windows of their own, never children
     // drawn over the main window.
     for (QWidget* w : {static_cast<QWidget*>(farveform_), static_cast<QWidget*>(colform_)}) {
@@ -108,13 +113,15 @@ void TMainform::GemColourWindows()
         FOpt.FarveBoxX = farveform_->x();
         FOpt.FarveBoxY = farveform_->y();
     }
-    FOpt.FarveBoxVis = farveform_->isVisible();
+    // A docked box counts as shown also while another page of the dock book is in front.
+    const auto shown = [this](QWidget* w) { return w->isVisible() || dockHost_->SiteOf(w) != dsNone; };
+    FOpt.FarveBoxVis = shown(farveform_);
     FOpt.BigColBox = !farveform_->SmallBox();
     if (!FOpt.ObjDock) {
         FOpt.CBoxX = colform_->x();
         FOpt.CBoxY = colform_->y();
     }
-    FOpt.CBoxVis = colform_->isVisible();
+    FOpt.CBoxVis = shown(colform_);
     sortform_->GemPosition(FOpt);
 }
 

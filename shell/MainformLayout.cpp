@@ -1,6 +1,7 @@
 // The main window's layout: the order of its rows, the side of the dock book, the layout
 // presets, the visibility toggles and the picture-zoom command.
 #include "appcore/Message.h"
+#include "colours/Farveform.h"
 #include "shell/EgenskaberPage.h"
 #include "shell/Mainform.h"
 #include "shell/Malvoform.h"
@@ -121,6 +122,8 @@ void TMainform::applyLayoutPreset()
     resize(kPresetSizes[preset]);
     SetToolLineVisible(preset == 3);
     FOpt.BigColBox = preset == 1;
+    if (farveform_)
+        farveform_->SetSmallBox(!FOpt.BigColBox);
     if (preset == 3)
         showToolBox(false);
     else if (FOpt.ToolDock)
