@@ -57,7 +57,9 @@ const QStringList& ToolIconNames()
         "RammeSide14", "RammeSide15", "Retning0", "Retning1", "Retning2", "Retning3", "Retning4", "Retning5",
         "FokusFlyt0", "FokusFlyt1", "FokusFlyt2", "FokusFlyt3", "FokusFlyt4", "FokusFlyt5", "FokusFlyt6",
         "FokusFlyt7", "FokusDim0", "FokusDim1", "FokusDim2", "FokusDim3", "FokusDim4", "FokusDim5", "FokusDim6",
-        "FokusDim7", "FokusDim8"};
+        "FokusDim7", "FokusDim8",
+        // the favourites lists and the program menu
+        "FavInsert", "FavDelete", "FavUp", "FavDown", "FavClear", "Programs"};
     return names;
 }
 
