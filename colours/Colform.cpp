@@ -3,6 +3,7 @@
 #include "appcore/Message.h"
 #include "appcore/Options.h"
 #include "colours/ColorPan.h"
+#include "colours/ColourControls.h"
 #include "engine/ImagePic.h"
 #include "widgets/Rulskakt.h"
 #include "widgets/SharedPainters.h"
@@ -14,9 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -29,56 +28,25 @@ TColform::TColform(TMainServices& Services, TSharedPainters& Painters, QWidget* 
     : QWidget(parent), Services(Services)
 {
     setObjectName(QStringLiteral("Colform"));
-    // The controls scroll inside the box, so a docked box never widens the main window.
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto* scroll = new QScrollArea(this);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    outer->addWidget(scroll);
-    auto* content = new QWidget(scroll);
-    scroll->setWidget(content);
-    auto* lay = new QGridLayout(content);
+    auto* lay = new QGridLayout(ColourControls::ScrollingContent(*this));
     lay->setContentsMargins(2, 2, 2, 2);
     lay->setSpacing(2);
 
-    ColPal = new TColorPan(this);
+    ColPal = ColourControls::NewPanel(this, Painters, 16, 4, 16, 16 * 15 + 6, 4 * 20 + 6);
     ColPal->setObjectName(QStringLiteral("ColPal"));
-    ColPal->SetRammeYdre(&Painters.PalRamme);
-    ColPal->SetRammeFelt(&Painters.Framme1);
-    ColPal->SetAntalVandret(16);
-    ColPal->SetAntalLodret(4);
-    ColPal->SetAntalIalt(16);
-    ColPal->SetNoInternMus(true);
     ColPal->SetFarvePal(cpStandard16);
-    ColPal->setFixedSize(16 * 15 + 6, 4 * 20 + 6);
     ColPal->OnAntalIalt = [this](TObject*, int n) { ColPalAntalIalt(n); };
     ColPal->OnMus = [this](TObject*, TMouseButton b, int nr) { Klik(*ColPal, b, nr); };
     ColPal->OnMusOver = [this](TObject*, int nr) {
         if (OnFarveOver)
             OnFarveOver(ColPal->GetColor(nr));
     };
-    Colrul = new TRulskakt(this);
-    Colrul->SetOrientering(coVandret);
-    Colrul->setFixedHeight(17);
-    Colrul->SetRammeYdre(&Painters.RulRamme);
-    Colrul->SetRammeKnap(&Painters.RulKnap);
-    Colrul->SetRammePos(&Painters.PosKnapRamme);
-    Colrul->SetComponent(ColPal);
-    Colrul->SetCompoFunktion(true);
-    Colrul->setEnabled(false);
+    Colrul = ColourControls::NewPanelBar(this, Painters, *ColPal);
     // Scrolling the panel moves the bar.
     ColPal->OnStartNr = [this](TObject*, int nr) { Colrul->NyPosition(nr); };
 
-    PFpal = new TColorPan(this);
+    PFpal = ColourControls::NewPanel(this, Painters, 3, 1, 3, 66, 24);
     PFpal->setObjectName(QStringLiteral("PFpal"));
-    PFpal->SetRammeYdre(&Painters.PalRamme);
-    PFpal->SetRammeFelt(&Painters.Framme1);
-    PFpal->SetAntalVandret(3);
-    PFpal->SetAntalLodret(1);
-    PFpal->SetAntalIalt(3);
-    PFpal->SetNoInternMus(true);
-    PFpal->setFixedSize(66, 24);
     for (int i = 0; i < 3; ++i)
         PFpal->InitFarveFelt(i, clWhite);
     PFpal->OnMus = [this](TObject*, TMouseButton b, int nr) { Klik(*PFpal, b, nr); };

@@ -5,6 +5,7 @@
 #include "appcore/Message.h"
 #include "appcore/Options.h"
 #include "colours/ColorPan.h"
+#include "colours/ColourControls.h"
 #include "colours/ColourSlider.h"
 #include "widgets/CompoFade.h"
 #include "widgets/Rulskakt.h"
@@ -19,7 +20,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollArea>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -84,15 +84,7 @@ TFarveform::~TFarveform() = default;
 
 TColorPan* TFarveform::NewPan(int Vandret, int Lodret, int Antal, int Bredde, int Hojde)
 {
-    auto* pan = new TColorPan(this);
-    pan->SetRammeYdre(&Painters.PalRamme);
-    pan->SetRammeFelt(&Painters.Framme1);
-    pan->SetAntalVandret(Vandret);
-    pan->SetAntalLodret(Lodret);
-    pan->SetAntalIalt(Antal);
-    pan->SetSorMetode(csNone);
-    pan->SetNoInternMus(true);
-    pan->setFixedSize(Bredde, Hojde);
+    TColorPan* pan = ColourControls::NewPanel(this, Painters, Vandret, Lodret, Antal, Bredde, Hojde);
     pan->OnMus = [this, pan](TObject*, TMouseButton b, int nr) { PanelKlik(*pan, b, nr); };
     pan->OnMusOver = [this, pan](TObject*, int nr) { PanelOver(*pan, nr); };
     return pan;
@@ -120,16 +112,7 @@ QGroupBox* TFarveform::NewRadioBox(int Antal, QButtonGroup*& Group)
 
 void TFarveform::BuildControls()
 {
-    // The controls scroll inside the box, so a docked box never widens the main window.
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto* scroll = new QScrollArea(this);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    outer->addWidget(scroll);
-    auto* content = new QWidget(scroll);
-    scroll->setWidget(content);
-    auto* top = new QVBoxLayout(content);
+    auto* top = new QVBoxLayout(ColourControls::ScrollingContent(*this));
     top->setContentsMargins(2, 2, 2, 2);
     top->setSpacing(2);
     top->addWidget(BuildPalettePart());

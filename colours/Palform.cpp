@@ -3,6 +3,7 @@
 #include "appcore/MainServices.h"
 #include "appcore/Message.h"
 #include "colours/ColorPan.h"
+#include "colours/ColourControls.h"
 #include "widgets/Rulskakt.h"
 #include "widgets/SharedPainters.h"
 #include <QDir>
@@ -19,25 +20,10 @@ TPalform::TPalform(TMainServices& Services, TSharedPainters& Painters, QWidget* 
 {
     setObjectName(QStringLiteral("Palform"));
     auto* lay = new QGridLayout(this);
-    Palet = new TColorPan(this);
+    Palet = ColourControls::NewPanel(this, Painters, 16, 4, 64, 16 * 14 + 6, 4 * 19 + 6);
     Palet->setObjectName(QStringLiteral("Palet"));
-    Palet->SetRammeYdre(&Painters.PalRamme);
-    Palet->SetRammeFelt(&Painters.Framme1);
-    Palet->SetAntalVandret(16);
-    Palet->SetAntalLodret(4);
-    Palet->SetAntalIalt(64);
-    Palet->SetNoInternMus(true);
-    Palet->setFixedSize(16 * 14 + 6, 4 * 19 + 6);
     Palet->OnAntalIalt = [this](TObject*, int n) { PaletAntal(n); };
-    PalRul = new TRulskakt(this);
-    PalRul->SetOrientering(coVandret);
-    PalRul->setFixedHeight(17);
-    PalRul->SetRammeYdre(&Painters.RulRamme);
-    PalRul->SetRammeKnap(&Painters.RulKnap);
-    PalRul->SetRammePos(&Painters.PosKnapRamme);
-    PalRul->SetComponent(Palet);
-    PalRul->SetCompoFunktion(true);
-    PalRul->setEnabled(false);
+    PalRul = ColourControls::NewPanelBar(this, Painters, *Palet);
     filListe = new QListWidget(this);
     FNavnLabel = new QLabel(this);
     Edit = new QLineEdit(this);

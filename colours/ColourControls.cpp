@@ -1,0 +1,52 @@
+#include "colours/ColourControls.h"
+#include "colours/ColorPan.h"
+#include "widgets/Rulskakt.h"
+#include "widgets/SharedPainters.h"
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace ColourControls {
+
+TColorPan* NewPanel(QWidget* Parent, TSharedPainters& Painters, int Vandret, int Lodret, int Antal, int Bredde,
+                    int Hojde)
+{
+    auto* pan = new TColorPan(Parent);
+    pan->SetRammeYdre(&Painters.PalRamme);
+    pan->SetRammeFelt(&Painters.Framme1);
+    pan->SetAntalVandret(Vandret);
+    pan->SetAntalLodret(Lodret);
+    pan->SetAntalIalt(Antal);
+    pan->SetSorMetode(csNone);
+    pan->SetNoInternMus(true);
+    pan->setFixedSize(Bredde, Hojde);
+    return pan;
+}
+
+TRulskakt* NewPanelBar(QWidget* Parent, TSharedPainters& Painters, TColorPan& Pan)
+{
+    auto* bar = new TRulskakt(Parent);
+    bar->SetOrientering(coVandret);
+    bar->setFixedHeight(17);
+    bar->SetRammeYdre(&Painters.RulRamme);
+    bar->SetRammeKnap(&Painters.RulKnap);
+    bar->SetRammePos(&Painters.PosKnapRamme);
+    bar->SetComponent(&Pan);
+    bar->SetCompoFunktion(true);
+    bar->setEnabled(false);
+    return bar;
+}
+
+QWidget* ScrollingContent(QWidget& Window)
+{
+    auto* outer = new QVBoxLayout(&Window);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new QScrollArea(&Window);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    outer->addWidget(scroll);
+    auto* content = new QWidget(scroll);
+    scroll->setWidget(content);
+    return content;
+}
+
+} // namespace ColourControls

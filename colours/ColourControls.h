@@ -1,0 +1,21 @@
+#pragma once
+
+class QWidget;
+class TColorPan;
+class TRulskakt;
+class TSharedPainters;
+
+// The controls the colour windows share, configured alike (the value slider is NewColourSlider).
+namespace ColourControls {
+
+// A colour panel of Vandret x Lodret visible fields and Antal in all, Bredde x Hojde pixels,
+// that leaves the handling of clicks to its owner.
+TColorPan* NewPanel(QWidget* Parent, TSharedPainters& Painters, int Vandret, int Lodret, int Antal, int Bredde,
+                    int Hojde);
+// A horizontal scroll bar that scrolls Pan; disabled until the panel holds more than it shows.
+TRulskakt* NewPanelBar(QWidget* Parent, TSharedPainters& Painters, TColorPan& Pan);
+// Makes Window's content scroll inside it and returns the widget the controls go on, so a
+// docked window never widens the main window.
+QWidget* ScrollingContent(QWidget& Window);
+
+} // namespace ColourControls
