@@ -9,6 +9,7 @@
 #include "widgets/SharedPainters.h"
 #include <QAction>
 #include <QCheckBox>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -99,6 +100,7 @@ TColform::TColform(TMainServices& Services, TSharedPainters& Painters, QWidget* 
     lay->setRowStretch(8, 1);
 
     connect(createKnap, &QPushButton::clicked, this, &TColform::CreateKnapClick);
+    createKnap->installEventFilter(this);
     connect(sortKnap, &QPushButton::clicked, this, [this] {
         if (VisSorter)
             VisSorter(*ColPal);
@@ -130,12 +132,26 @@ void TColform::SetSprog(bool Engelsk)
     for (QWidget* w : {static_cast<QWidget*>(AntalInfo), static_cast<QWidget*>(AutoCheck),
                        static_cast<QWidget*>(autoCreateCheck), static_cast<QWidget*>(sortKnap)})
         w->setStatusTip(w->toolTip());
-    const bool billede = Services.ActivePicture() != nullptr;
-    createKnap->setToolTip(billede ? t("Fabriker en palette fra billede", "Make a palette from picture")
-                                   : t("Der er intet aktiveret billede", "No picture has focus"));
-    createKnap->setStatusTip(createKnap->toolTip());
+    CreateHint();
     ColPal->SetSprog(Engelsk ? stEngelsk : stDansk);
     PFpal->SetSprog(Engelsk ? stEngelsk : stDansk);
+}
+
+void TColform::CreateHint()
+{
+    const QString hint = Services.ActivePicture()
+                             ? Sprogtekst(FSprog, "Fabriker en palette fra billede", "Make a palette from picture")
+                             : Sprogtekst(FSprog, "Der er intet aktiveret billede", "No picture has focus");
+    createKnap->setToolTip(hint);
+    createKnap->setStatusTip(hint);
+}
+
+bool TColform::eventFilter(QObject* watched, QEvent* event)
+{
+    // Before the hint is shown: the active picture may have come or gone since.
+    if (watched == createKnap && event->type() == QEvent::Enter)
+        CreateHint();
+    return QWidget::eventFilter(watched, event);
 }
 
 void TColform::SetPFfelt(int Nr, TColor Col)

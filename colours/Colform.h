@@ -61,8 +61,13 @@ public:
     // The palette dialog in save mode on a copy of the panel: the chosen file, or empty.
     std::function<QString(const TColorPan& Pan)> VaelgGemFil;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void Klik(TColorPan& Pan, TMouseButton Button, int FeltNr);
+    // The create button's hint says whether there is a picture to take the colours from.
+    void CreateHint();
 
     TMainServices& Services;
     bool FSprog = false;

@@ -3,6 +3,8 @@
 #include "colours/Colform.h"
 #include "colours/PaletteFile.h"
 #include "colours/Palform.h"
+#include "colours/PictureColours.h"
+#include "platform/Random.h"
 #include "colours/Sortform.h"
 #include "tests/common/FakeMainServices.h"
 #include "tests/engine/PicFixture.h"
@@ -10,8 +12,11 @@
 #include "widgets/SharedPainters.h"
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -141,6 +146,12 @@ TEST_F(PaletteWindows, DeleteAsksAndMovesOnlyListedFilesToTheRecycleBin)
 
 TEST_F(PaletteWindows, DamagedAndForeignFilesPreviewWhatIsSound)
 {
+    // A missing palette folder is made when the dialog lists it.
+    ASSERT_TRUE(QDir(folder).removeRecursively());
+    Mode(true);
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+    EXPECT_EQ(palform->filListe->count(), 0);
+
     QFile torn(folder + "/Torn.pal");
     ASSERT_TRUE(torn.open(QIODevice::WriteOnly));
     torn.write(QByteArray::fromHex("ff000000aabbccdd0102"));
@@ -165,18 +176,20 @@ TEST_F(PaletteWindows, PaletteBoxTakesTheColoursOfThePictureInTheOrderFound)
     services.Picture = pic.get();
     int sorted = 0;
     colform.Sorter = [&](TColorPan&) { ++sorted; };
+    RandSeed(17);
     colform.AntalKlik(256);
     EXPECT_EQ(colform.FeltAntal, 256);
     EXPECT_EQ(colform.Edit->text(), "256");
     ASSERT_EQ(colform.ColPal->AntalIalt(), 10);
     EXPECT_EQ(colform.AntalInfo->text(), "10");
     EXPECT_EQ(sorted, 1);
-    // The random phase may find them in any order; the scan completes the palette.
-    std::set<TColor> found;
+    // The fields hold the colours in the order they were found (sorting is the sort dialog's).
+    RandSeed(17);
+    const std::vector<TColor> found = PictureColours::Dynamisk(pic->Picture(), 256);
+    ASSERT_EQ(found.size(), 10u);
     for (int i = 0; i < 10; ++i)
-        found.insert(colform.ColPal->GetColor(i));
-    EXPECT_EQ(found.size(), 10u);
-    EXPECT_TRUE(found.count(RGB(18, 10, 200)));
+        EXPECT_EQ(colform.ColPal->GetColor(i), found[size_t(i)]) << i;
+    EXPECT_EQ(std::set<TColor>(found.begin(), found.end()).size(), 10u);
     EXPECT_TRUE(colform.Agem->isEnabled());
     EXPECT_FALSE(colform.Colrul->isEnabled());
 
@@ -194,8 +207,13 @@ TEST_F(PaletteWindows, PaletteBoxTakesTheColoursOfThePictureInTheOrderFound)
     EXPECT_TRUE(colform.Colrul->isEnabled());
     EXPECT_EQ(colform.Colrul->PosMax(), 36);
 
-    // Without a picture: the 16 standard colours.
+    // Without a picture: the 16 standard colours, and the create button says why.
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(colform.createKnap, &enter);
+    EXPECT_EQ(colform.createKnap->statusTip(), "Fabriker en palette fra billede");
     services.Picture = nullptr;
+    QCoreApplication::sendEvent(colform.createKnap, &enter);
+    EXPECT_EQ(colform.createKnap->statusTip(), "Der er intet aktiveret billede");
     colform.CreateKnapClick();
     EXPECT_EQ(colform.ColPal->AntalIalt(), 16);
     EXPECT_EQ(colform.ColPal->GetColor(0), clWhite);
