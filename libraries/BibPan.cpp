@@ -17,13 +17,14 @@ bool SameFile(const TBilRec& a, const TBilRec& b)
     return a.Filnavn == b.Filnavn && a.FilStorrelse == b.FilStorrelse && a.FilTid == b.FilTid;
 }
 
-std::future<TThumb> StartThumb(const QString& path, const TThumbLayout& layout)
+std::future<TThumb> StartThumb(const QByteArray& path, const TThumbLayout& layout)
 {
+    auto make = [path, layout] { return MakeThumb(path, layout); };
     try {
-        return std::async(std::launch::async, MakeThumb, path, layout);
+        return std::async(std::launch::async, make);
     } catch (const std::system_error&) {
         // No thread to be had: made when it is asked for.
-        return std::async(std::launch::deferred, MakeThumb, path, layout);
+        return std::async(std::launch::deferred, make);
     }
 }
 } // namespace
@@ -130,6 +131,7 @@ std::vector<TBilRec> TBibPan::ListFolder() const
             continue;
         TBilRec r;
         r.Filnavn = name;
+        r.LokaltNavn = QByteArray(e->d_name);
         r.FilStorrelse = qint64(st.st_size);
         r.FilTid = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
         kinds[kind - bkBmp].push_back(std::move(r));
@@ -245,12 +247,13 @@ void TBibPan::LoadListe()
         auto it = aside.constFind(files[i].Filnavn);
         return it != aside.constEnd() && SameFile(it->first, files[i]);
     };
+    const QByteArray folder = QFile::encodeName(FBibliotek) + '/';
     std::vector<std::future<TThumb>> jobs(files.size());
     size_t launched = keep;
     for (size_t i = keep; i < files.size(); ++i) {
         for (; launched < files.size() && launched < i + kWorkers; ++launched)
             if (!keptAside(launched))
-                jobs[launched] = StartThumb(FBibliotek + QLatin1Char('/') + files[launched].Filnavn, layout);
+                jobs[launched] = StartThumb(folder + files[launched].LokaltNavn, layout);
         if (keptAside(i)) {
             const auto& kept = aside[files[i].Filnavn];
             files[i].Bredde = kept.first.Bredde;

@@ -1,6 +1,7 @@
 #pragma once
 #include "libraries/Thumbnail.h"
 #include "widgets/PreFelter.h"
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -12,6 +13,7 @@ using TBibProgress = std::function<void(TObject* Sender, uint8_t Procent)>;
 // (0 x 0 when it could not be read). Size and time of the file let a reload keep its thumbnail.
 struct TBilRec {
     QString Filnavn;
+    QByteArray LokaltNavn; // the name in the file system's bytes
     int Bredde = 0;
     int Hojde = 0;
     qint64 FilStorrelse = -1;

@@ -2,9 +2,13 @@
 #include "platform/PictureCodecs.h"
 #include "util/AlmenX.h"
 #include "util/Near.h"
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <turbojpeg.h>
+#include <unistd.h>
 
 namespace {
 constexpr int kPixelFormat = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? TJPF_BGRX : TJPF_XRGB;
@@ -84,6 +88,28 @@ bool ReadIconFile(const QByteArray& data, TBitmap& Out)
     return true;
 }
 
+// The whole file by its own bytes; nothing for a folder, a missing file or one far larger than
+// any picture we accept.
+bool ReadLocalFile(const QByteArray& path, QByteArray& data)
+{
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st;
+    bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= PictureCodecs::kMaxBytes + 4096;
+    if (ok) {
+        data.resize(qsizetype(st.st_size));
+        qsizetype got = 0;
+        while (ok && got < data.size()) {
+            const ssize_t n = ::read(fd, data.data() + got, size_t(data.size() - got));
+            ok = n > 0;
+            got += ok ? n : 0;
+        }
+    }
+    ::close(fd);
+    return ok;
+}
+
 bool ReadWhole(TBilKind kind, const QByteArray& data, TBitmap& Out)
 {
     switch (kind) {
@@ -151,6 +177,11 @@ TRect ThumbTarget(int PicW, int PicH, const TThumbLayout& L)
 
 TThumb MakeThumb(const QString& FNavn, const TThumbLayout& Layout)
 {
+    return MakeThumb(QFile::encodeName(FNavn), Layout);
+}
+
+TThumb MakeThumb(const QByteArray& LokalSti, const TThumbLayout& Layout)
+{
     TThumb t;
     t.Bitmap.SetSize(std::max(1, Layout.W), std::max(1, Layout.H));
     if (Layout.RealDim) {
@@ -158,9 +189,9 @@ TThumb MakeThumb(const QString& FNavn, const TThumbLayout& Layout)
         c.Brush = {Layout.FeltFarve, bsSolid};
         c.FillRect(t.Bitmap.BoundsRect());
     }
-    const TBilKind kind = BilKind(FNavn);
+    const TBilKind kind = BilKind(QFile::decodeName(LokalSti));
     QByteArray data;
-    if (kind == bkIngen || !QFileInfo(FNavn).isFile() || !PictureCodecs::ReadFile(FNavn, data))
+    if (kind == bkIngen || !ReadLocalFile(LokalSti, data))
         return t;
     TBitmap picture;
     int W = 0, H = 0;

@@ -2,6 +2,7 @@
 #include "platform/Bitmap.h"
 #include "platform/Color.h"
 #include "platform/Types.h"
+#include <QByteArray>
 #include <QString>
 
 // Which picture files a library panel lists; ftBegge lists all three kinds.
@@ -42,6 +43,9 @@ struct TThumb {
 // that still covers its target; damaged, empty, huge and unknown files give a blank thumbnail.
 // Safe to run on a worker thread.
 TThumb MakeThumb(const QString& FNavn, const TThumbLayout& Layout);
+// The same for a path in the file system's own bytes (a name that is not valid UTF-8 has no
+// QString that leads back to it).
+TThumb MakeThumb(const QByteArray& LokalSti, const TThumbLayout& Layout);
 
 // Reads a picture file whole (extension in any case); an icon takes its colour image with
 // black pixels under the transparent mask painted 0x80C0C0. False, Bitmap untouched, for a

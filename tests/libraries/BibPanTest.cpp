@@ -282,3 +282,19 @@ TEST_F(BibPanTest, GridIsBoundedAndThumbnailsNeverNegative)
     EXPECT_GE(List.Height(), 1);
     EXPECT_TRUE(ThumbTarget(10, 10, {1, 1, 2, 2, true, true, true, 4, clGray}).IsEmpty());
 }
+
+TEST_F(BibPanTest, NamesThatAreNotUtf8AreListedWithTheirThumbnails)
+{
+    QByteArray data;
+    ASSERT_TRUE(PictureCodecs::WriteBmp(Filled(7, 5, clRed), data));
+    const QByteArray raw = QFile::encodeName(Dir.path()) + "/caf\xe9.bmp";
+    FILE* f = std::fopen(raw.constData(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fwrite(data.constData(), 1, size_t(data.size()), f);
+    std::fclose(f);
+    Load();
+    ASSERT_EQ(Pan.AntalIalt(), 1);
+    EXPECT_EQ(Pan.GetBredde(0), 7);
+    EXPECT_FALSE(Blank(0));
+    EXPECT_FALSE(Pan.GetFilnavn(0, false).isEmpty());
+}
