@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QStatusTipEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -430,6 +431,15 @@ void TBibBox::UpdateButtons()
     const bool found = ValgtFindes();
     ASletFil->setEnabled(found);
     ASletAlle->setEnabled(Panel->Antal() >= 1);
+}
+
+bool TBibBox::event(QEvent* event)
+{
+    if (event->type() == QEvent::StatusTip) {
+        Services.InfoHint(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void TBibBox::closeEvent(QCloseEvent* event)

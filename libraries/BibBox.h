@@ -123,6 +123,8 @@ protected:
     TSharedPainters& Painters;
 
     void closeEvent(QCloseEvent* event) override;
+    // Help lines of the controls go to the main window's hint panel, docked or floating.
+    bool event(QEvent* event) override;
 
 private:
     void Byg();

@@ -52,10 +52,9 @@ void TMainform::BuildLibraryWindows()
     });
     timer->start();
 
-    if (FOpt.GBoxVis)
-        ShowPictureBox();
-    if (FOpt.KBoxVis)
-        ShowClicheBox();
+    // Both boxes are shown at every start; their visibility is only kept.
+    ShowPictureBox();
+    ShowClicheBox();
 }
 
 void TMainform::ShowPictureBox()

@@ -9,6 +9,8 @@
 #include "widgets/SharedPainters.h"
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QStatusTipEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include "widgets/CompoBil.h"
@@ -320,6 +322,10 @@ TEST_F(BoxesTest, BothLanguages)
     EXPECT_EQ(Gal->ASletAlle->text(), "Slet alle...");
     EXPECT_EQ(Kli->MappeKnap[0]->text(), "Indlæs klicheer");
     EXPECT_EQ(Kli->VPlus->toolTip(), "Forøg antal felter vandret.");
+    // Help lines reach the hint panel.
+    QStatusTipEvent tip(Gal->IndsaetKnap->statusTip());
+    QCoreApplication::sendEvent(Gal->IndsaetKnap, &tip);
+    EXPECT_EQ(Services.Hints.last(), "Indsæt valgte billede i billedet");
     Gal->InfoKnap->click();
     Kli->InfoKnap->click();
     EXPECT_EQ(Services.HelpTopics, (QStringList{"Billedboks", "Klicheboks"}));
