@@ -108,6 +108,7 @@ TColform::TColform(TMainServices& Services, TSharedPainters& Painters, QWidget* 
     connect(Agem, &QAction::triggered, this, &TColform::GemKlik);
     const TOptions& Opt = Services.Options();
     move(Opt.CBoxX, Opt.CBoxY);
+    ColPalAntalIalt(ColPal->AntalIalt());
     SetSprog(Services.Engelsk());
 }
 

@@ -18,6 +18,8 @@ TColorPan* NewPanel(QWidget* Parent, TSharedPainters& Painters, int Vandret, int
     pan->SetAntalIalt(Antal);
     pan->SetSorMetode(csNone);
     pan->SetNoInternMus(true);
+    // The fields keep the colours the owner puts there (a new panel would make them empty).
+    pan->SetFarvePal(cpSelvValgt);
     pan->setFixedSize(Bredde, Hojde);
     return pan;
 }

@@ -9,7 +9,7 @@ class TSharedPainters;
 namespace ColourControls {
 
 // A colour panel of Vandret x Lodret visible fields and Antal in all, Bredde x Hojde pixels,
-// that leaves the handling of clicks to its owner.
+// that leaves the handling of clicks to its owner and keeps the colours it is given.
 TColorPan* NewPanel(QWidget* Parent, TSharedPainters& Painters, int Vandret, int Lodret, int Antal, int Bredde,
                     int Hojde);
 // A horizontal scroll bar that scrolls Pan; disabled until the panel holds more than it shows.

@@ -32,6 +32,8 @@ QToolButton* NewToolButton(QWidget* parent, const QString& text)
     auto* b = new QToolButton(parent);
     b->setText(text);
     b->setAutoRaise(false);
+    if (!text.isEmpty() && text.size() <= 2)
+        b->setFixedWidth(24);
     return b;
 }
 
@@ -143,22 +145,25 @@ QWidget* TFarveform::BuildPalettePart()
     for (QToolButton* b : {RiPalKnap1, RiPalKnap2, sortKnap, udvCheck})
         buttons->addWidget(b);
     buttons->addStretch(1);
-    for (QToolButton*& b : infoKnap) {
-        b = NewToolButton(part, QStringLiteral("?"));
-        buttons->addWidget(b);
-    }
     lay->addLayout(buttons, 0, 0, 1, 3);
 
     BigSpal = NewPan(18, 7, 125, 18 * 15 + 6, 7 * 15 + 6);
     BigSpal->setObjectName(QStringLiteral("BigSpal"));
     lay->addWidget(BigSpal, 1, 0, 1, 3);
     RanPalKnappen = new QPushButton(part);
-    lay->addWidget(RanPalKnappen, 2, 0, 1, 3);
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(RanPalKnappen, 1);
+    for (QToolButton*& b : infoKnap) {
+        b = NewToolButton(part, QStringLiteral("?"));
+        fileRow->addWidget(b);
+    }
+    lay->addLayout(fileRow, 2, 0, 1, 3);
 
     InOutPal = NewPan(1, 1, 1, 40, 30);
     InOutPal->setObjectName(QStringLiteral("InOutPal"));
     navnFelt = new QLineEdit(part);
     navnFelt->setReadOnly(true);
+    navnFelt->setMaximumWidth(140);
     Fadepal = NewPan(3, 1, 3, 60, 22);
     Fadepal->setObjectName(QStringLiteral("Fadepal"));
     lay->addWidget(InOutPal, 3, 0);
@@ -186,10 +191,13 @@ QWidget* TFarveform::BuildShadePart()
     PFpal->setObjectName(QStringLiteral("PFpal"));
     PFpal->SetNoInternMus(false);
     PFpal->SetPMBPalette(true);
-    lay->addWidget(PFpal, 0, 1, 2, 1);
     Hukpal = NewPan(12, 3, 36, 12 * 14 + 6, 3 * 14 + 6);
     Hukpal->setObjectName(QStringLiteral("Hukpal"));
-    lay->addWidget(Hukpal, 2, 0, 1, 2);
+    auto* row = new QHBoxLayout;
+    row->addWidget(Hukpal);
+    row->addWidget(PFpal, 0, Qt::AlignTop);
+    row->addStretch(1);
+    lay->addLayout(row, 2, 0);
     return part;
 }
 
@@ -250,16 +258,16 @@ QWidget* TFarveform::BuildToolColourPage()
     lay->addWidget(FLabels[4], 0, 0, 1, 3);
     for (int i = 0; i < 6; ++i) {
         flytKnap[i] = new QPushButton(page);
-        lay->addWidget(flytKnap[i], 1 + i / 3, i % 3);
+        lay->addWidget(flytKnap[i], 1 + i / 2, i % 2 == 0 ? 0 : 1, 1, i % 2 == 0 ? 1 : 2);
     }
     FLabels[5] = new QLabel(page);
-    lay->addWidget(FLabels[5], 3, 0, 1, 3);
+    lay->addWidget(FLabels[5], 4, 0, 1, 3);
     grundCheck = NewRadioBox(3, FGrund);
     MixCheck = NewRadioBox(4, FMix);
     resultatCheck = NewRadioBox(3, FResultat);
-    lay->addWidget(grundCheck, 4, 0);
-    lay->addWidget(MixCheck, 4, 1);
-    lay->addWidget(resultatCheck, 4, 2);
+    lay->addWidget(grundCheck, 5, 0);
+    lay->addWidget(MixCheck, 5, 1);
+    lay->addWidget(resultatCheck, 5, 2);
     SetGrundIndex(0);
     SetMixIndex(3);
     SetResultatIndex(2);
@@ -279,8 +287,8 @@ QWidget* TFarveform::BuildToolColourPage()
     mixKnap = new QPushButton(page);
     ops->addWidget(mixPal);
     ops->addWidget(mixKnap);
-    lay->addLayout(ops, 5, 0, 1, 3);
-    lay->setRowStretch(6, 1);
+    lay->addLayout(ops, 6, 0, 1, 3);
+    lay->setRowStretch(7, 1);
     return page;
 }
 

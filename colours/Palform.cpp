@@ -22,6 +22,7 @@ TPalform::TPalform(TMainServices& Services, TSharedPainters& Painters, QWidget* 
     auto* lay = new QGridLayout(this);
     Palet = ColourControls::NewPanel(this, Painters, 16, 4, 64, 16 * 14 + 6, 4 * 19 + 6);
     Palet->setObjectName(QStringLiteral("Palet"));
+    Palet->SetFarvePal(cpIngen); // empty until a file is previewed
     Palet->OnAntalIalt = [this](TObject*, int n) { PaletAntal(n); };
     PalRul = ColourControls::NewPanelBar(this, Painters, *Palet);
     filListe = new QListWidget(this);
@@ -54,6 +55,7 @@ TPalform::TPalform(TMainServices& Services, TSharedPainters& Painters, QWidget* 
     connect(sletKnap, &QPushButton::clicked, this, &TPalform::SletKlik);
     connect(infoKnap, &QPushButton::clicked, this,
             [this] { this->Services.HelpInfoNew(HentBox ? QStringLiteral("Paletter") : QStringLiteral("Paletteboks")); });
+    PaletAntal(0);
     SetSprog(Services.Engelsk());
 }
 

@@ -414,3 +414,24 @@ TEST_F(FarveformFixture, HoverOverTheBigPaletteNamesTheFieldsColour)
     ASSERT_EQ(big.OverNr, 40);
     EXPECT_EQ(services.Hints.last(), "Palettens farvenavn: " + big.GetFarveNavn(big.GetColor(40)));
 }
+
+TEST_F(FarveformFixture, SmallPanelsShowTheirColoursWhenPainted)
+{
+    box->SetOutFarve(clBlue, true, true);
+    for (TColorPan* pan : {box->Fadepal, box->mixPal, box->InOutPal, box->PFpal, box->Lagerpal})
+        pan->Paint();
+    const auto shown = [](TColorPan* pan, int k) {
+        const QPoint c = FieldCentre(*pan, k);
+        return pan->View().Canvas().Pixels(c.x(), c.y());
+    };
+    EXPECT_EQ(shown(box->Fadepal, 1), clRed);
+    EXPECT_EQ(shown(box->Fadepal, 2), clBlack);
+    EXPECT_EQ(shown(box->mixPal, 0), box->mixPal->GetColor(0));
+    EXPECT_EQ(shown(box->InOutPal, 0), clBlue);
+    EXPECT_EQ(shown(box->PFpal, 0), pic->PenColor());
+    // Empty store fields show the panel's background.
+    EXPECT_EQ(box->Lagerpal->GetColor(0), clNone);
+    // After painting, a colour given to a field repaints just that field.
+    box->SetFadeFarve(1, clGreen);
+    EXPECT_EQ(shown(box->Fadepal, 1), clGreen);
+}
