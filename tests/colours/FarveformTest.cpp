@@ -54,7 +54,10 @@ struct FarveformFixture : ::testing::Test {
         services.Picture = pic.get();
         box = std::make_unique<TFarveform>(services, painters);
         box->LagerFilnavn = dir.filePath(QStringLiteral("Lagerpal.txt"));
+        box->resize(400, 900);
         box->show();
+        // Every panel paints as on the screen, so the tests run the painted paths.
+        box->grab();
     }
     void TearDown() override { SetMessageCatcher({}); }
     void Insert(TColor c)
@@ -68,6 +71,7 @@ struct FarveformFixture : ::testing::Test {
 
 TEST_F(FarveformFixture, StoreFileHoldsTwentyFourRecordsByteByByte)
 {
+    ASSERT_TRUE(box->Lagerpal->CompoPainted);
     Insert(clRed);
     EXPECT_TRUE(box->LgemKnap->isEnabled());
     EXPECT_EQ(services.Hints.last(), "Der blev indsat en farve");
