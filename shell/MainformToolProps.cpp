@@ -23,11 +23,12 @@ void TMainform::BuildToolProps()
 
     // The current tool's image beside the document name on the page "Redskaber".
     toolImage_ = new QToolButton(Finfo->parentWidget());
-    toolImage_->setObjectName(QStringLiteral("ToolKnap"));
+    toolImage_->setObjectName(QStringLiteral("ToolBillede"));
     toolImage_->setAutoRaise(true);
+    texts_.Add(toolImage_, TTextTable::tkHint, "Det valgte redskab", "The chosen tool");
     if (auto* row = qobject_cast<QHBoxLayout*>(Finfo->parentWidget()->layout()))
         if (auto* names = qobject_cast<QFormLayout*>(row->itemAt(0)->layout()))
-            names->addRow(QString(), toolImage_);
+            names->addRow(toolImage_);
     tpform_->PictureOpen = [this] { return PictureCount() > 0; };
     tpform_->OnToolImage = [this](const QIcon& icon) { toolImage_->setIcon(icon); };
     tpform_->OnToolCaption = [this](const QString& Cap) { SetFinfo(Cap); };

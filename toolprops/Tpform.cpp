@@ -70,8 +70,12 @@ void TTpform::BuildFrame()
     Text([this](const QString& s) { AOpdaterCB->setStatusTip(s); AOpdaterCB->setToolTip(s); },
          "Opdater efter eksterne kopieringer", "Update after external copying");
     Text([this](const QString& s) { AobjektFokus->setText(s); }, "Sæt objektfokus", "Set object focus");
+    Text([this](const QString& s) { AobjektFokus->setStatusTip(s); AobjektFokus->setToolTip(s); },
+         "Flyt fokus til objektets rektangel", "Move the focus onto the rectangle of the object");
     Text([this](const QString& s) { APredef->setText(s); }, "Predefinerede pixel dimensioner",
          "Get predefined pixel dimensions");
+    Text([this](const QString& s) { APredef->setStatusTip(s); APredef->setToolTip(s); },
+         "Hent den pixelstørrelse zoomen selv vælger", "Get the pixel size the zoom chooses by itself");
     HentKnap = ActionButton(AHent, this);
     RealiserKnap = ActionButton(ARealiser, this);
     InfoKnap = new QToolButton(this);

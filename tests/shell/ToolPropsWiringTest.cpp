@@ -37,7 +37,7 @@ TEST_F(MainformFixture, ChoosingAToolShowsItsPageAndApplyReachesTheActivePicture
     QTest::mouseClick(ToolButton(form, "APilF"), Qt::LeftButton);
     EXPECT_EQ(tp->TpBog->currentIndex(), TTpform::pgPil);
     EXPECT_EQ(tp->RulPilB->Value(), 20);
-    auto* image = form.findChild<QToolButton*>("ToolKnap");
+    auto* image = form.findChild<QToolButton*>("ToolBillede");
     ASSERT_NE(image, nullptr);
     EXPECT_FALSE(image->icon().isNull());
     QTest::mouseClick(ToolButton(form, "ASpray"), Qt::LeftButton);
