@@ -275,6 +275,8 @@ void TBibBox::SkiftAntal(int& Antal, int Trin, QLineEdit* Felt)
 
 void TBibBox::AntalIalt(int Ialt)
 {
+    if (AntalFelt)
+        AntalFelt->setText(QString::number(Ialt));
     // The scroll maximum is never negative, also for a panel that shows everything.
     const int visible = std::max(1, Panel->Antal());
     Rul->NyePos(visible, std::max(0, Ialt - Panel->Antal()), std::min(Panel->StartNr(), std::max(0, Ialt - Panel->Antal())));

@@ -45,6 +45,8 @@ public:
     QLineEdit* NavnFelt = nullptr;
     QLineEdit* BreddeFelt = nullptr;
     QLineEdit* HojdeFelt = nullptr;
+    // The count of pictures (the cliché box has one), kept up to date by the panel.
+    QLineEdit* AntalFelt = nullptr;
     QPushButton* IndsaetKnap = nullptr;
     QPushButton* AabenKnap = nullptr;
     QCheckBox* TransCheck = nullptr;
@@ -96,8 +98,8 @@ protected:
     virtual bool SletSprog() const { return Sprog; }
     // After a deletion: the cliché box clears the selection and reports the count.
     virtual void EfterSletning() = 0;
-    // Shows the count after a reload (the cliché box keeps a count field too).
-    virtual void VisAntal();
+    // Shows the count after a reload in the hint panel.
+    void VisAntal();
     void RydValg();
     // The grid of the options: the counts, their fields and the panel (not read yet).
     void StartAntal(int V, int L);

@@ -17,9 +17,12 @@ bool SameFile(const TBilRec& a, const TBilRec& b)
     return a.Filnavn == b.Filnavn && a.FilStorrelse == b.FilStorrelse && a.FilTid == b.FilTid;
 }
 
-std::future<TThumb> StartThumb(const QByteArray& path, const TThumbLayout& layout)
+// On a worker thread when there is more than one to make; a single one costs less made here.
+std::future<TThumb> StartThumb(const QByteArray& path, const TThumbLayout& layout, bool alone)
 {
     auto make = [path, layout] { return MakeThumb(path, layout); };
+    if (alone)
+        return std::async(std::launch::deferred, make);
     try {
         return std::async(std::launch::async, make);
     } catch (const std::system_error&) {
@@ -253,7 +256,7 @@ void TBibPan::LoadListe()
     for (size_t i = keep; i < files.size(); ++i) {
         for (; launched < files.size() && launched < i + kWorkers; ++launched)
             if (!keptAside(launched))
-                jobs[launched] = StartThumb(folder + files[launched].LokaltNavn, layout);
+                jobs[launched] = StartThumb(folder + files[launched].LokaltNavn, layout, files.size() - keep == 1);
         if (keptAside(i)) {
             const auto& kept = aside[files[i].Filnavn];
             files[i].Bredde = kept.first.Bredde;

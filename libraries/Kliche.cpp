@@ -103,12 +103,6 @@ void TKlicheform::BkKnapClick(int Nr)
     BibLabel->setText(folders[Nr]);
 }
 
-void TKlicheform::VisAntal()
-{
-    TBibBox::VisAntal();
-    AntalFelt->setText(QString::number(Panel->AntalIalt()));
-}
-
 void TKlicheform::EfterSletning()
 {
     RydValg();

@@ -35,7 +35,6 @@ public:
 
     QPushButton* MappeKnap[3] = {};
     QPushButton* GemKnap = nullptr;
-    QLineEdit* AntalFelt = nullptr;
     TFilform* Filform = nullptr;
     // Runs the file-name window; tests replace it so that no modal loop starts.
     std::function<bool(TFilform&)> RunFilform;
@@ -44,7 +43,6 @@ protected:
     QString HelpTopic() const override { return QStringLiteral("Klicheboks"); }
     QString VistNavn(const QString& Navn) const override;
     void EfterSletning() override;
-    void VisAntal() override;
 
 private:
     bool ViserMedfolgende() const;

@@ -4,6 +4,7 @@
 #include "platform/ImageList.h"
 #include "widgets/BitmapX.h"
 #include "widgets/RammeX.h"
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -93,9 +94,16 @@ TEST_F(BibPanTest, KindsInOrderSortedByNameAnyCase)
     EXPECT_EQ(Pan.GetFilnavn(5, true), Dir.path() + "/i.ico");
     EXPECT_EQ(Pan.GetFilnavn(6, true), QString());
     EXPECT_EQ(Pan.GetBredde(-1), 0);
+    // Long names are kept whole, so the path names the file itself.
+    const QString longName = QString(40, 'x') + ".bmp";
+    WriteBmpFile(Path(longName), Filled(3, 3, clRed));
+    Pan.LoadListe();
+    EXPECT_EQ(Pan.GetFilnavn(3, true), Path(longName));
+    EXPECT_TRUE(QFileInfo(Pan.GetFilnavn(3, true)).isFile());
+    QFile::remove(Path(longName));
+    Counts.clear();
 
     // One kind only.
-    Counts.clear();
     Pan.SetFilType(ftJpg);
     Pan.LoadListe();
     EXPECT_EQ(Names(), (QStringList{"my.photo.jpg", "photo.JPG"}));
