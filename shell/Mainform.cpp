@@ -73,9 +73,9 @@ void TMainform::FormCreate()
     BuildZoomWindow();
     BuildStatusBar();
     BuildMenus();
-    BuildLists();
     BuildDockHost();
     BuildCommandMenus();
+    BuildLists();
     GiveActionsImages();
     BuildTexts();
 
@@ -83,6 +83,7 @@ void TMainform::FormCreate()
     HentOptions();
     BuildColourWindows();
     BuildToolProps();
+    BuildTextWindows();
     BuildLibraryWindows();
 
     TabCon->setVisible(FOpt.FilBog);

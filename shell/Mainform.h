@@ -16,6 +16,7 @@
 #include <memory>
 
 class QAction;
+class QFont;
 class QActionGroup;
 class QLabel;
 class QLineEdit;
@@ -34,6 +35,10 @@ class TFarveform;
 class TPalform;
 class TSharedPainters;
 class TSortform;
+class TTekstform;
+class Tfontform;
+class TReguform;
+class TJustform;
 class TEgenskaberPage;
 class TFileCommands;
 class TInfForm;
@@ -192,6 +197,16 @@ public:
     void ShowColourBox();
     void ShowPaletteBoxWindow();
 
+    // --- text box, font window and colour dialogs (MainformTextBox.cpp)
+    TTekstform* Tekstform() const { return tekstform_; }
+    Tfontform* Fontform() const { return fontform_; }
+    TReguform* Reguform() const { return reguform_; }
+    TJustform* Justform() const { return justform_; }
+    // Shows the text box, floating where the options place it the first time.
+    void ShowTextBox();
+    // The font window's choice into the tool properties' main text (extra False) or extra text.
+    void FontToToolProps(bool extra, const QFont& font, const QString& text);
+
     // --- frames every palette field, button and magnifier uses
     TRammeFeltX Framme1;      // palette fields
     TRammeFeltX KnapFramme;   // buttons
@@ -341,6 +356,10 @@ private:
     void BuildLibraryWindows();
     void SetLibraryWindowsSprog(bool engelsk);
     void GemLibraryWindows();
+    // MainformTextBox.cpp
+    void BuildTextWindows();
+    void SetTextWindowsSprog(bool engelsk);
+    void GemTextWindows();
     // MainformTabs.cpp
     void TabConChange(int index);
     int FindTab(const QString& name) const;
@@ -395,4 +414,9 @@ private:
     TPalform* palform_ = nullptr;
     TColform* colform_ = nullptr;
     TSortform* sortform_ = nullptr;
+    TTekstform* tekstform_ = nullptr;
+    Tfontform* fontform_ = nullptr;
+    TReguform* reguform_ = nullptr;
+    TJustform* justform_ = nullptr;
+    bool textBoxPlaced_ = false;
 };

@@ -71,6 +71,7 @@ bool TMainform::GemOptions()
     flytform_->GemPosition(FOpt);
     zoomform_->GemPosition(FOpt);
     GemColourWindows();
+    GemTextWindows();
     GemLibraryWindows();
     QString failed;
     if (!::GemOptions(Folder.OptFilnavn, FOpt, failed))

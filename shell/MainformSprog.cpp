@@ -117,6 +117,7 @@ void TMainform::SetSprog()
     SetLibraryWindowsSprog(engelsk);
     if (tpform_)
         tpform_->SetSprog(engelsk);
+    SetTextWindowsSprog(engelsk);
     if (spmform_)
         spmform_->SetSprog(engelsk);
     for (TMalvoform* form : Documents())

@@ -160,6 +160,7 @@ void TTekstform::BuildActions()
     // The field's popup menu, also the copy button's drop-down menu.
     Popup = new QMenu(this);
     Popup->setObjectName("Popup");
+    FTexts.Add([this](const QString& t) { Popup->setTitle(t); }, "Rediger", "Edit");
     Popup->addAction(Action("AUndo"));
     Popup->addSeparator();
     for (const char* name : {"ACut", "ACopy", "APaste"})
