@@ -32,7 +32,27 @@ std::future<TThumb> StartThumb(const QByteArray& path, const TThumbLayout& layou
 }
 } // namespace
 
-TBibPan::TBibPan(QWidget* parent) : TKnapPan(parent) {}
+TBibPan::TBibPan(QWidget* parent) : TKnapPan(parent)
+{
+    FResizeTimer.setSingleShot(true);
+    FResizeTimer.setInterval(kResizeDelay);
+    QObject::connect(&FResizeTimer, &QTimer::timeout, this, [this] { ResizeDone(); });
+}
+
+void TBibPan::resizeEvent(QResizeEvent* event)
+{
+    TKnapPan::resizeEvent(event);
+    if (!FMadeFolder.isEmpty())
+        FResizeTimer.start();
+}
+
+void TBibPan::ResizeDone()
+{
+    TThumbLayout layout;
+    if (FMadeFolder.isEmpty() || !BitmapFelt() || !ThumbLayout(layout) || layout == FMadeLayout)
+        return;
+    LoadListe();
+}
 
 void TBibPan::ReloadIfPainted()
 {

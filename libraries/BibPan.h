@@ -3,6 +3,7 @@
 #include "widgets/PreFelter.h"
 #include <QByteArray>
 #include <QString>
+#include <QTimer>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -66,8 +67,14 @@ public:
     static constexpr int kMaxSide = 50;
     // Worker threads that make thumbnails at the same time.
     static constexpr int kWorkers = 2;
+    // How long a resize must rest before the thumbnails are made for the new size.
+    static constexpr int kResizeDelay = 200;
+    // Runs the reload a resize asked for (the timer's work).
+    void ResizeDone();
 
 protected:
+    // A new size of the fields makes the thumbnails again once the resizing has stopped.
+    void resizeEvent(QResizeEvent* event) override;
     // Painted fields before the first reload of a folder read it then.
     void ReloadIfPainted();
     // Stores a changed value and reloads once painted.
@@ -97,4 +104,5 @@ private:
     // What the image list's thumbnails were made for.
     QString FMadeFolder;
     TThumbLayout FMadeLayout;
+    QTimer FResizeTimer;
 };

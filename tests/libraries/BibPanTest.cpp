@@ -306,3 +306,23 @@ TEST_F(BibPanTest, NamesThatAreNotUtf8AreListedWithTheirThumbnails)
     EXPECT_FALSE(Blank(0));
     EXPECT_FALSE(Pan.GetFilnavn(0, false).isEmpty());
 }
+
+TEST_F(BibPanTest, ThumbnailsFollowTheFieldSizeAfterAResize)
+{
+    WriteBmpFile(Path("a.bmp"), Filled(10, 10, clRed));
+    Pan.SetAutoDim(true);
+    Load();
+    const int before = List.Width();
+    Steps.clear();
+    Pan.resize(Pan.width() / 2, Pan.height());
+    // Nothing is made while the resize goes on; once it rests, the thumbnails are new.
+    EXPECT_TRUE(Steps.empty());
+    Pan.ResizeDone();
+    EXPECT_FALSE(Steps.empty());
+    EXPECT_LT(List.Width(), before);
+    EXPECT_EQ(List.Count(), 1);
+    // The same size again makes nothing.
+    Steps.clear();
+    Pan.ResizeDone();
+    EXPECT_TRUE(Steps.empty());
+}
