@@ -97,9 +97,11 @@ void TMainform::BuildToolProps()
     connect(update, &QTimer::timeout, tpform_, [this] { tpform_->UpdateActions(); });
     update->start();
 
-    if (FOpt.ToolDock)
+    if (FOpt.ToolDock) {
+        // The tool book's page "Redskaber" shows its dock and takes the window.
+        showToolBox(true);
         dockHost_->Dock(tpform_, twToolProps, dsDropbogRed);
-    else {
+    } else {
         dockHost_->Float(tpform_, twToolProps, QPoint(FOpt.PBoxX, FOpt.PBoxY));
         tpform_->setVisible(FOpt.PBoxVis);
     }

@@ -79,6 +79,8 @@ TEST_F(MainformFixture, DockedByTheOptionAndItsFontsKeptAtClose)
     TMainform& form = Start();
     TTpform* tp = form.Tpform();
     EXPECT_EQ(form.DockHost()->SiteOf(tp), dsDropbogRed);
+    form.topBog->setCurrentIndex(TMainform::pgRedskaber);
+    EXPECT_TRUE(tp->isVisible());
     tp->SetFonts("DejaVu Sans", 14, "DejaVu Sans Mono", 9);
     ASSERT_TRUE(CloseForm());
     const TProgstring written = HentProgstring(Folder.StringFilnavn, Folder);
