@@ -417,6 +417,24 @@ TEST_F(FarveformFixture, HoverOverTheBigPaletteNamesTheFieldsColour)
     big.MouseMove({}, p.x(), p.y());
     ASSERT_EQ(big.OverNr, 40);
     EXPECT_EQ(services.Hints.last(), "Palettens farvenavn: " + big.GetFarveNavn(big.GetColor(40)));
+
+    // Moving on to the next field changes the pixels of those two fields only.
+    const QImage before = big.View().Image().copy();
+    const QPoint q = FieldCentre(big, 41);
+    big.MouseMove({}, q.x(), q.y());
+    ASSERT_EQ(big.OverNr, 41);
+    const QImage after = big.View().Image();
+    const TRect a = big.Felt(40)->YR, b = big.Felt(41)->YR;
+    int changed = 0;
+    for (int y = 0; y < after.height(); ++y)
+        for (int x = 0; x < after.width(); ++x)
+            if (before.pixel(x, y) != after.pixel(x, y)) {
+                ++changed;
+                const bool inA = x >= a.Left && x <= a.Right && y >= a.Top && y <= a.Bottom;
+                const bool inB = x >= b.Left && x <= b.Right && y >= b.Top && y <= b.Bottom;
+                EXPECT_TRUE(inA || inB) << x << "," << y;
+            }
+    EXPECT_GT(changed, 0);
 }
 
 TEST_F(FarveformFixture, SmallPanelsShowTheirColoursWhenPainted)
