@@ -402,7 +402,9 @@ void TBibBox::SletFilClick()
     // A file the recycle bin did not take stays where it is; the service says why.
     if (!Services.FileDeleteRB(Filnavn))
         return;
-    EfterSletning();
+    if (RapporterSletning())
+        RydValg();
+    Genindlaes(RapporterSletning());
 }
 
 void TBibBox::SletAlleClick()
@@ -423,7 +425,7 @@ void TBibBox::SletAlleClick()
             break;
     }
     RydValg();
-    Genindlaes(false);
+    Genindlaes(RapporterSletning());
     if (OnAlleSlettet)
         OnAlleSlettet();
 }

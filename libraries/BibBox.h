@@ -96,8 +96,9 @@ protected:
     virtual QString VistNavn(const QString& Navn) const { return Navn; }
     // The language of the single-file delete question.
     virtual bool SletSprog() const { return Sprog; }
-    // After a deletion: the cliché box clears the selection and reports the count.
-    virtual void EfterSletning() = 0;
+    // After a deletion the cliché box clears the selection and reports the count; the picture
+    // box reloads quietly.
+    virtual bool RapporterSletning() const = 0;
     // Shows the count after a reload in the hint panel.
     void VisAntal();
     void RydValg();

@@ -113,8 +113,3 @@ void TGalForm::AabenAlleClick()
     for (int i = 0; i < count; ++i)
         Services.HentPicture(Panel->GetFilnavn(i, true));
 }
-
-void TGalForm::EfterSletning()
-{
-    Genindlaes(false);
-}

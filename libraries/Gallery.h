@@ -39,5 +39,5 @@ public:
 protected:
     QString HelpTopic() const override { return QStringLiteral("Billedboks"); }
     bool SletSprog() const override;
-    void EfterSletning() override;
+    bool RapporterSletning() const override { return false; }
 };

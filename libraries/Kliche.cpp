@@ -103,12 +103,6 @@ void TKlicheform::BkKnapClick(int Nr)
     BibLabel->setText(folders[Nr]);
 }
 
-void TKlicheform::EfterSletning()
-{
-    RydValg();
-    Genindlaes(true);
-}
-
 TBitmap TKlicheform::FocusBitmap(TImagePic& Pic)
 {
     const TRect r = IntersectRect(NormalizedRect(Pic.GetFocusRect()), Pic.Picture().BoundsRect());

@@ -42,7 +42,7 @@ public:
 protected:
     QString HelpTopic() const override { return QStringLiteral("Klicheboks"); }
     QString VistNavn(const QString& Navn) const override;
-    void EfterSletning() override;
+    bool RapporterSletning() const override { return true; }
 
 private:
     bool ViserMedfolgende() const;
