@@ -77,6 +77,7 @@ void TMainform::FormCreate()
     BuildCommandMenus();
     BuildLists();
     GiveActionsImages();
+    BuildHelp();
     BuildTexts();
 
     HentProgstring();

@@ -61,6 +61,9 @@ class TPictureCommands;
 class TScaleform;
 class TToolCommands;
 class TSpmform;
+class TinformationsForm;
+class THelpTopicPage;
+class QToolButton;
 
 // The program's main window: the tool line, the document tab bar, the document area with the
 // dock book and the icon palette panel beside it, the tool book and the status bar with its
@@ -216,6 +219,16 @@ public:
     // Opens dropped files or parameters: folders and files of other types are skipped.
     void OpenPictureFiles(const QStringList& names);
 
+    // --- help (MainformHelp.cpp)
+    // The help window, made at its first use.
+    TinformationsForm& InformationsForm();
+    // The topic lists of the page "Information".
+    THelpTopicPage* HelpTopicPage() const { return helpTopics_; }
+    // Selects chapter aIndex of the topic lists and shows its entries.
+    void setItemBox(int aIndex);
+    QAction* AVelkommen = nullptr;     // F1
+    QAction* AGenvejstaster = nullptr; // F9
+
     // --- TDocumentHost
     TMalvoform* GForm() const override { return gForm_; }
     void SetGForm(TMalvoform* form) override;
@@ -342,6 +355,9 @@ private:
     // MainformDock.cpp
     void BuildDockHost();
     void ToolWindowPlaced(TToolWindow kind, TDockSite site);
+    // MainformHelp.cpp
+    void BuildHelp();
+    void SetHelpSprog(bool engelsk);
     // MainformSprog.cpp
     void BuildTexts();
     // MainformColourBox.cpp
@@ -389,6 +405,10 @@ private:
     TDockHost* dockHost_ = nullptr;
     TSpmform* spmform_ = nullptr;
     TInfForm* infForm_ = nullptr;
+    TinformationsForm* informationsForm_ = nullptr;
+    THelpTopicPage* helpTopics_ = nullptr;
+    QMenu* MHjaelp = nullptr;
+    QToolButton* helpKnap_[3] = {};
     std::unique_ptr<TFileCommands> fileCommands_;
     TCommandWindows windows_;
     TToolCommands* tools_ = nullptr;

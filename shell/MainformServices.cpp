@@ -1,11 +1,9 @@
-// What the main window does for the windows below it: the question dialogs and help.
+// What the main window does for the windows below it: the question dialogs (help is in
+// MainformHelp.cpp).
 #include "appcore/Message.h"
+#include "dialogs/SpmFormen.h"
 #include "dialogs/Spmform.h"
 #include "shell/Mainform.h"
-#include <QDesktopServices>
-#include <QFileInfo>
-#include <QMessageBox>
-#include <QUrl>
 
 TModalResult TMainform::SpmJaNejAnnuller(const QString& Linie1, const QString& Linie2, const QString& Linie3)
 {
@@ -23,16 +21,9 @@ TModalResult TMainform::SpmOkAnnuller(const QStringList& Info)
 {
     if (RunOkCancel)
         return RunOkCancel(Info);
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Malvo"), Info.join(QLatin1Char('\n')),
-                    QMessageBox::Ok | QMessageBox::Cancel, this);
-    box.setButtonText(QMessageBox::Ok, QStringLiteral("OK"));
-    box.setButtonText(QMessageBox::Cancel, Sprogtekst(Engelsk(), QStringLiteral("Annuller"), QStringLiteral("Cancel")));
-    return box.exec() == QMessageBox::Ok ? mrOk : mrCancel;
-}
-
-void TMainform::HelpInfoNew(const QString& S)
-{
-    const QString page = Folder.infoDir + S + QStringLiteral(".html");
-    if (QFileInfo(page).isFile())
-        QDesktopServices::openUrl(QUrl::fromLocalFile(page));
+    auto* dialog = findChild<TspmFormen*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!dialog)
+        dialog = new TspmFormen(this);
+    dialog->SetSprog(Engelsk());
+    return dialog->Spoerg(Info);
 }

@@ -120,6 +120,7 @@ void TMainform::SetSprog()
     SetTextWindowsSprog(engelsk);
     if (spmform_)
         spmform_->SetSprog(engelsk);
+    SetHelpSprog(engelsk);
     for (TMalvoform* form : Documents())
         form->Image->SetSprog(engelsk ? stEngelsk : stDansk);
     QApplication::restoreOverrideCursor();
