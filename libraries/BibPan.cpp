@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QHash>
+#include <QWheelEvent>
 #include <algorithm>
 #include <future>
 #include <system_error>
@@ -44,6 +45,14 @@ void TBibPan::resizeEvent(QResizeEvent* event)
     TKnapPan::resizeEvent(event);
     if (!FMadeFolder.isEmpty())
         FResizeTimer.start();
+}
+
+void TBibPan::wheelEvent(QWheelEvent* event)
+{
+    const int steps = event->angleDelta().y() / 120;
+    if (steps != 0)
+        NytStartNr(std::max(0, FStartNr - steps * std::max(1, FAntalVandret)), true);
+    event->accept();
 }
 
 void TBibPan::ResizeDone()

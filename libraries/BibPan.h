@@ -75,6 +75,8 @@ public:
 protected:
     // A new size of the fields makes the thumbnails again once the resizing has stopped.
     void resizeEvent(QResizeEvent* event) override;
+    // The wheel scrolls a row at a time.
+    void wheelEvent(QWheelEvent* event) override;
     // Painted fields before the first reload of a folder read it then.
     void ReloadIfPainted();
     // Stores a changed value and reloads once painted.

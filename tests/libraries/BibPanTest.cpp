@@ -4,7 +4,9 @@
 #include "platform/ImageList.h"
 #include "widgets/BitmapX.h"
 #include "widgets/RammeX.h"
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QWheelEvent>
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -325,4 +327,22 @@ TEST_F(BibPanTest, ThumbnailsFollowTheFieldSizeAfterAResize)
     Steps.clear();
     Pan.ResizeDone();
     EXPECT_TRUE(Steps.empty());
+}
+
+TEST_F(BibPanTest, WheelScrollsARowAndTellsTheOwner)
+{
+    for (int i = 0; i < 30; ++i)
+        WriteBmpFile(Path(QStringLiteral("p%1.bmp").arg(i, 2, 10, QLatin1Char('0'))), Filled(8, 8, clRed));
+    Load();
+    int told = -1;
+    Pan.OnStartNr = [&](TObject*, int nr) { told = nr; };
+    QWheelEvent down(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                     Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(&Pan, &down);
+    EXPECT_EQ(Pan.StartNr(), 4);
+    EXPECT_EQ(told, 4);
+    QWheelEvent up(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, 240), Qt::NoButton, Qt::NoModifier,
+                   Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(&Pan, &up);
+    EXPECT_EQ(Pan.StartNr(), 0);
 }
