@@ -51,7 +51,14 @@ void TMainform::BuildColourWindows()
         tools_->ShowTransColour(trans);
     };
 
-    colform_->OnFarveKlik = [this](TMouseButton b, TColor c, bool tool) { farveform_->VaelgFarve(b, c, tool); };
+    // A palette field goes to the tool and fade field of the button; a tool-colour field only
+    // becomes the active colour.
+    colform_->OnFarveKlik = [this](TMouseButton b, TColor c, bool tool) {
+        if (tool)
+            farveform_->VaelgFarve(b, c, true);
+        else
+            farveform_->SetOutFarve(c, true, true);
+    };
     colform_->OnFarveOver = [this](TColor c) { farveform_->VisPaletteNavn(c); };
     colform_->Sorter = [this](TColorPan& pan) { sortform_->Sorter(pan); };
     colform_->VisSorter = [this](TColorPan&) { ShowSortform(0); };

@@ -59,8 +59,19 @@ TEST_F(MainformFixture, ColourPickedInTheBoxReachesTheActivePicture)
     EXPECT_EQ(form.OutFarve(), big.GetColor(2));
     form.ShowPickedColour(clYellow);
     EXPECT_EQ(box.OutFarve, clYellow);
-    // The palette box mirrors the tool colours.
-    EXPECT_EQ(form.Colform()->PFpal->GetColor(0), big.GetColor(1));
+    // The palette box mirrors the tool colours; its palette gives colours to the tools, its
+    // tool-colour fields only make the colour active.
+    TColform& palettes = *form.Colform();
+    EXPECT_EQ(palettes.PFpal->GetColor(0), big.GetColor(1));
+    palettes.CreateKnapClick();
+    palettes.ColPal->OnMus(palettes.ColPal, mbRight, 0);
+    EXPECT_EQ(pic->BrushColor(), palettes.ColPal->GetColor(0));
+    EXPECT_EQ(box.Fadepal->GetColor(2), palettes.ColPal->GetColor(0));
+    const TColor fade0 = box.Fadepal->GetColor(0);
+    palettes.PFpal->OnMus(palettes.PFpal, mbLeft, 2);
+    EXPECT_EQ(box.OutFarve, palettes.PFpal->GetColor(2));
+    EXPECT_EQ(box.Fadepal->GetColor(0), fade0);
+    EXPECT_EQ(pic->PenColor(), big.GetColor(1));
 }
 
 TEST_F(MainformFixture, SameColorsGivesTheBoxColoursToTheNextActivatedPicture)
