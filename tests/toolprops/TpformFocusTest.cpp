@@ -276,3 +276,35 @@ TEST_F(TpformFixture, MulticolourControlsFollowTheTool)
     form->HentExecute();
     EXPECT_EQ(form->FrekvensEdit->text(), "9");
 }
+
+TEST(TNumEditRules, EveryRuleFiltersAsTypedAndRefusesHugeNumbers)
+{
+    TNumEdit byte(TNumEdit::nrByte, 0, 99);
+    TNumEdit integer(TNumEdit::nrInteger, INT_MIN, INT_MAX);
+    TNumEdit positive(TNumEdit::nrPosInteger, 0, INT_MAX);
+    QList<int> reported;
+    positive.OnValue = [&](int v) { reported << v; };
+    byte.show();
+    TpformFixture::Type(&byte, "4x2");
+    EXPECT_EQ(byte.text(), "42");
+    TpformFixture::Type(&byte, "-7");
+    EXPECT_EQ(byte.text(), "7");
+    TpformFixture::Type(&integer, "1-2");
+    EXPECT_EQ(integer.text(), "12");
+    TpformFixture::Type(&integer, "-30");
+    EXPECT_EQ(integer.Value(), -30);
+    TpformFixture::Type(&positive, "-5");
+    EXPECT_EQ(positive.text(), "5");
+    positive.setText("2147483648");
+    emit positive.textEdited(positive.text());
+    EXPECT_EQ(positive.text(), "5");
+    EXPECT_EQ(positive.Value(), 5);
+    positive.setText("2147483647");
+    emit positive.textEdited(positive.text());
+    EXPECT_EQ(positive.Value(), INT_MAX);
+    EXPECT_EQ(reported.last(), INT_MAX);
+    // Showing a value from the program reports nothing.
+    const int count = reported.size();
+    positive.SetValue(3);
+    EXPECT_EQ(reported.size(), count);
+}
