@@ -22,15 +22,18 @@ const TBitmap& TReditCan::BitmapCan(const TRect& R)
         FBitmap = TBitmap();
         return FBitmap;
     }
-    // Rendered at one image pixel per widget pixel whatever the screen's scale, with the
-    // caret hidden: the picture is the text as the user reads it.
+    // The text area as the user reads it: the viewport without the frame, rendered at one
+    // image pixel per widget pixel whatever the screen's scale, with the caret hidden. What
+    // lies beyond the viewport stays the field's white.
     QImage image(w, h, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    image.fill(palette().color(QPalette::Base));
     const int caret = cursorWidth();
     setCursorWidth(0);
-    {
+    const QRect source = QRect(R.Left, R.Top, w, h) & viewport()->rect();
+    if (!source.isEmpty()) {
         QPainter painter(&image);
-        render(&painter, QPoint(), QRegion(R.Left, R.Top, w, h), DrawWindowBackground | DrawChildren);
+        viewport()->render(&painter, source.topLeft() - QPoint(R.Left, R.Top), QRegion(source),
+                           DrawWindowBackground | DrawChildren);
     }
     setCursorWidth(caret);
     FBitmap.SetImage(image);

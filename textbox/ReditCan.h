@@ -14,7 +14,8 @@ public:
 
     // The field's pixels in R (right and bottom inclusive), copied into the field's own
     // bitmap of (R.Right - R.Left + 1) x (R.Bottom - R.Top + 1), which is returned and stays
-    // owned by the field. An empty rectangle gives an empty bitmap.
+    // owned by the field. The pixels are those of the text area inside the frame. An empty
+    // rectangle gives an empty bitmap.
     const TBitmap& BitmapCan(const TRect& R);
     // BitmapCan(R) put on the clipboard; False (and the clipboard untouched) when R is empty.
     bool KopierCan(const TRect& R);

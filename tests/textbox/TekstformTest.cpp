@@ -243,6 +243,11 @@ TEST_F(TekstformFixture, CopiesTheTextAreaAsAPictureOfWhatItShows)
     EXPECT_EQ(copy.Width(), 197);
     EXPECT_EQ(copy.Height(), 57);
     EXPECT_GT(DarkPixels(copy), 40);
+    // Only the text area: no frame line along the top or the left edge.
+    for (int x = 0; x < copy.Width(); ++x)
+        ASSERT_EQ(copy.ScanLine(0)[x], 0xFFFFFFFFu) << x;
+    for (int y = 0; y < copy.Height(); ++y)
+        ASSERT_EQ(copy.ScanLine(y)[0], 0xFFFFFFFFu) << y;
     // The caret is not in the picture, and the field keeps it afterwards.
     field.setFocus();
     EXPECT_EQ(field.cursorWidth(), 1);
