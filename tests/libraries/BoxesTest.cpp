@@ -6,6 +6,7 @@
 #include "libraries/Gallery.h"
 #include "libraries/Kliche.h"
 #include "tests/common/FakeMainServices.h"
+#include "widgets/Rulskakt.h"
 #include "widgets/SharedPainters.h"
 #include <QAction>
 #include <QCheckBox>
@@ -93,6 +94,8 @@ TEST_F(BoxesTest, SelectingAndHoveringShowNameAndSize)
     Gal->SetGalBib(Dir.path());
     Gal->BibliotekClick();
     EXPECT_EQ(Services.Hints.last(), "Antal billeder: 1");
+    // Fewer pictures than fields: the scroll bar has nowhere to go, and no negative end.
+    EXPECT_EQ(Gal->Rul->PosMax(), 0);
     Gal->Over(0);
     EXPECT_EQ(Services.Hints.last(), "sol.bmp (40x30)");
     Gal->Vaelg(0);
