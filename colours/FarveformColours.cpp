@@ -38,7 +38,9 @@ constexpr int kPixelTool = 100;
 void TFarveform::SetOutFarve(TColor F, bool MedRulbar, bool MedRGB)
 {
     OutFarve = F;
-    InOutPal->FarveFelt(0, F);
+    // Only what changed is drawn again.
+    if (InOutPal->GetColor(0) != F)
+        InOutPal->FarveFelt(0, F);
     FarveNavn = InOutPal->GetFarveNavn(F);
     navnFelt->setText(FarveNavn);
     if (MedRulbar) {
