@@ -377,5 +377,11 @@ void TFarveform::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
     FUpdateTimer->stop();
+}
+
+void TFarveform::closeEvent(QCloseEvent* event)
+{
+    // Only a close by the user: a box that goes with the main window must not reach it.
+    QWidget::closeEvent(event);
     Services.InfoHint(QStringLiteral(" "));
 }

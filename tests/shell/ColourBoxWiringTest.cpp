@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QTabBar>
+#include <QToolButton>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -162,4 +163,27 @@ TEST_F(MainformFixture, EveryTextOfTheColourWindowsIsSetInBothLanguages)
     EXPECT_NE(danish, english);
     EXPECT_TRUE(english.contains("Select palette from file"));
     EXPECT_TRUE(english.contains("Arrange colors"));
+}
+
+TEST_F(MainformFixture, FloatingColourWindowsCloseWithTheProgram)
+{
+    TMainform& form = Start();
+    form.Opt().ColDock = false;
+    form.Opt().ObjDock = false;
+    form.ShowColourBox();
+    form.ShowPaletteBoxWindow();
+    form.Farveform()->sortKnap->click();
+    EXPECT_EQ(form.DockHost()->SiteOf(form.Farveform()), dsNone);
+    EXPECT_TRUE(form.Farveform()->isWindow());
+    EXPECT_TRUE(form.Farveform()->isVisible());
+    EXPECT_TRUE(form.Colform()->isVisible());
+    EXPECT_TRUE(form.Sortform()->isVisible());
+    EXPECT_EQ(form.Sortform()->Palnummer, 1);
+    // Closing the floating box clears the hint panel.
+    form.InfoHint("x");
+    form.Farveform()->close();
+    EXPECT_EQ(form.StatusPanel(2)->text().trimmed(), "");
+    form.ShowColourBox();
+    ASSERT_TRUE(CloseForm());
+    Form.reset();
 }
