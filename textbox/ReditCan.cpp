@@ -10,7 +10,10 @@ TReditCan::TReditCan(QWidget* parent) : QTextEdit(parent)
     pal.setColor(QPalette::Base, Qt::white);
     pal.setColor(QPalette::Text, Qt::black);
     setPalette(pal);
-    const QFont start(QStringLiteral("Courier New"), 10);
+    // Unsmoothed letters: a copy pasted transparently into a picture keeps no fringe of
+    // blended pixels around them.
+    QFont start(QStringLiteral("Courier New"), 10);
+    start.setStyleStrategy(QFont::NoAntialias);
     document()->setDefaultFont(start);
     setCurrentFont(start);
 }

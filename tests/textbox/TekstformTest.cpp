@@ -243,6 +243,10 @@ TEST_F(TekstformFixture, CopiesTheTextAreaAsAPictureOfWhatItShows)
     EXPECT_EQ(copy.Width(), 197);
     EXPECT_EQ(copy.Height(), 57);
     EXPECT_GT(DarkPixels(copy), 40);
+    // Black letters on white without blended pixels, so a transparent paste leaves no fringe.
+    for (int y = 0; y < copy.Height(); ++y)
+        for (int x = 0; x < copy.Width(); ++x)
+            ASSERT_TRUE(copy.ScanLine(y)[x] == 0xFFFFFFFFu || copy.ScanLine(y)[x] == 0xFF000000u) << x << "," << y;
     // Only the text area: no frame line along the top or the left edge.
     for (int x = 0; x < copy.Width(); ++x)
         ASSERT_EQ(copy.ScanLine(0)[x], 0xFFFFFFFFu) << x;
