@@ -363,18 +363,15 @@ private:
     // MainformColourBox.cpp
     void BuildColourWindows();
     void ShowSortform(int palnummer);
-    void SetColourWindowsSprog(bool engelsk);
     void GemColourWindows();
     // MainformToolProps.cpp
     void BuildToolProps();
     void StoreToolPropsSettings();
     // MainformLibraries.cpp
     void BuildLibraryWindows();
-    void SetLibraryWindowsSprog(bool engelsk);
     void GemLibraryWindows();
     // MainformTextBox.cpp
     void BuildTextWindows();
-    void SetTextWindowsSprog(bool engelsk);
     void GemTextWindows();
     // MainformTabs.cpp
     void TabConChange(int index);

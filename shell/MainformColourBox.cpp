@@ -106,14 +106,6 @@ void TMainform::ShowSortform(int palnummer)
     sortform_->raise();
 }
 
-void TMainform::SetColourWindowsSprog(bool engelsk)
-{
-    farveform_->SetSprog(engelsk);
-    palform_->SetSprog(engelsk);
-    colform_->SetSprog(engelsk);
-    sortform_->SetSprog(engelsk);
-}
-
 void TMainform::GemColourWindows()
 {
     if (!FOpt.ColDock) {

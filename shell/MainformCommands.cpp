@@ -289,8 +289,6 @@ void TMainform::SetCommandsSprog(bool engelsk)
     pictures_->SetSprog(engelsk);
     mover_->SetSprog(engelsk);
     scaleform_->SetSprog(engelsk);
-    printform_->SetSprog(engelsk);
-    flytform_->SetSprog(engelsk);
     zoomform_->SetSprog(engelsk);
 }
 

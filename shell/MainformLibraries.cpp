@@ -83,14 +83,6 @@ void TMainform::ShowClipFolder()
         klicheForm_->BkKnapClick(1);
 }
 
-void TMainform::SetLibraryWindowsSprog(bool engelsk)
-{
-    if (!galForm_)
-        return;
-    galForm_->SetSprog(engelsk);
-    klicheForm_->SetSprog(engelsk);
-}
-
 void TMainform::GemLibraryWindows()
 {
     if (!galForm_)

@@ -210,7 +210,6 @@ void TMainform::SetListsSprog(bool engelsk)
     Reopen->DeleteItemCap = Sprogtekst(engelsk, QStringLiteral("Fjern liste"), QStringLiteral("Remove list"));
     Reopen->DeleteItemHint = Sprogtekst(engelsk, QStringLiteral("Herved påbegyndes en ny liste"),
                                         QStringLiteral("Prepaire for new list to begin"));
-    progform_->SetSprog(engelsk);
 }
 
 void TMainform::UpdateListActions()

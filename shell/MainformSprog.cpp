@@ -1,12 +1,26 @@
 // The main window's texts in Danish and English, and the language switch of the whole program.
 #include "appcore/Message.h"
 #include "colours/ColorPan.h"
+#include "colours/Colform.h"
+#include "colours/Farveform.h"
+#include "colours/Justform.h"
+#include "colours/Palform.h"
+#include "colours/Reguform.h"
+#include "colours/Sortform.h"
+#include "dialogs/Flytform.h"
+#include "dialogs/InfForm.h"
+#include "dialogs/Printform.h"
+#include "dialogs/Progform.h"
 #include "dialogs/Spmform.h"
 #include "shell/EgenskaberPage.h"
 #include "shell/FileCommands.h"
 #include "shell/Mainform.h"
 #include "shell/Malvoform.h"
 #include "shell/RadioGroup.h"
+#include "libraries/Gallery.h"
+#include "libraries/Kliche.h"
+#include "textbox/Fontform.h"
+#include "textbox/Tekstform.h"
 #include "toolprops/Tpform.h"
 #include <QAction>
 #include <QApplication>
@@ -103,7 +117,7 @@ void TMainform::SetSprog()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool engelsk = Engelsk();
-    Egenskaber->sprogBox->SetItemIndex(FOpt.Sprog);
+    Egenskaber->sprogBox->SetItemIndex(engelsk ? 1 : 0);
     texts_.Apply(engelsk);
     findChild<QLabel*>(QStringLiteral("versionLabel"))
         ->setText(Sprogtekst(engelsk, QStringLiteral("Malvo version %1\n\nDatamappe: %2\nQt %3"),
@@ -113,15 +127,12 @@ void TMainform::SetSprog()
     fileCommands_->SetSprog(engelsk);
     SetCommandsSprog(engelsk);
     SetListsSprog(engelsk);
-    SetColourWindowsSprog(engelsk);
-    SetLibraryWindowsSprog(engelsk);
-    if (tpform_)
-        tpform_->SetSprog(engelsk);
-    SetTextWindowsSprog(engelsk);
-    if (spmform_)
-        spmform_->SetSprog(engelsk);
     SetHelpSprog(engelsk);
+    // The windows in their fixed order; each remembers the language for its later messages.
+    const auto switchAll = [engelsk](auto*... windows) { ((windows ? windows->SetSprog(engelsk) : void()), ...); };
+    switchAll(farveform_, galForm_, spmform_, klicheForm_, tpform_, fontform_, tekstform_, flytform_, reguform_,
+              colform_, infForm_, printform_, progform_, justform_, palform_, sortform_);
     for (TMalvoform* form : Documents())
-        form->Image->SetSprog(engelsk ? stEngelsk : stDansk);
+        form->SetSprog(engelsk);
     QApplication::restoreOverrideCursor();
 }

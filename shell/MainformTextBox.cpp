@@ -84,16 +84,6 @@ void TMainform::ShowTextBox()
     tekstform_->activateWindow();
 }
 
-void TMainform::SetTextWindowsSprog(bool engelsk)
-{
-    if (!tekstform_)
-        return;
-    fontform_->SetSprog(engelsk);
-    tekstform_->SetSprog(engelsk);
-    reguform_->SetSprog(engelsk);
-    justform_->SetSprog(engelsk);
-}
-
 void TMainform::GemTextWindows()
 {
     if (!tekstform_)

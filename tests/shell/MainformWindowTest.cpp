@@ -39,8 +39,9 @@ QList<QPair<QString, QString>> AllTexts(TMainform& form)
             texts.append({menu->objectName(), menu->title()});
     // Labels and buttons of the main window itself: dialogs fill theirs when they are shown, and
     // image buttons carry a hint instead of a text (the object indicator is blank without a picture).
+    // Unnamed labels of docked tool windows show values while in use.
     for (QLabel* label : form.findChildren<QLabel*>())
-        if (label->window() == &form && !label->objectName().startsWith("infoPanel") && label->objectName() != "poLabelBH" && label->pixmap().isNull())
+        if (label->window() == &form && !label->objectName().isEmpty() && !label->objectName().startsWith("infoPanel") && label->objectName() != "poLabelBH" && label->pixmap().isNull())
             texts.append({label->objectName(), label->text()});
     for (QAbstractButton* button : form.findChildren<QAbstractButton*>())
         if (button->window() == &form && button->icon().isNull() && button->objectName() != "ObjektButton" && (qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button) || button->objectName().endsWith("Knap")
