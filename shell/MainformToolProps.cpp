@@ -1,6 +1,7 @@
 // The tool properties window: created docked or floating by the options, told of every tool
 // change, document activation, copy and colour pick, and given the main window's pen width,
 // specific colours, magnifiers and paste actions.
+#include "colours/Farveform.h"
 #include "dialogs/Zoomform.h"
 #include "pixeledit/PixelPic.h"
 #include "shell/Mainform.h"
@@ -67,6 +68,10 @@ void TMainform::BuildToolProps()
             windows_.ShowColourBox();
     };
     tpform_->ColourBoxColour = [this] { return OutFarve(); };
+    // While the colour picker is the tool, the colour box's active colour is the new pixel
+    // colour of the colours page; the picked colour itself comes through SetPixelfelt.
+    if (farveform_)
+        farveform_->OnNyPixelFarve = [this](TColor c) { tpform_->SetNyPixelfelt(c); };
     tpform_->OnShowWindow = [this] {
         if (dockHost_->SiteOf(tpform_) == dsDropbogRed) {
             topBog->setCurrentIndex(pgRedskaber);

@@ -1,5 +1,7 @@
 // The tool properties window as the main window carries it.
 #include "MainformFixture.h"
+#include "colours/ColorPan.h"
+#include "colours/Farveform.h"
 #include "toolprops/TpControls.h"
 #include "toolprops/ToolPreview.h"
 #include "toolprops/Tpform.h"
@@ -88,4 +90,17 @@ TEST_F(MainformFixture, DockedByTheOptionAndItsFontsKeptAtClose)
     EXPECT_EQ(written.fontsize1, 14);
     EXPECT_EQ(written.fontname2, "DejaVu Sans Mono");
     EXPECT_EQ(written.fontsize2, 9);
+}
+
+TEST_F(MainformFixture, ThePickedColourAndTheColourBoxColourFillTheTwoPixelFields)
+{
+    TMainform& form = Start();
+    TTpform* tp = form.Tpform();
+    form.HentPicture(WritePicture("p.bmp", 60, 40));
+    form.GForm()->Image->SetToolNr(100);
+    form.SetPixelfelt(clRed);
+    ASSERT_NE(form.Farveform(), nullptr);
+    form.Farveform()->SetOutFarve(clBlue, true, true);
+    EXPECT_EQ(tp->Pixelfelt->GetColor(0), clRed);
+    EXPECT_EQ(tp->Pixelfelt->GetColor(1), clBlue);
 }
