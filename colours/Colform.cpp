@@ -193,10 +193,15 @@ void TColform::AntalKlik(int Antal)
 
 void TColform::ColPalAntalIalt(int Antal)
 {
-    const int synlige = std::min(Antal, kSynlige);
-    Colrul->NyePos(synlige, std::max(0, Antal - synlige), 0);
-    Colrul->setEnabled(Antal > kSynlige);
-    AntalInfo->setText(QString::number(Antal));
+    // Only what changed is drawn again: a new palette of the same size leaves the bar be.
+    const int synlige = std::min(Antal, kSynlige), maks = std::max(0, Antal - synlige);
+    if (Colrul->PosVisible() != synlige || Colrul->PosMax() != maks || Colrul->Position() != 0)
+        Colrul->NyePos(synlige, maks, 0);
+    if (Colrul->isEnabled() != (Antal > kSynlige))
+        Colrul->setEnabled(Antal > kSynlige);
+    const QString antal = QString::number(Antal);
+    if (AntalInfo->text() != antal)
+        AntalInfo->setText(antal);
     UpdateAgem();
 }
 
