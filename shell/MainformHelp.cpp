@@ -1,5 +1,5 @@
-// Help: the help window, the topic lists of the tool book's page "Information", the help menu
-// and the "Information" buttons of the pages "Nyt", "Andre funktioner" and "Egenskaber".
+// Help: the help window, the topic lists of the tool book's page "Information", the two help
+// pages of the menu "Andre sager" and the "Information" buttons of the pages "Nyt", "Andre funktioner" and "Egenskaber".
 #include "appcore/Message.h"
 #include "dialogs/HelpTopicPage.h"
 #include "dialogs/HelpTopics.h"
@@ -10,7 +10,6 @@
 #include <QBoxLayout>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -42,9 +41,14 @@ void TMainform::BuildHelp()
     }
     layout->addLayout(row, 1);
 
+    // The "Information" buttons sit in the tool book's corner and show with their page, so they
+    // take no room from the pages themselves.
+    auto* corner = new QWidget(topBog);
+    corner->setObjectName(QStringLiteral("infoKnapper"));
+    auto* knapper = new QHBoxLayout(corner);
+    knapper->setContentsMargins(0, 0, 0, 0);
     for (int i = 0; i < 3; ++i) {
-        QWidget* owner = topBog->widget(kHelpButtons[i].page);
-        auto* knap = new QToolButton(owner);
+        auto* knap = new QToolButton(corner);
         knap->setObjectName(QStringLiteral("infoKnap%1").arg(i));
         knap->setIcon(ToolIcon(QStringLiteral("Ainformation")));
         knap->setText(QStringLiteral("Information"));
@@ -55,20 +59,27 @@ void TMainform::BuildHelp()
             HelpInfoNew(HelpTopics::Chapter(chapter));
             setItemBox(chapter);
         });
-        if (auto* box = qobject_cast<QBoxLayout*>(owner->layout()))
-            box->addWidget(knap, 0, Qt::AlignLeft | Qt::AlignTop);
+        knapper->addWidget(knap);
         helpKnap_[i] = knap;
     }
+    topBog->setCornerWidget(corner, Qt::TopRightCorner);
+    auto showButton = [this](int page) {
+        for (int i = 0; i < 3; ++i)
+            helpKnap_[i]->setVisible(kHelpButtons[i].page == page);
+    };
+    connect(topBog, &QTabWidget::currentChanged, this, showButton);
+    showButton(topBog->currentIndex());
 
-    MHjaelp = menuBar()->addMenu(QString());
-    MHjaelp->setObjectName(QStringLiteral("MHjaelp"));
     AVelkommen = NewAction("AVelkommen", Qt::Key_F1);
     AGenvejstaster = NewAction("AGenvejstaster", Qt::Key_F9);
     connect(AVelkommen, &QAction::triggered, this, [this] { HelpInfoNew(QString::fromLatin1(HelpTopics::Velkommen)); });
     connect(AGenvejstaster, &QAction::triggered, this,
             [this] { HelpInfoNew(QString::fromLatin1(HelpTopics::Genvejstaster)); });
-    MHjaelp->addAction(AVelkommen);
-    MHjaelp->addAction(AGenvejstaster);
+    // The two help pages close the menu "Andre sager", beside the palette program's information.
+    QMenu* menu = MAndet ? MAndet : Mvis;
+    menu->addSeparator();
+    menu->addAction(AVelkommen);
+    menu->addAction(AGenvejstaster);
 }
 
 TinformationsForm& TMainform::InformationsForm()
@@ -102,7 +113,6 @@ void TMainform::SetHelpSprog(bool engelsk)
     helpTopics_->SetSprog(engelsk);
     if (informationsForm_)
         informationsForm_->SetSprog(engelsk);
-    MHjaelp->setTitle(Sprogtekst(engelsk, QStringLiteral("Hjælp"), QStringLiteral("Help")));
     const struct {
         QAction* action;
         const char* dansk[2];
