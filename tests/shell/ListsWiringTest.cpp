@@ -2,11 +2,13 @@
 #include "MainformFixture.h"
 #include "appcore/Lists.h"
 #include "appcore/MenuExeFiler.h"
+#include "appcore/Options.h"
 #include "appcore/ReopenFilerX.h"
 #include "dialogs/Progform.h"
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -132,4 +134,17 @@ TEST_F(MainformFixture, AMissingPaletteProgramIsReportedInTheLanguage)
     ASSERT_FALSE(QFileInfo::exists(TMainform::PalProgFilename()));
     form.findChild<QAction*>("Mpalette")->trigger();
     EXPECT_EQ(Messages, QStringList{"The program could not be found!"});
+}
+
+TEST_F(MainformFixture, AnOptionsFileInEnglishStartsInEnglishWithEnglishNames)
+{
+    TOptions english;
+    english.Sprog = 1;
+    ASSERT_TRUE(WriteOptionsFile(Folder.OptFilnavn, english));
+    TMainform& form = Start();
+    EXPECT_EQ(form.MFile->title(), "File");
+    EXPECT_EQ(form.textShowCheck->statusTip(), "Show clipboard after copy and cut");
+    form.FileCommands().Action("ANewMalvo")->trigger();
+    ASSERT_NE(form.GForm(), nullptr);
+    EXPECT_EQ(form.GForm()->PNavn, "Noname1.bmp");
 }
