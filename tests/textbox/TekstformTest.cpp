@@ -126,9 +126,13 @@ TEST_F(TekstformFixture, ATypedSizeIsReadAsANumberAndBadOnesKeepTheSize)
 {
     Type("abc");
     SelectAll();
-    form->SizBox->setEditText("30");
-    form->SizBoxChange();
+    // Typed as the user does: a size the list lacks, then Enter.
+    QLineEdit* edit = form->SizBox->lineEdit();
+    edit->selectAll();
+    QTest::keyClicks(edit, "30");
+    QTest::keyClick(edit, Qt::Key_Return);
     EXPECT_EQ(qRound(Selected().pointSizeF()), 30);
+    EXPECT_EQ(form->SizBox->findText("30"), -1);
     for (const char* bad : {"abc", "0", "-5", ""}) {
         form->SizBox->setEditText(QLatin1String(bad));
         form->SizBoxChange();
