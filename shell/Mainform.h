@@ -404,7 +404,6 @@ private:
     TInfForm* infForm_ = nullptr;
     TinformationsForm* informationsForm_ = nullptr;
     THelpTopicPage* helpTopics_ = nullptr;
-    QMenu* MHjaelp = nullptr;
     QToolButton* helpKnap_[3] = {};
     std::unique_ptr<TFileCommands> fileCommands_;
     TCommandWindows windows_;
