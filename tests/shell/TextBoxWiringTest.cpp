@@ -146,3 +146,31 @@ TEST_F(MainformFixture, TheFontWindowsChoiceArrivesInTheToolPropertiesTextPages)
     EXPECT_EQ(tp->MerEdit->text(), "x#y");
     EXPECT_EQ(tp->MemoFont().Size, 18);
 }
+
+TEST_F(MainformFixture, TheTextBoxAndTheDialogsStartWhereTheOptionsPlaceThem)
+{
+    TOptions stored = StandardOptions();
+    stored.Tbvis = true;
+    stored.TbX = 130;
+    stored.TbY = 140;
+    stored.TbB = 520;
+    stored.TbH = 330;
+    stored.TBwidth = 220;
+    stored.ReguX = 150;
+    stored.JustX = 160;
+    ASSERT_TRUE(WriteOptionsFile(Folder.OptFilnavn, stored));
+    TMainform& form = Start();
+    TTekstform* box = form.Tekstform();
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_EQ(box->pos(), QPoint(130, 140));
+    EXPECT_EQ(box->size(), QSize(520, 330));
+    EXPECT_EQ(form.Reguform()->x(), 150);
+    EXPECT_EQ(form.Justform()->x(), 160);
+    EXPECT_FALSE(form.Reguform()->isVisible());
+    EXPECT_FALSE(form.Justform()->isVisible());
+
+    box->hide();
+    form.GemOptions();
+    EXPECT_FALSE(form.Opt().Tbvis);
+    EXPECT_EQ(form.Opt().TBwidth, 220);
+}
