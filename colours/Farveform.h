@@ -160,6 +160,8 @@ public:
     void SetGrundIndex(int i);
     void SetMixIndex(int i);
     void SetResultatIndex(int i);
+    // -1 leaves no operation checked: the result is then black.
+    void SetMixOperation(int op);
 
     // The help line Nr as shown in the language, with the name it carries.
     QString HelpLine(int Nr) const;

@@ -322,6 +322,18 @@ void TFarveform::SetResultatIndex(int i)
         b->setChecked(true);
 }
 
+void TFarveform::SetMixOperation(int op)
+{
+    if (QAbstractButton* b = FOperation->button(op)) {
+        b->setChecked(true);
+    } else if (QAbstractButton* checked = FOperation->checkedButton()) {
+        FOperation->setExclusive(false);
+        checked->setChecked(false);
+        FOperation->setExclusive(true);
+    }
+    MixUpdate();
+}
+
 void TFarveform::MixUpdate()
 {
     if (!mixPal || !FOperation)

@@ -244,6 +244,11 @@ TEST_F(FarveformFixture, MixingXorAndOrAndPerformGivesTheResultToItsTool)
     EXPECT_EQ(box->mixPal->GetColor(2), 0xFF00FF);
     box->ANDcheck->click();
     EXPECT_EQ(box->mixPal->GetColor(2), 0);
+    box->SetMixOperation(-1);
+    EXPECT_EQ(box->MixOperation(), -1);
+    box->SetMixIndex(3);
+    EXPECT_EQ(box->mixPal->GetColor(2), clBlack);
+    box->SetMixIndex(2);
 
     // The result goes to the fill colour (the start choice) and its fade field.
     box->ORcheck->click();
