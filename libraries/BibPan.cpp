@@ -146,36 +146,37 @@ std::vector<TBilRec> TBibPan::ListFolder() const
 {
     // Read straight from the directory: a folder of hundreds of clips is listed at every copy,
     // and the size and time of each file are all that is needed.
-    std::vector<TBilRec> kinds[3];
+    // Each kind is sorted by a case-folded key made once per name.
+    std::vector<std::pair<QString, TBilRec>> kinds[3];
     DIR* dir = opendir(QFile::encodeName(FBibliotek).constData());
     if (!dir)
         return {};
     const int fd = dirfd(dir);
     while (const dirent* e = readdir(dir)) {
-        const QString name = QFile::decodeName(e->d_name);
-        const TBilKind kind = BilKind(name);
-        if (kind == bkIngen)
-            continue;
-        const bool wanted = FFilType == ftBegge || (FFilType == ftBmp && kind == bkBmp)
-            || (FFilType == ftJpg && kind == bkJpg) || (FFilType == ftIco && kind == bkIco);
+        const QByteArray raw(e->d_name);
+        const TBilKind kind = BilKind(raw);
+        const bool wanted = kind != bkIngen
+            && (FFilType == ftBegge || (FFilType == ftBmp && kind == bkBmp) || (FFilType == ftJpg && kind == bkJpg)
+                || (FFilType == ftIco && kind == bkIco));
         struct stat st;
         if (!wanted || fstatat(fd, e->d_name, &st, 0) != 0 || !S_ISREG(st.st_mode))
             continue;
         TBilRec r;
-        r.Filnavn = name;
-        r.LokaltNavn = QByteArray(e->d_name);
+        r.Filnavn = QFile::decodeName(raw);
+        r.LokaltNavn = raw;
         r.FilStorrelse = qint64(st.st_size);
         r.FilTid = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-        kinds[kind - bkBmp].push_back(std::move(r));
+        QString key = r.Filnavn.toCaseFolded();
+        kinds[kind - bkBmp].emplace_back(std::move(key), std::move(r));
     }
     closedir(dir);
     std::vector<TBilRec> files;
     for (auto& kind : kinds) {
-        std::sort(kind.begin(), kind.end(), [](const TBilRec& a, const TBilRec& b) {
-            const int c = a.Filnavn.compare(b.Filnavn, Qt::CaseInsensitive);
-            return c != 0 ? c < 0 : a.Filnavn < b.Filnavn;
+        std::sort(kind.begin(), kind.end(), [](const auto& a, const auto& b) {
+            return a.first != b.first ? a.first < b.first : a.second.Filnavn < b.second.Filnavn;
         });
-        std::move(kind.begin(), kind.end(), std::back_inserter(files));
+        for (auto& entry : kind)
+            files.push_back(std::move(entry.second));
     }
     return files;
 }

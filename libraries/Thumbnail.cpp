@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <cctype>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <turbojpeg.h>
@@ -138,6 +139,25 @@ TBilKind BilKind(const QString& FNavn)
     return bkIngen;
 }
 
+TBilKind BilKind(const QByteArray& LokaltNavn)
+{
+    // The extension is ASCII, so the bytes after the last dot of the name tell the kind.
+    const qsizetype slash = LokaltNavn.lastIndexOf('/');
+    const qsizetype dot = LokaltNavn.lastIndexOf('.');
+    if (dot < 0 || dot < slash || LokaltNavn.size() - dot != 4)
+        return bkIngen;
+    char ext[3];
+    for (int i = 0; i < 3; ++i)
+        ext[i] = char(std::tolower(static_cast<unsigned char>(LokaltNavn[dot + 1 + i])));
+    if (std::equal(ext, ext + 3, "bmp"))
+        return bkBmp;
+    if (std::equal(ext, ext + 3, "jpg"))
+        return bkJpg;
+    if (std::equal(ext, ext + 3, "ico"))
+        return bkIco;
+    return bkIngen;
+}
+
 void PaintIconBackground(TBitmap& Colour, const TBitmap& Mask)
 {
     const uint32_t white = ToQRgb(clWhite) & 0xFFFFFFu, black = ToQRgb(clBlack) & 0xFFFFFFu;
@@ -189,7 +209,7 @@ TThumb MakeThumb(const QByteArray& LokalSti, const TThumbLayout& Layout)
         c.Brush = {Layout.FeltFarve, bsSolid};
         c.FillRect(t.Bitmap.BoundsRect());
     }
-    const TBilKind kind = BilKind(QFile::decodeName(LokalSti));
+    const TBilKind kind = BilKind(LokalSti);
     QByteArray data;
     if (kind == bkIngen || !ReadLocalFile(LokalSti, data))
         return t;

@@ -12,6 +12,8 @@ enum TFilType { ftBmp, ftJpg, ftIco, ftBegge };
 // any case), as the program reads files.
 enum TBilKind { bkIngen, bkBmp, bkJpg, bkIco };
 TBilKind BilKind(const QString& FNavn);
+// The same for a name or path in the file system's own bytes.
+TBilKind BilKind(const QByteArray& LokaltNavn);
 
 // How a thumbnail is drawn: its raster size, the room the picture is fitted into and where.
 struct TThumbLayout {
