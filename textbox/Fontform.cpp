@@ -18,8 +18,8 @@ Tfontform::Tfontform(TMainServices& Services, QWidget* parent) : QWidget(parent,
     fontnames = new QListWidget(Splitter);
     fontnames->setObjectName("fontnames");
     fontnames->addItems(FNavne.Navne());
-    connect(fontnames, &QListWidget::itemClicked, this, &Tfontform::FontnamesClick);
-    connect(fontnames, &QListWidget::itemActivated, this, &Tfontform::FontnamesClick);
+    // A click or the arrow keys choose; the program's own selections are made with signals blocked.
+    connect(fontnames, &QListWidget::currentItemChanged, this, &Tfontform::FontnamesClick);
 
     auto* right = new QWidget(Splitter);
     auto* column = new QVBoxLayout(right);

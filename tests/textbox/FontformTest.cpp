@@ -48,6 +48,10 @@ TEST_F(FontformFixture, OpensOnTheFontBeingEditedWithItsStyleAndText)
 TEST_F(FontformFixture, ChoicesShapeTheMemoFontAndTheButtonsHandItOver)
 {
     form->Vis(QFont(QStringLiteral("DejaVu Sans"), 13), QStringLiteral("Hi"));
+    EXPECT_EQ(form->Memo->font().pointSize(), 13);
+    // The arrow keys choose too.
+    QTest::keyClick(form->fontnames, Qt::Key_Down);
+    EXPECT_EQ(form->Memo->font().family(), form->fontnames->currentItem()->text());
     ChooseFont("Liberation Serif");
     // 13 is not offered: the list's first size is taken.
     EXPECT_EQ(form->FontSize->currentText(), "8");
