@@ -35,8 +35,9 @@ void TTextTable::Write(QObject* control, TTextKind kind, int index, const QStrin
             action->setStatusTip(text);
             action->setToolTip(text);
         } else if (auto* menu = qobject_cast<QMenu*>(control)) {
+            // On the menu's own item only: a tool tip of the menu widget would cover its items.
             menu->menuAction()->setStatusTip(text);
-            menu->setToolTip(text);
+            menu->menuAction()->setToolTip(text);
         } else if (auto* widget = qobject_cast<QWidget*>(control)) {
             widget->setStatusTip(text);
             widget->setToolTip(text);

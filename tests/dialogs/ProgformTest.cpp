@@ -47,7 +47,8 @@ TEST_F(ProgformTest, AddingChecksTheFieldsInOrderAndWritesTheList)
     form.FilEdit->setText(Program);
     form.CapEdit->setText("Igen");
     EXPECT_FALSE(form.IndforClick());
-    EXPECT_EQ(Messages, (QStringList{"Der mangler et filnavn!", "Filen: " + Dir.path() + "/mangler\rkunne ikke findes!",
+    // The message box shows "\r" as a line break.
+    EXPECT_EQ(Messages, (QStringList{"Der mangler et filnavn!", "Filen: " + Dir.path() + "/mangler\nkunne ikke findes!",
                                      "Der mangler en menu tekst!", "Programmet er allerede indført!"}));
     QFile file(Programs.Itemfile);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
