@@ -37,7 +37,6 @@ void TMainform::BuildColourWindows()
     farveform_->OnPalFilnavn = [this](const QString& f) { Prog.PalFilnavn = f; };
     farveform_->VisSorter = [this] { ShowSortform(1); };
     farveform_->OnPFfelt = [this](int nr, TColor c) { colform_->SetPFfelt(nr, c); };
-    farveform_->OnNyPixelFarve = [this](TColor c) { SetPixelfelt(c); };
     farveform_->MetaPanelFarve = [this] { return tools_->Metapan->GetColor(0); };
     farveform_->TransPanelFarve = [this] { return tools_->Transpan->GetColor(0); };
     farveform_->MetaKnapMetode = [this] {

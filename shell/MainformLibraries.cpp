@@ -7,6 +7,8 @@
 #include "libraries/Kliche.h"
 #include "shell/Mainform.h"
 #include "widgets/SharedPainters.h"
+#include <QAction>
+#include <QMenu>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -51,6 +53,17 @@ void TMainform::BuildLibraryWindows()
                 box->UpdateButtons();
     });
     timer->start();
+
+    // The View menu brings a closed box back.
+    auto* picture = new QAction(this);
+    picture->setObjectName(QStringLiteral("AGalleri"));
+    connect(picture, &QAction::triggered, this, &TMainform::ShowPictureBox);
+    auto* cliche = new QAction(this);
+    cliche->setObjectName(QStringLiteral("AKliche"));
+    connect(cliche, &QAction::triggered, this, &TMainform::ShowClicheBox);
+    Mvis->addActions({picture, cliche});
+    texts_.AddCaptionHint(picture, "Billedboks", "Vis billedboksen", "Picturebox", "Show the picture box");
+    texts_.AddCaptionHint(cliche, "Klicheboks", "Vis klicheboksen", "Clichébox", "Show the cliché box");
 
     // Both boxes are shown at every start; their visibility is only kept.
     ShowPictureBox();

@@ -3,6 +3,8 @@
 #include "dialogs/Zoomform.h"
 #include "pixeledit/PixelPic.h"
 #include "shell/Mainform.h"
+#include "toolprops/Tpform.h"
+#include <QRadioButton>
 #include <QMdiArea>
 
 void TMainform::BuildZoomWindow()
@@ -22,6 +24,11 @@ void TMainform::BuildZoomWindow()
                 form->SetFocusZoom(false);
                 return;
             }
+    };
+    // Activating the zoom window makes the tool properties' zoom page speak of the focus zoom.
+    zoomform_->OnActivated = [this] {
+        if (tpform_ && tpform_->FokuszoomRadio)
+            tpform_->FokuszoomRadio->setChecked(true);
     };
     zoomform_->OnShowProp = [this](int ToolNr) {
         if (gForm_)

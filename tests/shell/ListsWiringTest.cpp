@@ -5,6 +5,7 @@
 #include "appcore/Options.h"
 #include "appcore/ReopenFilerX.h"
 #include "dialogs/Progform.h"
+#include "libraries/Gallery.h"
 #include <QAction>
 #include <QFile>
 #include <QLabel>
@@ -147,4 +148,18 @@ TEST_F(MainformFixture, AnOptionsFileInEnglishStartsInEnglishWithEnglishNames)
     form.FileCommands().Action("ANewMalvo")->trigger();
     ASSERT_NE(form.GForm(), nullptr);
     EXPECT_EQ(form.GForm()->PNavn, "Noname1.bmp");
+}
+
+TEST_F(MainformFixture, TheViewMenuBringsAClosedPictureBoxBack)
+{
+    TMainform& form = Start();
+    QAction* show = form.findChild<QAction*>("AGalleri");
+    ASSERT_NE(show, nullptr);
+    EXPECT_TRUE(form.Mvis->actions().contains(show));
+    EXPECT_EQ(show->text(), "Billedboks");
+    QWidget* box = form.GalForm();
+    box->close();
+    show->trigger();
+    QApplication::processEvents();
+    EXPECT_TRUE(box->isVisible());
 }
