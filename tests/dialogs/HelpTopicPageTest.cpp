@@ -116,9 +116,12 @@ TEST(HelpTopics, ChapterOfFindsChaptersAndSubListEntries)
     EXPECT_EQ(HelpTopics::Chapter(-1), "");
     EXPECT_EQ(HelpTopics::Chapter(13), "");
     // Every topic of the lists has an English caption of its own.
-    for (int row = 0; row < HelpTopics::ChapterCount; ++row)
-        for (const QString& topic : HelpTopics::SubTopics(row) << HelpTopics::Chapter(row))
+    for (int row = 0; row < HelpTopics::ChapterCount; ++row) {
+        // A named list: a range over "SubTopics(row) << ..." would read a destroyed temporary.
+        const QStringList topics = HelpTopics::SubTopics(row) << HelpTopics::Chapter(row);
+        for (const QString& topic : topics)
             if (!topic.isEmpty() && topic != "Zoom" && topic != "Ellipse" && topic != "Polygon" &&
                 topic != "Spray" && topic != "Palette" && topic != "Palette 17" && topic != "Hexadecimal notation")
                 EXPECT_NE(HelpTopics::TopicCaption(topic, true), topic) << topic.toStdString();
+    }
 }
