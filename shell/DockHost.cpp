@@ -57,6 +57,14 @@ bool TDockHost::Dock(QWidget* window, TToolWindow kind, TDockSite site)
         return false;
     RemoveFromSites(window);
     window->setWindowFlags(Qt::Widget);
+    // The page's tab follows the window's title, as the language changes it.
+    if (!window->property("malvoDockTitle").toBool()) {
+        window->setProperty("malvoDockTitle", true);
+        connect(window, &QWidget::windowTitleChanged, this, [this, window](const QString& title) {
+            if (QTabWidget* at = SiteBook(SiteOf(window)))
+                at->setTabText(at->indexOf(window), title);
+        });
+    }
     const int index = book->addTab(window, window->windowTitle());
     book->setCurrentIndex(index);
     window->show();

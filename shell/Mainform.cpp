@@ -232,6 +232,8 @@ QWidget* TMainform::BuildRedskaberPage()
     layout->addWidget(BuildToolButtons(page));
     dropbogRed = Named(new QTabWidget(page), "dropbogRed");
     dropbogRed->setTabBarAutoHide(true);
+    // A docked window may be cut at the right rather than widen the main window.
+    dropbogRed->setMinimumSize(1, 1);
     dropbogRed->setVisible(false);
     layout->addWidget(dropbogRed, 1);
     layout->addStretch(0);

@@ -25,13 +25,8 @@ void TMainform::BuildColourWindows()
                 pan->SetRammeFelt(&Framme1);
     // Until they are placed the tool windows are hidden windows of their own, never children
     // drawn over the main window.
-    for (QWidget* w : {static_cast<QWidget*>(farveform_), static_cast<QWidget*>(colform_)}) {
+    for (QWidget* w : {static_cast<QWidget*>(farveform_), static_cast<QWidget*>(colform_)})
         w->setWindowFlags(Qt::Tool);
-        connect(w, &QWidget::windowTitleChanged, this, [this, w](const QString& title) {
-            if (QTabWidget* book = dockHost_->SiteBook(dockHost_->SiteOf(w)))
-                book->setTabText(book->indexOf(w), title);
-        });
-    }
 
     farveform_->VaelgPaletteFil = [this] { return palform_->Vis(true) == QDialog::Accepted ? palform_->Filnavn : QString(); };
     farveform_->OnPalFilnavn = [this](const QString& f) { Prog.PalFilnavn = f; };

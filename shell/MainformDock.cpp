@@ -1,6 +1,7 @@
 // Docking: the dock host places the tool windows in the dock book, the tool-properties dock
 // or the picture book, and the options remember where each one is.
 #include "shell/Mainform.h"
+#include "toolprops/Tpform.h"
 #include <QMdiArea>
 #include <QSplitter>
 #include <QTabWidget>
@@ -23,6 +24,14 @@ void TMainform::showToolBox(bool indlejret)
     SetToolBookVisible(indlejret);
     FOpt.ToolDock = indlejret;
     dropbogRed->setVisible(indlejret);
+    // The tool properties window docks into the page "Redskaber" or floats again, so the
+    // dock is never an empty frame.
+    if (!tpform_)
+        return;
+    if (indlejret)
+        dockHost_->Dock(tpform_, twToolProps, dsDropbogRed);
+    else if (dockHost_->SiteOf(tpform_) == dsDropbogRed)
+        dockHost_->Float(tpform_, twToolProps, QPoint(FOpt.PBoxX, FOpt.PBoxY));
 }
 
 void TMainform::ToolWindowPlaced(TToolWindow kind, TDockSite site)

@@ -20,10 +20,6 @@ void TMainform::BuildLibraryWindows()
     for (TBibBox* box : {static_cast<TBibBox*>(galForm_), static_cast<TBibBox*>(klicheForm_)}) {
         // Hidden windows of their own until they are placed, never children over the window.
         box->setWindowFlags(Qt::Tool);
-        connect(box, &QWidget::windowTitleChanged, this, [this, box](const QString& title) {
-            if (QTabWidget* book = dockHost_->SiteBook(dockHost_->SiteOf(box)))
-                book->setTabText(book->indexOf(box), title);
-        });
         box->SetTrans(Prog.transInsert);
     }
     klicheForm_->KlicheBib = Folder.KlicheBib;

@@ -46,11 +46,16 @@ TEST_F(MainformFixture, ChoosingAToolShowsItsPageAndApplyReachesTheActivePicture
     EXPECT_EQ(tp->TpBog->currentIndex(), TTpform::pgSpray);
 }
 
-TEST_F(MainformFixture, TheToolPropertiesWindowFloatsByDefaultAndFollowsTheLanguage)
+TEST_F(MainformFixture, TheToolPropertiesWindowDocksWithTheStandardLayoutAndFollowsTheLanguage)
 {
     TMainform& form = Start();
     TTpform* tp = form.Tpform();
+    // The standard layout of a first start docks it on the page "Redskaber"; the layout with
+    // the tool line lets it float.
+    EXPECT_EQ(form.DockHost()->SiteOf(tp), dsDropbogRed);
+    form.poAction[3]->trigger();
     EXPECT_EQ(form.DockHost()->SiteOf(tp), dsNone);
+    EXPECT_FALSE(form.dropbogRed->isVisibleTo(&form));
     EXPECT_EQ(tp->windowTitle(), "Redskabers egenskaber");
     form.Opt().Sprog = 1;
     form.SetSprog();
