@@ -1,6 +1,7 @@
 #include "shell/DockHost.h"
 #include <QGuiApplication>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QWidget>
 
@@ -32,22 +33,35 @@ QTabWidget* TDockHost::SiteBook(TDockSite site) const
     return site == dsNone ? nullptr : books_[site];
 }
 
+QWidget* TDockHost::PageOf(const QWidget* window) const
+{
+    return pages_.value(window);
+}
+
 TDockSite TDockHost::SiteOf(const QWidget* window) const
 {
+    QWidget* page = PageOf(window);
     for (TDockSite site : {dsDropbog, dsDropbogRed, dsBilledBog})
-        if (books_[site] && books_[site]->indexOf(const_cast<QWidget*>(window)) >= 0)
+        if (page && books_[site] && books_[site]->indexOf(page) >= 0)
             return site;
     return dsNone;
 }
 
 void TDockHost::RemoveFromSites(QWidget* window)
 {
+    QScrollArea* page = pages_.take(window);
+    if (!page)
+        return;
     for (TDockSite site : {dsDropbog, dsDropbogRed, dsBilledBog})
         if (books_[site]) {
-            const int index = books_[site]->indexOf(window);
+            const int index = books_[site]->indexOf(page);
             if (index >= 0)
                 books_[site]->removeTab(index);
         }
+    // The window leaves the page before the page goes.
+    if (QWidget* taken = page->takeWidget())
+        taken->setParent(mainWindow_);
+    page->deleteLater();
 }
 
 bool TDockHost::Dock(QWidget* window, TToolWindow kind, TDockSite site)
@@ -62,10 +76,17 @@ bool TDockHost::Dock(QWidget* window, TToolWindow kind, TDockSite site)
         window->setProperty("malvoDockTitle", true);
         connect(window, &QWidget::windowTitleChanged, this, [this, window](const QString& title) {
             if (QTabWidget* at = SiteBook(SiteOf(window)))
-                at->setTabText(at->indexOf(window), title);
+                at->setTabText(at->indexOf(PageOf(window)), title);
         });
     }
-    const int index = book->addTab(window, window->windowTitle());
+    // The window keeps its own least size inside a page that scrolls, so a low dock site
+    // neither squeezes its controls together nor makes the main window larger.
+    auto* page = new QScrollArea(book);
+    page->setFrameShape(QFrame::NoFrame);
+    page->setWidgetResizable(true);
+    page->setWidget(window);
+    pages_.insert(window, page);
+    const int index = book->addTab(page, window->windowTitle());
     book->setCurrentIndex(index);
     window->show();
     if (OnPlaced)

@@ -1,9 +1,11 @@
 #pragma once
+#include <QHash>
 #include <QObject>
 #include <QPoint>
 #include <QSize>
 #include <functional>
 
+class QScrollArea;
 class QTabWidget;
 class QWidget;
 
@@ -33,6 +35,9 @@ public:
     // position lies off every screen.
     void Float(QWidget* window, TToolWindow kind, QPoint pos);
     TDockSite SiteOf(const QWidget* window) const;
+    // The page that holds a docked window in its site's book (a scrolling frame round it),
+    // or nullptr when the window floats.
+    QWidget* PageOf(const QWidget* window) const;
     QTabWidget* SiteBook(TDockSite site) const;
 
     // Where a window of the size should go so that it lies on a screen: at pos when it fits
@@ -47,5 +52,6 @@ private:
     void RemoveFromSites(QWidget* window);
 
     QWidget* mainWindow_;
+    QHash<const QWidget*, QScrollArea*> pages_;
     QTabWidget* books_[4] = {};
 };

@@ -33,7 +33,7 @@ TEST_F(MainformFixture, ColourBoxAndPaletteBoxAreDockedAndSpeakTheProgramsLangua
     ASSERT_NE(form.Farveform(), nullptr);
     EXPECT_EQ(form.DockHost()->SiteOf(form.Farveform()), dsDropbog);
     EXPECT_EQ(form.DockHost()->SiteOf(form.Colform()), dsDropbog);
-    const int page = form.dropbog->indexOf(form.Farveform());
+    const int page = form.dropbog->indexOf(form.DockHost()->PageOf(form.Farveform()));
     EXPECT_EQ(form.dropbog->tabText(page), "Farveboks");
     form.Opt().Sprog = 1;
     form.SetSprog();
