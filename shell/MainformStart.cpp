@@ -1,13 +1,21 @@
 // Start-up of the main window: the settings list and the options applied to the window, the
 // first showing, reopening the pictures of the last run, and files dropped on the window.
 #include "appcore/Message.h"
+#include "colours/Colform.h"
 #include "colours/ColorPan.h"
+#include "colours/Farveform.h"
+#include "colours/Reguform.h"
+#include "dialogs/Flytform.h"
+#include "libraries/Gallery.h"
+#include "libraries/Kliche.h"
 #include "shell/EgenskaberPage.h"
 #include "shell/FileCommands.h"
 #include "shell/Mainform.h"
 #include "shell/Malvoform.h"
 #include "shell/NytPage.h"
 #include "shell/StyleList.h"
+#include "textbox/Tekstform.h"
+#include "toolprops/Tpform.h"
 #include "util/AlmenX.h"
 #include <QCheckBox>
 #include <QDragEnterEvent>
@@ -75,7 +83,16 @@ void TMainform::ApplyFrames()
     ApplyFrameLook(KnapFramme, FOpt.KnapArt, FOpt.KnapRo, FOpt.KnapSelFarve);
     KnapFramme.SetFocusRamme(!FOpt.DontUseFcol);
     MiniFramme.SetFarveRamme(FOpt.RammeCol);
-    // Windows drawn with the palette-field frame are shown again, so they take the new look.
+    // Windows drawn with the palette-field frame are drawn again, so they take the new look.
+    const QList<QWidget*> windows{farveform_, tpform_, colform_, galForm_, klicheForm_, tekstform_, flytform_, reguform_};
+    for (QWidget* w : windows)
+        if (w) {
+            // The panels have no meta-object of their own, so they are told apart by type.
+            for (QWidget* child : w->findChildren<QWidget*>())
+                if (auto* pan = dynamic_cast<TColorPan*>(child))
+                    pan->Repaint();
+            w->update();
+        }
     for (TColorPan* pan : {Iconpal, IconpalTrans})
         pan->Repaint();
 }
