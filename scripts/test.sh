@@ -4,8 +4,9 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 bash "$top/scripts/setup.sh"
 bash "$top/scripts/build.sh"
-home=$(mktemp -d)
-trap 'rm -rf "$home"' EXIT
-export QT_QPA_PLATFORM=offscreen MALVO_HOME="$home"
+# Every test process makes a private data folder of its own (tests/common/TestMain.cpp), so
+# tests running side by side never share one.
+unset MALVO_HOME
+export QT_QPA_PLATFORM=offscreen
 cd "$top/build"
 ctest --output-on-failure -j "$(nproc)" "$@"
