@@ -13,6 +13,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTimer>
 #include <QToolButton>
 
@@ -111,6 +112,22 @@ void TMainform::BuildToolProps()
         tpform_->setVisible(FOpt.PBoxVis);
     }
     tpform_->ShowProp(-1, QString());
+
+    // The View menu brings the window back: on its page when docked, else floating.
+    auto* show = new QAction(this);
+    show->setObjectName(QStringLiteral("AVisTpform"));
+    connect(show, &QAction::triggered, this, [this] {
+        if (dockHost_->SiteOf(tpform_) == dsDropbogRed) {
+            SetToolBookVisible(true);
+            topBog->setCurrentIndex(pgRedskaber);
+            return;
+        }
+        tpform_->show();
+        tpform_->raise();
+    });
+    Mvis->addAction(show);
+    texts_.AddCaptionHint(show, "Redskabers egenskaber", "Vis redskabernes egenskaber", "Tools properties",
+                          "Show the properties of the tools");
 }
 
 void TMainform::StoreToolPropsSettings()

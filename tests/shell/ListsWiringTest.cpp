@@ -6,6 +6,7 @@
 #include "appcore/ReopenFilerX.h"
 #include "dialogs/Progform.h"
 #include "libraries/Gallery.h"
+#include "toolprops/Tpform.h"
 #include <QAction>
 #include <QFile>
 #include <QLabel>
@@ -162,4 +163,11 @@ TEST_F(MainformFixture, TheViewMenuBringsAClosedPictureBoxBack)
     show->trigger();
     QApplication::processEvents();
     EXPECT_TRUE(box->isVisible());
+
+    // The floating tool properties window comes back the same way.
+    form.poAction[3]->trigger();
+    QWidget* tools = form.Tpform();
+    tools->close();
+    form.findChild<QAction*>("AVisTpform")->trigger();
+    EXPECT_TRUE(tools->isVisible());
 }
