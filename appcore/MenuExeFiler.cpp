@@ -61,7 +61,7 @@ QIcon TMenuExeFiler::Icon(int MenuNr) const
     return MenuNr >= 0 && MenuNr < FIcons.size() ? FIcons[MenuNr] : QIcon();
 }
 
-QIcon TMenuExeFiler::LookUpIcon(const QString& FNavn) const
+QIcon TMenuExeFiler::ProgramIcon(const QString& FNavn)
 {
     const QFileInfo info(FNavn);
     if (!info.isFile())
@@ -85,7 +85,7 @@ void TMenuExeFiler::InsertItem(const QString& FNavn, const QString& MenuCaption,
         if (text.contains(u'\n') || text.contains(u'\r'))
             return;
     FProg.append({MenuCaption, FNavn, Param, uint8_t(std::clamp(ProgOpstart, 0, 255))});
-    FIcons.append(LookUpIcon(FNavn));
+    FIcons.append(ProgramIcon(FNavn));
     MakeMenu();
 }
 
@@ -151,7 +151,6 @@ void TMenuExeFiler::MakeMenu()
         auto* item = new QAction(FIcons[i], FProg[i].Caption, this);
         item->setStatusTip(FProg[i].Filnavn);
         connect(item, &QAction::triggered, this, [this, i] { Choose(i); });
-        item->setProperty("MenuBreak", StartsColumn(int(entries.size())));
         entries << item;
     }
     if (BreakNr <= 0 || entries.size() <= BreakNr) {
@@ -195,7 +194,7 @@ void TMenuExeFiler::HentProgrammer()
                 break;
             const int at = 1 + 4 * i;
             FProg.append({lines[at], lines[at + 1], lines[at + 2], uint8_t(show)});
-            FIcons.append(LookUpIcon(lines[at + 1]));
+            FIcons.append(ProgramIcon(lines[at + 1]));
         }
     }
     MakeMenu();

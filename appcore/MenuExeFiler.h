@@ -44,6 +44,8 @@ public:
     QString GetFilnavn(int MenuNr) const;
     // The program's icon, looked up once per entry (a blank one when there is none).
     QIcon Icon(int MenuNr) const;
+    // A program file's icon from the desktop's icon provider; a blank one when there is none.
+    static QIcon ProgramIcon(const QString& FNavn);
     QString AktuelleProgram() const { return FAktuelleProgram; }
     QString getAktuelleCaption() const { return FAktuelleCaption; }
     void setAktuelleProgram(const QString& Value) { FAktuelleProgram = Value; }
@@ -65,8 +67,6 @@ public:
     bool StartsColumn(int i) const { return i > 0 && BreakNr > 0 && i % BreakNr == 0; }
 
 private:
-    QIcon LookUpIcon(const QString& FNavn) const;
-
     QList<TProgRec> FProg;
     QList<QIcon> FIcons;
     QString FAktuelleProgram, FAktuelleCaption;

@@ -129,9 +129,7 @@ void TProgform::Browse()
         return;
     FilEdit->setText(name);
     CapEdit->clear();
-    TMenuExeFiler probe;
-    probe.InsertItem(name, QStringLiteral("-"), QString(), 1);
-    IconLabel->setPixmap(probe.Icon(0).pixmap(32, 32));
+    IconLabel->setPixmap(TMenuExeFiler::ProgramIcon(name).pixmap(32, 32));
 }
 
 void TProgform::ClearFields()
