@@ -6,6 +6,7 @@
 #include "shell/DockHost.h"
 #include "shell/CommandWindows.h"
 #include "shell/DocumentHost.h"
+#include "shell/QtDanish.h"
 #include "shell/Malvoform.h"
 #include "shell/TextTable.h"
 #include "widgets/RammeX.h"
@@ -414,6 +415,8 @@ private:
     TFlytform* flytform_ = nullptr;
     TZoomform* zoomform_ = nullptr;
     TProgform* progform_ = nullptr;
+    // Danish words for Qt's own dialogs while the program speaks Danish.
+    TQtDanish qtDanish_;
     TFavoritPanel* favPanels_[2] = {};
     TTpform* tpform_ = nullptr;
     TSharedPainters* libraryPainters_ = nullptr;

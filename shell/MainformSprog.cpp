@@ -117,6 +117,7 @@ void TMainform::SetSprog()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool engelsk = Engelsk();
+    qtDanish_.Follow(engelsk);
     Egenskaber->sprogBox->SetItemIndex(engelsk ? 1 : 0);
     texts_.Apply(engelsk);
     findChild<QLabel*>(QStringLiteral("versionLabel"))

@@ -171,3 +171,18 @@ TEST_F(MainformFixture, TheViewMenuBringsAClosedPictureBoxBack)
     form.findChild<QAction*>("AVisTpform")->trigger();
     EXPECT_TRUE(tools->isVisible());
 }
+
+TEST_F(MainformFixture, QtsOwnQuestionsAndButtonsSpeakDanishOnlyWhileTheProgramDoes)
+{
+    TMainform& form = Start();
+    const char* question = "%1 already exists.\nDo you want to replace it?";
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", question), "%1 findes allerede.\nVil du erstatte den?");
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Ja");
+    form.Opt().Sprog = 1;
+    form.SetSprog();
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", question), QString::fromLatin1(question));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&No"), "&No");
+    form.Opt().Sprog = 0;
+    form.SetSprog();
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&No"), "&Nej");
+}
