@@ -5,6 +5,7 @@
 #include "dialogs/Spmform.h"
 #include "util/AlmenX.h"
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QImageReader>
 #include <QLabel>
@@ -93,6 +94,8 @@ std::unique_ptr<QFileDialog> TFileDialogs::MakeOpenDialog(bool multiSelect, bool
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(multiSelect ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     SetFileDialogLabels(*dialog, Engelsk, false);
+    if (QFileInfo(StartFolder).isDir())
+        dialog->setDirectory(StartFolder);
     dialog->setNameFilters(OpenFilters());
     dialog->setSizeGripEnabled(true);
     AddPreview(*dialog);
@@ -107,6 +110,8 @@ std::unique_ptr<QFileDialog> TFileDialogs::MakeSaveDialog(const QString& PresetN
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     SetFileDialogLabels(*dialog, Engelsk, true);
+    if (QFileInfo(StartFolder).isDir())
+        dialog->setDirectory(StartFolder);
     const int filter = SaveFilterFor(PresetName);
     dialog->setDefaultSuffix(SuffixOf(filter));
     dialog->setNameFilters(SaveFilters());
@@ -120,14 +125,20 @@ std::unique_ptr<QFileDialog> TFileDialogs::MakeSaveDialog(const QString& PresetN
 QStringList TFileDialogs::RunOpen(bool multiSelect, bool Engelsk)
 {
     auto dialog = MakeOpenDialog(multiSelect, Engelsk);
-    return RunFileDialog(*dialog);
+    const QStringList chosen = RunFileDialog(*dialog);
+    if (!chosen.isEmpty())
+        StartFolder = QFileInfo(chosen.first()).absolutePath();
+    return chosen;
 }
 
 QString TFileDialogs::RunSave(const QString& PresetName, bool Engelsk)
 {
     auto dialog = MakeSaveDialog(PresetName, Engelsk);
     const QStringList chosen = RunFileDialog(*dialog);
-    return chosen.isEmpty() ? QString() : chosen.first();
+    if (chosen.isEmpty())
+        return QString();
+    StartFolder = QFileInfo(chosen.first()).absolutePath();
+    return chosen.first();
 }
 
 TModalResult TFileDialogs::AskSave(const QString& PNavn, bool Engelsk)

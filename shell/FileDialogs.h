@@ -26,6 +26,10 @@ public:
     // Shows the picture information of a Width x Height picture whose file is FileName.
     void ShowInfo(const QString& FileName, int Width, int Height, bool Engelsk);
 
+    // The folder the open and save dialogs start in (when it exists); each chosen file makes
+    // its folder the next start folder.
+    QString StartFolder;
+
     // The dialogs as they are shown.
     std::unique_ptr<QFileDialog> MakeOpenDialog(bool multiSelect, bool Engelsk) const;
     std::unique_ptr<QFileDialog> MakeSaveDialog(const QString& PresetName, bool Engelsk) const;

@@ -45,6 +45,9 @@ QString TMainform::PalProgFilename()
 
 void TMainform::BuildLists()
 {
+    // The open and save dialogs start in the picture folder of the data folder.
+    FileCommands().Dialogs().StartFolder = Folder.DefaultGalBib;
+
     // Recent files: "Filliste", a line, then the entries from place 2 on.
     Reopen = new TReopenFiler(this);
     Reopen->Itemfile = Folder.MenuItemsFilnavn;

@@ -3,6 +3,9 @@
 #include "appcore/Lists.h"
 #include "appcore/MenuExeFiler.h"
 #include "appcore/Options.h"
+#include "shell/FileDialogs.h"
+#include <QDir>
+#include <QFileDialog>
 #include "appcore/ReopenFilerX.h"
 #include "dialogs/Progform.h"
 #include "libraries/Gallery.h"
@@ -185,4 +188,16 @@ TEST_F(MainformFixture, QtsOwnQuestionsAndButtonsSpeakDanishOnlyWhileTheProgramD
     form.Opt().Sprog = 0;
     form.SetSprog();
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&No"), "&Nej");
+}
+
+TEST_F(MainformFixture, FileDialogsStartInThePictureFolderAndThenWhereTheUserWent)
+{
+    TMainform& form = Start();
+    TFileDialogs& dialogs = form.FileCommands().Dialogs();
+    EXPECT_EQ(QDir(dialogs.MakeOpenDialog(false, false)->directory()).absolutePath(),
+              QDir(Folder.DefaultGalBib).absolutePath());
+    const QString p = WritePicture("p.bmp");
+    SaveAs = {p};
+    EXPECT_EQ(dialogs.RunOpen(false, false), QStringList{p});
+    EXPECT_EQ(dialogs.MakeSaveDialog("x.bmp", false)->directory().absolutePath(), QFileInfo(p).absolutePath());
 }
