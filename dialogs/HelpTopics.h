@@ -30,7 +30,11 @@ QStringList OtherTopics();
 // Every chapter, every sub-list entry and the other topics, each once.
 QStringList ListedTopics();
 
-// The file of a topic: the topic name followed by ".html".
-inline QString PageName(const QString& Topic) { return Topic + QStringLiteral(".html"); }
+// The file of a topic: the topic name followed by ".html". The colour that the user knows as
+// the "specifik" colour is filed under the program's own name for it, the meta colour.
+inline QString PageName(const QString& Topic)
+{
+    return QString(Topic).replace(QStringLiteral("Specifik"), QStringLiteral("Meta")) + QStringLiteral(".html");
+}
 
 } // namespace HelpTopics
