@@ -370,6 +370,8 @@ private:
     void StoreToolPropsSettings();
     // MainformLibraries.cpp
     void BuildLibraryWindows();
+    // The boxes' buttons follow the active document (in the idle pass).
+    void UpdateLibraryButtons();
     void GemLibraryWindows();
     // MainformTextBox.cpp
     void BuildTextWindows();
@@ -418,6 +420,8 @@ private:
     // Danish words for Qt's own dialogs while the program speaks Danish.
     TQtDanish qtDanish_;
     TFavoritPanel* favPanels_[2] = {};
+    // The favourites actions: folders, files; insert, open, delete, up, down, clear.
+    QAction* favActions_[2][6] = {};
     TTpform* tpform_ = nullptr;
     TSharedPainters* libraryPainters_ = nullptr;
     TGalForm* galForm_ = nullptr;

@@ -10,7 +10,6 @@
 #include <QAction>
 #include <QMenu>
 #include <QTabWidget>
-#include <QTimer>
 
 void TMainform::BuildLibraryWindows()
 {
@@ -40,16 +39,6 @@ void TMainform::BuildLibraryWindows()
     galForm_->OnNytBibliotek = [this](const QString& dir) { Prog.GalBib = dir; };
     klicheForm_->OnAlleSlettet = [this] { klipbordCount_ = 0; };
 
-    // The buttons follow the active document.
-    auto* timer = new QTimer(this);
-    timer->setInterval(300);
-    connect(timer, &QTimer::timeout, this, [this] {
-        for (TBibBox* box : {static_cast<TBibBox*>(galForm_), static_cast<TBibBox*>(klicheForm_)})
-            if (box->isVisible())
-                box->UpdateButtons();
-    });
-    timer->start();
-
     // The View menu brings a closed box back.
     auto* picture = new QAction(this);
     picture->setObjectName(QStringLiteral("AGalleri"));
@@ -64,6 +53,15 @@ void TMainform::BuildLibraryWindows()
     // Both boxes are shown at every start; their visibility is only kept.
     ShowPictureBox();
     ShowClicheBox();
+}
+
+void TMainform::UpdateLibraryButtons()
+{
+    if (!galForm_)
+        return;
+    for (TBibBox* box : {static_cast<TBibBox*>(galForm_), static_cast<TBibBox*>(klicheForm_)})
+        if (box->isVisible())
+            box->UpdateButtons();
 }
 
 void TMainform::ShowPictureBox()

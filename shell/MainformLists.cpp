@@ -79,6 +79,7 @@ void TMainform::BuildLists()
         for (int i = 0; i < 6; ++i) {
             auto* a = new QAction(ToolIcon(QString::fromLatin1(kFavIcons[i])), QString(), this);
             a->setObjectName(QString::fromLatin1(kFavNames[k][i]));
+            favActions_[k][i] = a;
             actions << a;
         }
         favPanels_[k] = new TFavoritPanel(k == 0, actions, this);
@@ -200,8 +201,7 @@ void TMainform::AddListTexts()
          {"Ryd", "Slet alle favorit filer", "Clear", "Delete every favourite file"}}};
     for (int k = 0; k < 2; ++k) {
         for (int i = 0; i < 6; ++i) {
-            QAction* a = findChild<QAction*>(QString::fromLatin1(kFavNames[k][i]));
-            t.AddCaptionHint(a, texts[k][i][0], texts[k][i][1], texts[k][i][2], texts[k][i][3]);
+            t.AddCaptionHint(favActions_[k][i], texts[k][i][0], texts[k][i][1], texts[k][i][2], texts[k][i][3]);
         }
     }
     t.Add(favPanels_[0]->OverLabel, T::tkText, "Favorit mapper", "Favourite folders");
@@ -217,6 +217,9 @@ void TMainform::SetListsSprog(bool engelsk)
 
 void TMainform::UpdateListActions()
 {
+    // Until both lists are made there is nothing to enable.
+    if (!favDir || !favFiler)
+        return;
     const bool hasFile = gForm_ && !gForm_->Image->Filnavn().isEmpty();
     TReopenFilerX* lists[2] = {favDir, favFiler};
     for (int k = 0; k < 2; ++k) {
@@ -224,8 +227,7 @@ void TMainform::UpdateListActions()
         const bool chosen = row >= 0 && row < count;
         const bool enabled[6] = {hasFile, chosen, chosen, chosen && row > 0, chosen && row < count - 1, count > 0};
         for (int i = 0; i < 6; ++i)
-            if (QAction* a = findChild<QAction*>(QString::fromLatin1(kFavNames[k][i])))
-                a->setEnabled(enabled[i]);
+            favActions_[k][i]->setEnabled(enabled[i]);
     }
 }
 

@@ -1,6 +1,7 @@
 // The main window's own actions, its menus and the update handlers that run from the idle timer.
 #include "shell/FileCommands.h"
 #include "shell/Mainform.h"
+#include "toolprops/Tpform.h"
 #include <QAction>
 #include <QMdiArea>
 #include <QMenu>
@@ -88,6 +89,10 @@ void TMainform::UpdateActions()
     fileCommands_->UpdateActions();
     UpdateCommands();
     UpdateListActions();
+    UpdateLibraryButtons();
+    // The tool properties window enables its actions from the active picture, like every command.
+    if (tpform_)
+        tpform_->UpdateActions();
     for (int i = 0; i < 4; ++i)
         poAction[i]->setEnabled(i != Prog.poNummer);
     AopenCloseRed->setChecked(topBog->isVisibleTo(this));

@@ -14,7 +14,6 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenu>
-#include <QTimer>
 #include <QToolButton>
 
 void TMainform::BuildToolProps()
@@ -96,12 +95,6 @@ void TMainform::BuildToolProps()
         tpform_->FocusEditTekst();
         tpform_->RealiserFokus();
     };
-
-    // The window enables its actions from the active picture, like every command.
-    auto* update = new QTimer(tpform_);
-    update->setInterval(150);
-    connect(update, &QTimer::timeout, tpform_, [this] { tpform_->UpdateActions(); });
-    update->start();
 
     if (FOpt.ToolDock) {
         // The tool book's page "Redskaber" shows its dock and takes the window.
