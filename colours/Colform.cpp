@@ -29,7 +29,7 @@ TColform::TColform(TMainServices& Services, TSharedPainters& Painters, QWidget* 
     : QWidget(parent), Services(Services)
 {
     setObjectName(QStringLiteral("Colform"));
-    auto* lay = new QGridLayout(ColourControls::ScrollingContent(*this));
+    auto* lay = new QGridLayout(this);
     lay->setContentsMargins(2, 2, 2, 2);
     lay->setSpacing(2);
 

@@ -2,8 +2,6 @@
 #include "colours/ColorPan.h"
 #include "widgets/Rulskakt.h"
 #include "widgets/SharedPainters.h"
-#include <QScrollArea>
-#include <QVBoxLayout>
 
 namespace ColourControls {
 
@@ -36,19 +34,6 @@ TRulskakt* NewPanelBar(QWidget* Parent, TSharedPainters& Painters, TColorPan& Pa
     bar->SetCompoFunktion(true);
     bar->setEnabled(false);
     return bar;
-}
-
-QWidget* ScrollingContent(QWidget& Window)
-{
-    auto* outer = new QVBoxLayout(&Window);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto* scroll = new QScrollArea(&Window);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    outer->addWidget(scroll);
-    auto* content = new QWidget(scroll);
-    scroll->setWidget(content);
-    return content;
 }
 
 } // namespace ColourControls

@@ -14,8 +14,5 @@ TColorPan* NewPanel(QWidget* Parent, TSharedPainters& Painters, int Vandret, int
                     int Hojde);
 // A horizontal scroll bar that scrolls Pan; disabled until the panel holds more than it shows.
 TRulskakt* NewPanelBar(QWidget* Parent, TSharedPainters& Painters, TColorPan& Pan);
-// Makes Window's content scroll inside it and returns the widget the controls go on, so a
-// docked window never widens the main window.
-QWidget* ScrollingContent(QWidget& Window);
 
 } // namespace ColourControls

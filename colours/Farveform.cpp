@@ -114,7 +114,7 @@ QGroupBox* TFarveform::NewRadioBox(int Antal, QButtonGroup*& Group)
 
 void TFarveform::BuildControls()
 {
-    auto* top = new QVBoxLayout(ColourControls::ScrollingContent(*this));
+    auto* top = new QVBoxLayout(this);
     top->setContentsMargins(2, 2, 2, 2);
     top->setSpacing(2);
     top->addWidget(BuildPalettePart());
