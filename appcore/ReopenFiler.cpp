@@ -52,16 +52,23 @@ int TReopenFiler::IndexOf(const QString& FNavn) const
     return -1;
 }
 
-void TReopenFiler::InsertItem(const QString& FNavn, const QString& MenuCaption)
+bool TReopenFiler::PutFirst(const QString& FNavn, const QString& MenuCaption)
 {
     if (!Listable(FNavn) || !Listable(MenuCaption) || (Itemtype == itFil && !QFileInfo(FNavn).isFile()))
-        return;
+        return false;
     if (Itemtype != itAndet) {
         const int old = IndexOf(FNavn);
         if (old >= 0)
             FRopen.removeAt(old);
     }
     FRopen.prepend({MenuCaption, FNavn});
+    return true;
+}
+
+void TReopenFiler::InsertItem(const QString& FNavn, const QString& MenuCaption)
+{
+    if (!PutFirst(FNavn, MenuCaption))
+        return;
     const int capacity = std::max(1, Filantal);
     while (Antal() > capacity)
         FRopen.removeLast();

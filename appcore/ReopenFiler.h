@@ -62,6 +62,9 @@ public:
     virtual bool GemReopenFiler() const;
 
 protected:
+    // Puts the entry at the top, removing one of the same name (exact, as Linux names differ
+    // by case); False when the name cannot be listed or the file is missing.
+    bool PutFirst(const QString& FNavn, const QString& MenuCaption);
     // True when the entry's file or folder is gone, by the list's kind.
     bool Vanished(const QString& Filnavn) const;
     static bool Listable(const QString& Text);

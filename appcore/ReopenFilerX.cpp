@@ -60,14 +60,9 @@ void TReopenFilerX::Changed()
 
 void TReopenFilerX::InsertItem(const QString& FNavn, const QString& MenuCaption)
 {
-    if (!Listable(FNavn) || !Listable(MenuCaption) || (Itemtype == itFil && !QFileInfo(FNavn).isFile()))
-        return;
-    // Linux names differ by case: only the same path is the same entry.
-    const int old = IndexOf(FNavn);
-    if (old >= 0)
-        FRopen.removeAt(old);
-    FRopen.prepend({MenuCaption, FNavn});
-    Changed();
+    // Favourites have no capacity.
+    if (PutFirst(FNavn, MenuCaption))
+        Changed();
 }
 
 void TReopenFilerX::DeleteItem(const QString& FNavn)

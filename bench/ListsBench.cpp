@@ -73,7 +73,7 @@ void BM_InsertIntoTenThousandFavourites(benchmark::State& state)
     box.setUniformItemSizes(true);
     box.show();
     TReopenFilerX favourites;
-    favourites.Itemtype = itAndet;
+    favourites.Itemtype = itBibliotek;
     favourites.Itemfile = name;
     favourites.SetListeBoks(&box);
     favourites.HentReopenFiler();
