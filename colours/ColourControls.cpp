@@ -5,19 +5,26 @@
 
 namespace ColourControls {
 
-TColorPan* NewPanel(QWidget* Parent, TSharedPainters& Painters, int Vandret, int Lodret, int Antal, int Bredde,
-                    int Hojde)
+TColorPan* NewHoldingPanel(QWidget* Parent, int Vandret, int Lodret, int Antal)
 {
     auto* pan = new TColorPan(Parent);
-    pan->SetRammeYdre(&Painters.PalRamme);
-    pan->SetRammeFelt(&Painters.Framme1);
     pan->SetAntalVandret(Vandret);
     pan->SetAntalLodret(Lodret);
     pan->SetAntalIalt(Antal);
-    pan->SetSorMetode(csNone);
     pan->SetNoInternMus(true);
-    // The fields keep the colours the owner puts there (a new panel would make them empty).
+    // The fields keep the colours the owner puts there (a new panel would empty them at its
+    // first paint).
     pan->SetFarvePal(cpSelvValgt);
+    return pan;
+}
+
+TColorPan* NewPanel(QWidget* Parent, TSharedPainters& Painters, int Vandret, int Lodret, int Antal, int Bredde,
+                    int Hojde)
+{
+    TColorPan* pan = NewHoldingPanel(Parent, Vandret, Lodret, Antal);
+    pan->SetRammeYdre(&Painters.PalRamme);
+    pan->SetRammeFelt(&Painters.Framme1);
+    pan->SetSorMetode(csNone);
     pan->setFixedSize(Bredde, Hojde);
     return pan;
 }

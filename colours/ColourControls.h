@@ -8,7 +8,10 @@ class TSharedPainters;
 // The controls the colour windows share, configured alike (the value slider is NewColourSlider).
 namespace ColourControls {
 
-// A colour panel of Vandret x Lodret visible fields and Antal in all, Bredde x Hojde pixels,
+// A colour panel of Vandret x Lodret visible fields and Antal in all that holds the colours its
+// owner puts there (tool colours, the magnifier's colours) and leaves the clicks to the owner.
+TColorPan* NewHoldingPanel(QWidget* Parent, int Vandret, int Lodret, int Antal);
+// A holding panel of Vandret x Lodret visible fields and Antal in all, Bredde x Hojde pixels,
 // that leaves the handling of clicks to its owner and keeps the colours it is given.
 TColorPan* NewPanel(QWidget* Parent, TSharedPainters& Painters, int Vandret, int Lodret, int Antal, int Bredde,
                     int Hojde);

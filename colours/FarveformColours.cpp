@@ -71,7 +71,8 @@ void TFarveform::VisRGB(TColor F)
 void TFarveform::SetPictureColour(int Nr, TColor Col)
 {
     TImagePic* pic = Services.ActivePicture();
-    if (!pic)
+    // An empty field is no colour: the picture keeps the one it has.
+    if (!pic || Col == clNone)
         return;
     if (Nr == 0)
         pic->SetPenColor(Col);
@@ -121,9 +122,10 @@ void TFarveform::PFfarver()
     if (!FirstPic && Services.Options().SameColors) {
         for (int i = 0; i < 3; ++i)
             SetPictureColour(i, PFpal->GetColor(i));
-        if (MetaPanelFarve)
+        const auto filled = [](const std::function<TColor()>& panel) { return panel && panel() != clNone; };
+        if (filled(MetaPanelFarve))
             pic->SetMetaFarve(MetaPanelFarve());
-        if (TransPanelFarve)
+        if (filled(TransPanelFarve))
             pic->SetTransFarve(TransPanelFarve());
         if (MetaKnapMetode)
             pic->SetMetaMetode(MetaKnapMetode());

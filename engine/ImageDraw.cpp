@@ -259,8 +259,8 @@ bool TImageDraw::PointAllowed(int X, int Y) const
 {
     const TColor pixel = Canvas().Pixels(X, Y);
     switch (FMetaMetode) {
-    case mmFarve: return pixel == FMetaFarve;
-    case mmNotFarve: return pixel != FMetaFarve;
+    case mmFarve: return SamePixel(pixel, FMetaFarve);
+    case mmNotFarve: return !SamePixel(pixel, FMetaFarve);
     default: return true;
     }
 }

@@ -10,6 +10,9 @@ void TImageEdit::SaveUndo(const QString& caption)
 {
     TakeSnapshot();
     FInfoString = caption;
+    // A new change makes what was undone unreachable: redo would throw the change away.
+    FCanRedo = false;
+    RedoBitmap = TBitmap();
 }
 
 void TImageEdit::ResetToolRect()

@@ -163,9 +163,10 @@ bool TImageMani::ScaleBy(TScaleKind kind, int target, const TCaptionPair& captio
     if (!TBitmap::SizeAllowed(size.Width, size.Height))
         return false;
     const int w = int(size.Width), h = int(size.Height);
+    // Taken before scaling: the source may be the picture itself.
+    const int side = kind == TScaleKind::ToWidth ? source.Width() : source.Height();
     if (!ScaleInto(FScaleFraFil ? &file : nullptr, w, h, caption))
         return false;
-    const int side = kind == TScaleKind::ToWidth ? source.Width() : source.Height();
     if (OnScale)
         OnScale(this, w, h, 100.0 * target / side);
     SetObjektState(false, -1);

@@ -52,8 +52,10 @@ void TImageMani::Flyt(TFlytRetning Retning)
     if (FSelected)
         WithUndo = true;
     if (WithUndo) {
-        RedoBitmap = UndoBitmap;
+        // The picture before the figure was drawn; the snapshot clears what could be redone.
+        TBitmap beforeFigure = UndoBitmap;
         SaveUndo(Caption(FSprog, kUndoMove));
+        RedoBitmap = std::move(beforeFigure);
         WithUndo = false;
         if (UndoBitmap.Empty())
             UndoBitmap = FPicture;

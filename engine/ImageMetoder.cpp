@@ -17,21 +17,26 @@ bool TImageMetoder::HentRGB(TColor F, uint8_t& R, uint8_t& G, uint8_t& B)
 
 TColor TImageMetoder::GetTransCol1(TColor F1)
 {
-    return (F1 & ~0xFF) | (GetRValue(F1) >= 128 ? 0 : 255);
+    const TColor rgb = ColorToRGB(F1);
+    return (rgb & ~0xFF) | (GetRValue(rgb) >= 128 ? 0 : 255);
 }
 
 TColor TImageMetoder::GetTransCol2(TColor F1, TColor F2) const
 {
-    if (F1 != FTransFarve && F2 != FTransFarve)
+    // Colours are compared as the pixels they become.
+    auto none = [&](TColor c) { return !SamePixel(F1, c) && !SamePixel(F2, c); };
+    if (none(FTransFarve))
         return FTransFarve;
-    if (F1 != clWhite && F2 != clWhite)
+    if (none(clWhite))
         return clWhite;
-    return (F1 == clRed || F2 == clRed) ? clBlue : clRed;
+    return none(clRed) ? clRed : clBlue;
 }
 
 TColor TImageMetoder::GetTransCol4(TColor F1, TColor F2, TColor F3, TColor F4) const
 {
-    auto none = [&](TColor c) { return F1 != c && F2 != c && F3 != c && F4 != c; };
+    auto none = [&](TColor c) {
+        return !SamePixel(F1, c) && !SamePixel(F2, c) && !SamePixel(F3, c) && !SamePixel(F4, c);
+    };
     if (none(FTransFarve))
         return FTransFarve;
     if (none(clWhite))

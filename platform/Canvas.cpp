@@ -53,7 +53,7 @@ void TCanvas::SetPixels(int x, int y, TColor c)
     QImage& img = image();
     if (x < 0 || y < 0 || x >= img.width() || y >= img.height())
         return;
-    reinterpret_cast<uint32_t*>(img.scanLine(y))[x] = ToQRgb(ColorToRGB(c));
+    reinterpret_cast<uint32_t*>(img.scanLine(y))[x] = ToQRgb(c);
     Changed(Bounds(x, y, 1, 1));
 }
 

@@ -75,18 +75,42 @@ constexpr uint8_t GetGValue(TColor c) { return static_cast<uint8_t>((c >> 8) & 0
 constexpr uint8_t GetBValue(TColor c) { return static_cast<uint8_t>((c >> 16) & 0xFF); }
 constexpr TColor RGB(int r, int g, int b) { return (r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16); }
 
-// Raster pixels are stored as Qt's 0xAARRGGBB with an opaque alpha.
+// Classic desktop values of the system colours, by index (24 entries).
+inline constexpr TColor kSystemColorValues[25] = {
+    RGB(200, 200, 200), RGB(0, 128, 128),   RGB(0, 84, 227),    RGB(122, 150, 223), // 0-3
+    RGB(255, 255, 255), RGB(255, 255, 255), RGB(0, 0, 0),       RGB(0, 0, 0),       // 4-7
+    RGB(0, 0, 0),       RGB(255, 255, 255), RGB(212, 208, 200), RGB(212, 208, 200), // 8-11
+    RGB(128, 128, 128), RGB(49, 106, 197),  RGB(255, 255, 255), RGB(236, 233, 216), // 12-15
+    RGB(172, 168, 153), RGB(172, 168, 153), RGB(0, 0, 0),       RGB(216, 228, 248), // 16-19
+    RGB(255, 255, 255), RGB(113, 111, 100), RGB(241, 239, 226), RGB(0, 0, 0),       // 20-23
+    RGB(255, 255, 225),
+};
+
+// A concrete 0x00BBGGRR value: a system colour becomes its fixed classic desktop value (an
+// index beyond the table black); every other value keeps its low 24 bits, so clNone is white
+// and clDefault black.
+constexpr TColor ColorToRGB(TColor c)
+{
+    if (c < 0) {
+        const int index = c & 0xFF;
+        return index < 25 ? kSystemColorValues[index] : clBlack;
+    }
+    return c & 0xFFFFFF;
+}
+
+// The one way a colour becomes a raster pixel (Qt's 0xAARRGGBB, opaque). Filling, drawing and
+// every per-pixel comparison use it, so a colour is the same pixel when drawn and compared.
 constexpr uint32_t ToQRgb(TColor c)
 {
-    return 0xFF000000u | (uint32_t(GetRValue(c)) << 16) | (uint32_t(GetGValue(c)) << 8) | GetBValue(c);
+    const TColor rgb = ColorToRGB(c);
+    return 0xFF000000u | (uint32_t(GetRValue(rgb)) << 16) | (uint32_t(GetGValue(rgb)) << 8) | GetBValue(rgb);
 }
+// True when the two colours become the same raster pixel.
+constexpr bool SamePixel(TColor a, TColor b) { return ToQRgb(a) == ToQRgb(b); }
 constexpr TColor FromQRgb(uint32_t rgb)
 {
     return static_cast<TColor>(((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16));
 }
 
-// A concrete 0x00BBGGRR value: system colours map to the fixed classic desktop values,
-// clNone and clDefault to black; anything else keeps its low 24 bits.
-TColor ColorToRGB(TColor c);
 QColor ToQColor(TColor c);
 TColor FromQColor(const QColor& c);

@@ -159,7 +159,7 @@ TRect TCanvas::FloodFill(int x, int y, TColor colour, TFillStyle style)
     TPaint brush;
     if (x < 0 || y < 0 || x >= img.width() || y >= img.height() || !BrushPaint(Brush, pmCopy, brush))
         return {};
-    const uint32_t key = ToQRgb(ColorToRGB(colour));
+    const uint32_t key = ToQRgb(colour);
     const bool leavesRegion = !brush.hatch && (style == fsSurface ? brush.value != key : brush.value == key);
     TRect changed;
     if (style == fsSurface)

@@ -3,6 +3,7 @@
 #include "platform/PictureCodecs.h"
 #include <QBuffer>
 #include <QImageReader>
+#include <QImageWriter>
 #include <algorithm>
 #include <cstring>
 #include <iterator>
@@ -258,11 +259,71 @@ bool ReadIcon(const QByteArray& data, TBitmap& colour, TBitmap& mask)
     return best.png ? DecodePng(data, best, colour, mask) : DecodeBitmap(d, size, best, colour, mask);
 }
 
+namespace {
+
+constexpr qint64 kMaxBitmapSide = 256;
+
+bool Transparent(uint32_t maskPixel)
+{
+    return (maskPixel & 0xFFFFFFu) == 0xFFFFFFu;
+}
+
+// The directory of one entry of the given size whose data follows the directory.
+void PutDirectory(uchar* d, qint64 w, qint64 h, qint64 imageBytes)
+{
+    Put16(d + 2, 1); // icon
+    Put16(d + 4, 1); // one entry
+    uchar* dir = d + kDirSize;
+    dir[0] = w >= 256 ? 0 : uchar(w); // 0 stands for 256 and beyond; the image has the real size
+    dir[1] = h >= 256 ? 0 : uchar(h);
+    Put16(dir + 4, 1);  // planes
+    Put16(dir + 6, 32); // bits per pixel
+    Put32(dir + 8, quint32(imageBytes));
+    Put32(dir + 12, quint32(kDirSize + kEntrySize));
+}
+
+// A picture with a side above 256 is stored as current icon files store it: one PNG stream
+// whose header carries the real size, with the mask as its alpha channel.
+bool WritePngIcon(const TBitmap& colour, const TBitmap& mask, QByteArray& data)
+{
+    const int w = colour.Width(), h = colour.Height();
+    QImage image(w, h, QImage::Format_ARGB32);
+    if (image.isNull())
+        return false;
+    for (int y = 0; y < h; ++y) {
+        const uint32_t* cl = colour.ScanLine(y);
+        const uint32_t* ml = mask.ScanLine(y);
+        auto* out = reinterpret_cast<uint32_t*>(image.scanLine(y));
+        for (int x = 0; x < w; ++x)
+            out[x] = (cl[x] & 0xFFFFFFu) | (Transparent(ml[x]) ? 0u : 0xFF000000u);
+    }
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly))
+        return false;
+    QImageWriter writer(&buffer, "png");
+    writer.setCompression(6);
+    if (!writer.write(image))
+        return false;
+    const qint64 total = kDirSize + kEntrySize + png.size();
+    if (total > 0xFFFFFFFFLL)
+        return false;
+    QByteArray out(kDirSize + kEntrySize, '\0');
+    PutDirectory(reinterpret_cast<uchar*>(out.data()), w, h, png.size());
+    out.append(png);
+    data = std::move(out);
+    return true;
+}
+
+} // namespace
+
 bool WriteIcon(const TBitmap& colour, const TBitmap& mask, QByteArray& data)
 {
     if (colour.Empty() || mask.Width() != colour.Width() || mask.Height() != colour.Height())
         return false;
     const qint64 w = colour.Width(), h = colour.Height();
+    if (w > kMaxBitmapSide || h > kMaxBitmapSide)
+        return WritePngIcon(colour, mask, data);
     const qint64 xorBytes = Stride(w, 32) * h;
     const qint64 andStride = Stride(w, 1);
     const qint64 imageBytes = kInfoSize + xorBytes + andStride * h;
@@ -272,17 +333,9 @@ bool WriteIcon(const TBitmap& colour, const TBitmap& mask, QByteArray& data)
 
     QByteArray out(total, '\0');
     auto* d = reinterpret_cast<uchar*>(out.data());
-    Put16(d + 2, 1); // icon
-    Put16(d + 4, 1); // one entry
-    uchar* dir = d + kDirSize;
-    dir[0] = w >= 256 ? 0 : uchar(w); // 0 stands for 256 and beyond; the header has the real size
-    dir[1] = h >= 256 ? 0 : uchar(h);
-    Put16(dir + 4, 1);  // planes
-    Put16(dir + 6, 32); // bits per pixel
-    Put32(dir + 8, quint32(imageBytes));
-    Put32(dir + 12, quint32(kDirSize + kEntrySize));
+    PutDirectory(d, w, h, imageBytes);
 
-    uchar* info = dir + kEntrySize;
+    uchar* info = d + kDirSize + kEntrySize;
     Put32(info, quint32(kInfoSize));
     Put32(info + 4, quint32(w));
     Put32(info + 8, quint32(2 * h)); // colour rows plus mask rows
@@ -298,7 +351,7 @@ bool WriteIcon(const TBitmap& colour, const TBitmap& mask, QByteArray& data)
         uchar* row = pixels + (h - 1 - y) * w * 4;
         uchar* andRow = andBits + (h - 1 - y) * andStride;
         for (qint64 x = 0; x < w; ++x) {
-            const bool transparent = (ml[x] & 0xFFFFFFu) == 0xFFFFFFu;
+            const bool transparent = Transparent(ml[x]);
             uchar* p = row + x * 4;
             p[0] = uchar(cl[x]);
             p[1] = uchar(cl[x] >> 8);

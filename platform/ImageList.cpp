@@ -85,12 +85,12 @@ const TBitmap* TImageList::Image(int Index) const
 
 TColor TImageList::DisabledColour(TColor c)
 {
-    return FromQRgb(DisabledPixel(ToQRgb(ColorToRGB(c))));
+    return FromQRgb(DisabledPixel(ToQRgb(c)));
 }
 
 uint32_t TImageList::DisabledPixel(uint32_t rgb)
 {
-    static const uint32_t h = ToQRgb(ColorToRGB(clHighlight));
+    static const uint32_t h = ToQRgb(clHighlight);
     // Per channel (a + b) / 2 without carries between the channels.
     return 0xFF000000u | ((((rgb ^ h) & 0xFEFEFEu) >> 1) + (rgb & h & 0xFFFFFFu));
 }
@@ -104,7 +104,7 @@ bool TImageList::GetBitmap(int Index, TBitmap& Out, bool Disabled, TColor Keep) 
     if (!Disabled)
         return true;
     const bool keep = Keep != clNone;
-    const uint32_t k = ToQRgb(ColorToRGB(Keep)) & 0xFFFFFFu;
+    const uint32_t k = ToQRgb(Keep) & 0xFFFFFFu;
     for (int y = 0; y < Out.Height(); ++y) {
         uint32_t* line = Out.ScanLine(y);
         for (int x = 0; x < Out.Width(); ++x)

@@ -11,7 +11,7 @@ struct TPaint {
     uint32_t value = 0xFFFFFFFF; // Qt pixel value for Set, mask for Xor
     const uint8_t* hatch = nullptr; // 8 rows, bit x of row y set = paint; nullptr paints every pixel
 
-    static TPaint Colour(TColor c) { return {Set, ToQRgb(ColorToRGB(c)), nullptr}; }
+    static TPaint Colour(TColor c) { return {Set, ToQRgb(c), nullptr}; }
     static TPaint Invert() { return {Xor, 0x00FFFFFF, nullptr}; }
 };
 

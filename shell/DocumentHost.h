@@ -54,12 +54,13 @@ public:
     // Refreshes the object indicator from GForm's picture.
     virtual void ShowObjektType() = 0;
 
-    // The document tab bar; every call acts on the first tab whose text equals the name.
-    // AddTab appends a tab (only while the bar is shown) and selects it.
-    virtual void AddTab(const QString& name) = 0;
-    virtual void RemoveTab(const QString& name) = 0;
-    virtual void RenameTab(const QString& oldName, const QString& newName) = 0;
-    virtual void TabFocus(const QString& name) = 0;
+    // The document tab bar: one tab per document window, labelled with its name. AddTab
+    // appends the document's tab (only while the bar is shown) and selects it; RenameTab
+    // shows the document's new name.
+    virtual void AddTab(TMalvoform& form) = 0;
+    virtual void RemoveTab(TMalvoform& form) = 0;
+    virtual void RenameTab(TMalvoform& form) = 0;
+    virtual void TabFocus(TMalvoform& form) = 0;
 
     // The document area the document windows live in.
     virtual QMdiArea* MdiArea() const = 0;

@@ -1,6 +1,7 @@
 #include "shell/EgenskaberPage.h"
 #include "appcore/Message.h"
 #include "colours/ColorPan.h"
+#include "colours/ColourControls.h"
 #include "shell/ColourList.h"
 #include "shell/RadioGroup.h"
 #include "shell/StyleList.h"
@@ -39,13 +40,9 @@ constexpr int kFieldSide = 14;
 // A colour panel of across x down fields of kFieldSide pixels with the given colours.
 TColorPan* NewColourPanel(const char* name, int across, int down, QWidget* parent)
 {
-    auto* pan = new TColorPan(parent);
+    TColorPan* pan = ColourControls::NewHoldingPanel(parent, across, down, across * down);
     pan->setObjectName(QString::fromLatin1(name));
     pan->setFixedSize(across * kFieldSide + 1, down * kFieldSide + 1);
-    pan->SetAntalVandret(across);
-    pan->SetAntalLodret(down);
-    pan->SetAntalIalt(across * down);
-    pan->SetNoInternMus(true);
     return pan;
 }
 

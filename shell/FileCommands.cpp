@@ -275,7 +275,7 @@ bool TFileCommands::HentPicture(const QString& Fnavn)
     if (loaded) {
         ReportDamage(*form->Image);
         form->SetPNavn(NameOf(Fnavn));
-        Host.AddTab(form->PNavn);
+        Host.AddTab(*form);
         Host.SetPropOldToolNr(-1);
         Host.ShowProp(form->Image->ToolNr(), form->PNavn);
         Host.InsertRecentFile(Fnavn, form->PNavn);
@@ -347,9 +347,9 @@ void TFileCommands::ALoadMalvoExecute()
     QCoreApplication::processEvents();
     if (!LoadInto(*form, files.first()))
         return;
-    Host.RemoveTab(form->PNavn);
+    Host.RemoveTab(*form);
     form->SetPNavn(NameOf(form->Image->Filnavn()));
-    Host.AddTab(form->PNavn);
+    Host.AddTab(*form);
 }
 
 // --- new pictures ---
@@ -412,9 +412,8 @@ void TFileCommands::ALoadFromCBExecute()
 
 void TFileCommands::NameAfterSave(TMalvoform& form)
 {
-    const QString oldName = form.PNavn;
     form.SetPNavn(NameOf(form.Image->Filnavn()));
-    Host.RenameTab(oldName, form.PNavn);
+    Host.RenameTab(form);
     Host.SetFinfo(form.PNavn);
     Host.InfoHint(Sprogtekst(Engelsk(), QStringLiteral("Billedet er gemt som "), QStringLiteral("The picture is saved as ")) +
                   form.PNavn);

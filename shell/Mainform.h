@@ -191,6 +191,8 @@ public:
     void SortTabs();
     // The document windows in activation order, oldest first.
     QList<TMalvoform*> Documents() const;
+    // The idle pass that enables every command from the active picture.
+    void UpdateActions();
 
     // --- colour windows (MainformColourBox.cpp)
     TFarveform* Farveform() const { return farveform_; }
@@ -274,10 +276,10 @@ public:
     void CloseZoomWindow() override;
     void SetZoomCursor(TCursor cursor) override;
     void ZoomTransfer() override;
-    void AddTab(const QString& name) override;
-    void RemoveTab(const QString& name) override;
-    void RenameTab(const QString& oldName, const QString& newName) override;
-    void TabFocus(const QString& name) override;
+    void AddTab(TMalvoform& form) override;
+    void RemoveTab(TMalvoform& form) override;
+    void RenameTab(TMalvoform& form) override;
+    void TabFocus(TMalvoform& form) override;
     QMdiArea* MdiArea() const override { return mdiArea; }
     TRammeIndreX* MagnifierFrame() const override { return const_cast<TRammeIndreX*>(&MiniFramme); }
     QMenu* PictureMenu() const override { return pictureMenu_; }
@@ -329,7 +331,6 @@ private:
     // MainformMenus.cpp: actions, menus and their update handlers.
     void BuildActions();
     void BuildMenus();
-    void UpdateActions();
     QAction* NewAction(const char* name, const QKeySequence& shortcut = {});
     // MainformLayout.cpp: places the rows of the central widget in their order.
     void ArrangeRows();
@@ -378,7 +379,10 @@ private:
     void GemTextWindows();
     // MainformTabs.cpp
     void TabConChange(int index);
-    int FindTab(const QString& name) const;
+    int FindTab(const TMalvoform* form) const;
+    TMalvoform* TabDocument(int index) const;
+    // Tabs whose names are equal show the whole path as their tool tip.
+    void UpdateTabTips();
     // MainformClose.cpp
     void ReportFailedWrites();
 

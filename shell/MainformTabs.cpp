@@ -1,46 +1,80 @@
-// The document tab bar: one tab per document, labelled with its name; every call acts on
-// the first tab whose text equals the name.
+// The document tab bar: one tab per document window, labelled with its name and holding the
+// window as its data, so documents of the same name keep tabs of their own.
 #include "shell/Mainform.h"
 #include "shell/Malvoform.h"
 #include <QMdiArea>
 #include <QTabBar>
-#include <map>
+#include <algorithm>
 
-int TMainform::FindTab(const QString& name) const
+namespace {
+
+QVariant TabData(const TMalvoform* form)
+{
+    return QVariant::fromValue(reinterpret_cast<quintptr>(form));
+}
+
+} // namespace
+
+int TMainform::FindTab(const TMalvoform* form) const
 {
     for (int i = 0; i < TabCon->count(); ++i)
-        if (TabCon->tabText(i) == name)
+        if (TabCon->tabData(i) == TabData(form))
             return i;
     return -1;
 }
 
-void TMainform::AddTab(const QString& name)
+TMalvoform* TMainform::TabDocument(int index) const
 {
-    if (!TabCon->isVisibleTo(this))
-        return;
-    const QSignalBlocker blocker(TabCon);
-    TabCon->setCurrentIndex(TabCon->addTab(name));
+    for (TMalvoform* form : Documents())
+        if (TabData(form) == TabCon->tabData(index))
+            return form;
+    return nullptr;
 }
 
-void TMainform::RemoveTab(const QString& name)
+void TMainform::UpdateTabTips()
 {
-    const int index = FindTab(name);
+    for (int i = 0; i < TabCon->count(); ++i) {
+        int same = 0;
+        for (int j = 0; j < TabCon->count(); ++j)
+            same += TabCon->tabText(j) == TabCon->tabText(i);
+        const TMalvoform* form = TabDocument(i);
+        TabCon->setTabToolTip(i, same > 1 && form ? form->Image->Filnavn() : QString());
+    }
+}
+
+void TMainform::AddTab(TMalvoform& form)
+{
+    if (!TabCon->isVisibleTo(this) || FindTab(&form) >= 0)
+        return;
+    const QSignalBlocker blocker(TabCon);
+    const int index = TabCon->addTab(form.PNavn);
+    TabCon->setTabData(index, TabData(&form));
+    TabCon->setCurrentIndex(index);
+    UpdateTabTips();
+}
+
+void TMainform::RemoveTab(TMalvoform& form)
+{
+    const int index = FindTab(&form);
     if (index < 0)
         return;
     const QSignalBlocker blocker(TabCon);
     TabCon->removeTab(index);
+    UpdateTabTips();
 }
 
-void TMainform::RenameTab(const QString& oldName, const QString& newName)
+void TMainform::RenameTab(TMalvoform& form)
 {
-    const int index = FindTab(oldName);
-    if (index >= 0)
-        TabCon->setTabText(index, newName);
+    const int index = FindTab(&form);
+    if (index < 0)
+        return;
+    TabCon->setTabText(index, form.PNavn);
+    UpdateTabTips();
 }
 
-void TMainform::TabFocus(const QString& name)
+void TMainform::TabFocus(TMalvoform& form)
 {
-    const int index = FindTab(name);
+    const int index = FindTab(&form);
     if (index < 0)
         return;
     const QSignalBlocker blocker(TabCon);
@@ -51,42 +85,31 @@ void TMainform::TabConChange(int index)
 {
     if (Opstart || sorting_ || index < 0 || mdiArea->subWindowList().isEmpty())
         return;
-    const QString name = TabCon->tabText(index);
-    for (TMalvoform* form : Documents())
-        if (form->PNavn == name) {
-            if (form->isMinimized())
-                form->showMaximized();
-            mdiArea->setActiveSubWindow(form);
-            return;
-        }
+    if (TMalvoform* form = TabDocument(index)) {
+        if (form->isMinimized())
+            form->showMaximized();
+        mdiArea->setActiveSubWindow(form);
+    }
 }
 
 void TMainform::SortTabs()
 {
-    // Names compared without regard to case; equal names end with a single tab.
-    const QList<TMalvoform*> documents = Documents();
-    std::map<QString, QString> sorted;
-    for (TMalvoform* form : documents) {
-        form->SideNr = form == gForm_ ? 1 : 2;
-        sorted.emplace(form->PNavn.toCaseFolded(), form->PNavn);
-    }
+    // Names compared without regard to case; documents of equal names keep their order.
+    QList<TMalvoform*> documents = Documents();
+    std::stable_sort(documents.begin(), documents.end(), [](const TMalvoform* a, const TMalvoform* b) {
+        return a->PNavn.toCaseFolded() < b->PNavn.toCaseFolded();
+    });
     sorting_ = true;
     while (TabCon->count() > 0)
         TabCon->removeTab(0);
-    int active = -1;
-    for (const auto& entry : sorted) {
-        const QString folded = entry.first;
-        for (auto it = documents.rbegin(); it != documents.rend(); ++it) {
-            TMalvoform* form = *it;
-            if (form->SideNr > 0 && form->PNavn.toCaseFolded() == folded) {
-                const int index = TabCon->addTab(form->PNavn);
-                if (form->SideNr == 1)
-                    active = index;
-                form->SideNr = -1;
-                break;
-            }
-        }
+    int active = 0;
+    for (TMalvoform* form : documents) {
+        const int index = TabCon->addTab(form->PNavn);
+        TabCon->setTabData(index, TabData(form));
+        if (form == gForm_)
+            active = index;
     }
-    TabCon->setCurrentIndex(active >= 0 ? active : 0);
+    TabCon->setCurrentIndex(active);
+    UpdateTabTips();
     sorting_ = false;
 }

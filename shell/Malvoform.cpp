@@ -64,8 +64,20 @@ TMalvoform::TMalvoform(TDocumentHost& host) : QMdiSubWindow(nullptr), Host(host)
 
     MiniPic = new TPixelPic(Sheet);
     SetupMagnifier();
+    KeepOutOfTabChain();
 
     FormCreate();
+}
+
+void TMalvoform::KeepOutOfTabChain()
+{
+    // A document becomes active only when the user chooses it. When a tool page that holds
+    // the keyboard focus is hidden, Qt passes the focus along the tab chain; a document in
+    // that chain would silently become the active one.
+    setFocusPolicy(Qt::ClickFocus);
+    for (QWidget* w : findChildren<QWidget*>())
+        if (w->focusPolicy() & Qt::TabFocus)
+            w->setFocusPolicy(Qt::ClickFocus);
 }
 
 void TMalvoform::BindImageEvents()
@@ -134,7 +146,7 @@ void TMalvoform::FormCreate()
         Host.SetnewPictureCount(Host.newPictureCount() + 1);
         Image->NewBitmap(opt.GBredde, opt.GHojde);
         MakeNewName();
-        Host.AddTab(PNavn);
+        Host.AddTab(*this);
         Host.SetPropOldToolNr(-1);
     }
     FitSheet();
@@ -145,7 +157,7 @@ void TMalvoform::FormActivate()
     if (ReturnToTool)
         return;
     Host.SetGForm(this);
-    Host.TabFocus(PNavn);
+    Host.TabFocus(*this);
     if (Host.Opt().SameTool)
         Image->SetToolNr(Host.UserToolnummer());
     Host.PushColours(*Image);
@@ -176,7 +188,7 @@ bool TMalvoform::FormClose()
     FMiniPix = false;
     FFocusZoom = false;
     Host.ShowProp(-1, QString());
-    Host.RemoveTab(PNavn);
+    Host.RemoveTab(*this);
     Host.SetStatusPanel(0, QStringLiteral("X:"));
     Host.SetStatusPanel(1, QStringLiteral("Y:"));
     // Another window that is already active stays GForm.

@@ -34,8 +34,6 @@ public:
     bool OnlyColor = false;
     // The tool to go back to after a one-shot pick or after the selection-copy tool.
     int OldToolNr = 0;
-    // Scratch marker of the tab sorting: 1 active, 2 other, -1 placed.
-    int SideNr = 0;
 
     bool MiniPix() const { return FMiniPix; }
     void SetMiniPix(bool Value);
@@ -86,6 +84,7 @@ private:
     void FormCreate();
     // Returns False when the close is to be abandoned.
     bool FormClose();
+    void KeepOutOfTabChain();
     void BindImageEvents();
     void SetupMagnifier();
     // The sheet inside the scroll box grows with the picture and the magnifier.

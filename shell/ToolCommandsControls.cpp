@@ -1,6 +1,7 @@
 // The controls of the tool selection: pen-width buttons and fields, the hexadecimal colour
 // field and the specific and transparent colour panels.
 #include "colours/ColorPan.h"
+#include "colours/ColourControls.h"
 #include "shell/CommandWindows.h"
 #include "shell/DocumentHost.h"
 #include "shell/Malvoform.h"
@@ -31,13 +32,9 @@ QString HexDigitsOf(const QString& text)
 
 TColorPan* OneFieldPanel(QWidget* parent, const char* name)
 {
-    auto* pan = new TColorPan(parent);
+    TColorPan* pan = ColourControls::NewHoldingPanel(parent, 1, 1, 1);
     pan->setObjectName(QLatin1String(name));
-    pan->SetAntalVandret(1);
-    pan->SetAntalLodret(1);
-    pan->SetAntalIalt(1);
     pan->InitFarveFelt(0, clNone);
-    pan->SetNoInternMus(true);
     pan->hide();
     return pan;
 }

@@ -1,4 +1,5 @@
 #include "toolprops/TpControls.h"
+#include "colours/ColourControls.h"
 #include "colours/ColorPan.h"
 #include "util/AlmenX.h"
 #include "widgets/Rulskakt.h"
@@ -117,15 +118,10 @@ void TSliderRow::SetCaption(const QString& text)
 
 TColorPan* FieldPanel(QWidget* parent, const char* name, int fields)
 {
-    auto* pan = new TColorPan(parent);
+    TColorPan* pan = ColourControls::NewHoldingPanel(parent, fields, 1, fields);
     pan->setObjectName(QLatin1String(name));
-    pan->SetFarvePal(cpSelvValgt);
-    pan->SetAntalVandret(fields);
-    pan->SetAntalLodret(1);
-    pan->SetAntalIalt(fields);
     for (int i = 0; i < fields; ++i)
         pan->InitFarveFelt(i, clWhite);
-    pan->SetNoInternMus(true);
     pan->setFixedSize(25 * fields, 22);
     return pan;
 }

@@ -16,7 +16,7 @@ void DrawInto(TCanvas& Can, const TRect& dest, const TBitmap& src, bool transpar
     if (k.IsEmpty() || src.Empty())
         return;
     const int dw = dest.Width(), dh = dest.Height(), sw = src.Width(), sh = src.Height();
-    const uint32_t key = ToQRgb(ColorToRGB(trans)) & 0xFFFFFFu;
+    const uint32_t key = ToQRgb(trans) & 0xFFFFFFu;
     std::vector<int> xmap(size_t(k.Right - k.Left));
     for (int x = k.Left; x < k.Right; ++x)
         xmap[size_t(x - k.Left)] = int(int64_t(x - dest.Left) * sw / dw);

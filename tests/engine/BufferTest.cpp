@@ -140,16 +140,25 @@ TEST(Undo, SecondUndoChangesNothingButStillResetsAndReports)
     EXPECT_EQ(autoPerform, 1);
 }
 
-TEST(Undo, RedoAfterUndoAndANewChangeBringsBackThePictureBeforeTheUndo)
+TEST(Undo, ANewChangeAfterUndoClearsRedoAndKeepsTheNewWork)
 {
     auto pic = MakePic(20, 20);
     Draw(*pic, clRed, "a");
-    const TBitmap red = pic->Picture();
     pic->Undo();
-    Draw(*pic, clBlue, "b"); // a new snapshot does not clear redo
     EXPECT_TRUE(pic->CanRedo());
+    Draw(*pic, clBlue, "A");
+    EXPECT_FALSE(pic->CanRedo());
+    Draw(*pic, clGreen, "B");
+    const TBitmap newWork = pic->Picture();
+    EXPECT_FALSE(pic->CanRedo());
+    EXPECT_TRUE(pic->RedoBitmap.Empty());
     pic->Redo();
-    EXPECT_TRUE(SamePixels(pic->Picture(), red));
+    EXPECT_TRUE(SamePixels(pic->Picture(), newWork));
+    // Undo still brings back the step before B, and redo brings B back.
+    pic->Undo();
+    EXPECT_FALSE(SamePixels(pic->Picture(), newWork));
+    pic->Redo();
+    EXPECT_TRUE(SamePixels(pic->Picture(), newWork));
 }
 
 TEST(Undo, SnapshotRemovesTheFocusAndSkipsEmptyPictures)

@@ -79,9 +79,12 @@ TEST(Scale, ToWidthToHeightAndFreeSize)
     ASSERT_TRUE(pic->ScaleHeight(61));
     EXPECT_EQ(pic->Picture().Width(), 61); // the named side is exact; 5 * 61 / 7 rounds down
     EXPECT_EQ(pic->Picture().Height(), 43);
+    // The percentage is that of the picture before scaling, not 100.
+    EXPECT_DOUBLE_EQ(std::get<2>(scaled), 100.0 * 61 / 7);
     EXPECT_EQ(pic->InfoString(), QStringLiteral("Annuller højdeskalering"));
     ASSERT_TRUE(pic->ScaleWidth(86));
     EXPECT_EQ(pic->Picture().Height(), 86);
+    EXPECT_DOUBLE_EQ(std::get<2>(scaled), 100.0 * 86 / 43);
     EXPECT_EQ(pic->InfoString(), QStringLiteral("Annuller breddeskalering"));
     pic->ScaleWH(30, 12);
     EXPECT_EQ(pic->width(), 30);

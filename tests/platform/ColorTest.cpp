@@ -21,7 +21,9 @@ TEST(Color, SystemAndEmptyColoursResolveToConcreteValues)
     EXPECT_LT(clBtnFace, 0);
     EXPECT_EQ(ColorToRGB(clBtnFace) & ~0xFFFFFF, 0);
     EXPECT_EQ(ColorToRGB(clWindow), clWhite);
-    EXPECT_EQ(ColorToRGB(clNone), clBlack);
+    EXPECT_EQ(ColorToRGB(clNone), clWhite);
+    EXPECT_EQ(ToQRgb(clNone), ToQRgb(clWhite));
+    EXPECT_EQ(ToQRgb(clBtnFace), ToQRgb(ColorToRGB(clBtnFace)));
     EXPECT_EQ(ColorToRGB(SystemColor(200)), clBlack);
     EXPECT_EQ(ColorToRGB(RGB(7, 8, 9)), RGB(7, 8, 9));
 }

@@ -158,22 +158,29 @@ TEST(IconCodec, RoundTripKeepsColoursAndMaskAtEverySize)
     }
 }
 
-TEST(IconCodec, QtReadsOurIcon)
+TEST(IconCodec, QtReadsOurIconAtTheSameSizeAndPixels)
 {
-    TBitmap colour, mask;
-    Picture(37, 21, colour, mask);
-    QByteArray bytes;
-    ASSERT_TRUE(WriteIcon(colour, mask, bytes));
-    const QImage image = QImage::fromData(bytes, "ICO");
-    ASSERT_EQ(image.size(), QSize(37, 21));
-    for (int y = 0; y < 21; ++y)
-        for (int x = 0; x < 37; ++x) {
-            const QRgb p = image.pixel(x, y);
-            if (mask.Canvas().Pixels(x, y) == clWhite)
-                ASSERT_EQ(qAlpha(p), 0) << x << "," << y;
-            else
-                ASSERT_EQ(p, ToQRgb(colour.Canvas().Pixels(x, y))) << x << "," << y;
-        }
+    // Sides above 256 are written as a PNG stream, which other programs read at the real size.
+    for (auto [w, h] : {std::pair{16, 16}, {32, 32}, {48, 48}, {37, 21}, {256, 256}, {300, 300}, {640, 420}}) {
+        TBitmap colour, mask;
+        Picture(w, h, colour, mask);
+        QByteArray bytes;
+        ASSERT_TRUE(WriteIcon(colour, mask, bytes));
+        const QImage image = QImage::fromData(bytes, "ICO");
+        ASSERT_EQ(image.size(), QSize(w, h)) << w << "x" << h;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const QRgb p = image.pixel(x, y);
+                if (mask.Canvas().Pixels(x, y) == clWhite)
+                    ASSERT_EQ(qAlpha(p), 0) << w << "x" << h << " at " << x << "," << y;
+                else
+                    ASSERT_EQ(p, ToQRgb(colour.Canvas().Pixels(x, y))) << w << "x" << h << " at " << x << "," << y;
+            }
+        TBitmap colourBack, maskBack;
+        ASSERT_TRUE(ReadIcon(bytes, colourBack, maskBack)) << w << "x" << h;
+        ExpectSame(colourBack, colour);
+        ExpectSame(maskBack, mask);
+    }
 }
 
 TEST(IconCodec, ReadsQtWrittenIconWithAlpha)

@@ -67,15 +67,26 @@ public:
     void ShowPosition(int X, int Y) override { Position = {X, Y}; }
     void ShowObjektType() override { ++ObjektRefreshes; }
 
-    void AddTab(const QString& name) override { Tabs.append(name); }
-    void RemoveTab(const QString& name) override { Tabs.removeOne(name); }
-    void RenameTab(const QString& oldName, const QString& newName) override
+    void AddTab(TMalvoform& form) override
     {
-        const int i = Tabs.indexOf(oldName);
-        if (i >= 0)
-            Tabs[i] = newName;
+        Tabs.append(form.PNavn);
+        TabForms.append(&form);
     }
-    void TabFocus(const QString& name) override { FocusedTab = name; }
+    void RemoveTab(TMalvoform& form) override
+    {
+        const int i = TabForms.indexOf(&form);
+        if (i >= 0) {
+            Tabs.removeAt(i);
+            TabForms.removeAt(i);
+        }
+    }
+    void RenameTab(TMalvoform& form) override
+    {
+        const int i = TabForms.indexOf(&form);
+        if (i >= 0)
+            Tabs[i] = form.PNavn;
+    }
+    void TabFocus(TMalvoform& form) override { FocusedTab = form.PNavn; }
 
     QMdiArea* MdiArea() const override { return Area; }
     TRammeIndreX* MagnifierFrame() const override { return nullptr; }
@@ -116,6 +127,7 @@ public:
     int Questions = 0;
 
     QStringList Messages, Tabs, Recent;
+    QList<TMalvoform*> TabForms;
     QString Panels[3], Hint, Finfo, FocusedTab;
     QPoint Position;
     int ObjektRefreshes = 0, ZoomCommands = 0, IconPaletteShown = 0, MainCloses = 0, LastProp = 0;
