@@ -2,6 +2,9 @@
 // a page of the tool book or of the dock book leaves it, and every document has a tab of its
 // own, also when documents share a name.
 #include "MainformFixture.h"
+#include "colours/ColorPan.h"
+#include "shell/ColourList.h"
+#include "shell/EgenskaberPage.h"
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -135,4 +138,31 @@ TEST_F(MainformFixture, RedoAfterANewChangeIsDisabledAndTheNewWorkStays)
     EXPECT_TRUE(redo->isEnabled());
     redo->trigger();
     EXPECT_TRUE(picture.Picture().Image() == work);
+}
+
+TEST_F(MainformFixture, MagnifierColourFieldsShowAndStoreTheirColours)
+{
+    TMainform& form = Start();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.topBog->setCurrentIndex(TMainform::pgEgenskaber);
+    QApplication::processEvents();
+    TColorPan& fields = *form.Egenskaber->PixPal;
+    fields.repaint();
+    // Through the first paint the fields keep grey and red.
+    EXPECT_EQ(fields.GetColor(0), clGray);
+    EXPECT_EQ(fields.GetColor(1), clRed);
+    // A click gives the field the colour of the list: field 0 is the grid, field 1 the frame.
+    ASSERT_TRUE(form.Egenskaber->ColorBox->SetColour(clBlue));
+    fields.OnMus(&fields, mbLeft, 1);
+    EXPECT_EQ(form.Opt().RammeCol, clBlue);
+    EXPECT_EQ(form.Opt().GridCol, clGray);
+    ASSERT_TRUE(CloseForm());
+    const QByteArray options = ReadAll(Folder.OptFilnavn);
+    ASSERT_EQ(options.size(), 292);
+    const auto at = [&](int offset) {
+        return TColor(quint8(options[offset]) | quint8(options[offset + 1]) << 8 | quint8(options[offset + 2]) << 16 |
+                      quint32(quint8(options[offset + 3])) << 24);
+    };
+    EXPECT_EQ(at(268), clGray);
+    EXPECT_EQ(at(272), clBlue);
 }
