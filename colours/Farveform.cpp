@@ -371,8 +371,14 @@ void TFarveform::SetSmallBox(bool Small)
     FSmallBox = Small;
     Bog->setVisible(!Small);
     udvCheck->setChecked(Small);
-    udvCheck->setText(Small ? Sprogtekst(FSprog, "Stor boks", "Big box") : Sprogtekst(FSprog, "Lille Boks", "Small box"));
+    ShowSizeButtonText();
     adjustSize();
+}
+
+void TFarveform::ShowSizeButtonText()
+{
+    udvCheck->setText(FSmallBox ? Sprogtekst(FSprog, "Stor Boks", "Big box")
+                                : Sprogtekst(FSprog, "Lille Boks", "Small box"));
 }
 
 void TFarveform::SetSprog(bool Engelsk)
@@ -409,9 +415,10 @@ void TFarveform::SetSprog(bool Engelsk)
                               {"Fyld \u2192 Pen", "Fill \u2192 Pen"},     {"Fyld \u2192 Mellem", "Fill \u2192 Middle"}};
     for (int i = 0; i < 6; ++i)
         flytKnap[i]->setText(t(flyt[i][0], flyt[i][1]));
-    // The size button after a language switch reads "Stor boks" in the small box.
-    udvCheck->setText(FSmallBox ? t("Stor boks", "Big box") : t("Lille Boks", "Small box"));
+    ShowSizeButtonText();
     for (TColorPan* pan : {BigSpal, InOutPal, Fadepal, PFpal, Hukpal, Lagerpal, mixPal})
         pan->SetSprog(Engelsk ? stEngelsk : stDansk);
-    navnFelt->setText(InOutPal->GetFarveNavn(OutFarve));
+    // The active colour's name in the help lines follows the language too.
+    FarveNavn = InOutPal->GetFarveNavn(OutFarve);
+    navnFelt->setText(FarveNavn);
 }

@@ -176,6 +176,8 @@ protected:
 private:
     // Farveform.cpp: the controls and their layout.
     void BuildControls();
+    // The size button names the other size: "Stor Boks" in the small box.
+    void ShowSizeButtonText();
     QWidget* BuildPalettePart();
     QWidget* BuildShadePart();
     QWidget* BuildRGBPage();

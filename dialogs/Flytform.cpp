@@ -139,7 +139,8 @@ void TFlytform::ShowPosition(int X, int Y)
 
 void TFlytform::SetStepText(const QString& S)
 {
-    StepEdit->setText(S);
+    if (StepEdit->text() != S)
+        StepEdit->setText(S);
 }
 
 void TFlytform::GemPosition(TOptions& Opt) const

@@ -11,6 +11,8 @@ TImageDraw::TImageDraw(QWidget* parent) : TImageMani(parent)
 
 void TImageDraw::TakePressSnapshot()
 {
+    if (!ToolHasWork())
+        return;
     if (const TCaptionPair* caption = PressCaption(FToolNr))
         SaveUndo(Caption(FSprog, *caption));
 }

@@ -93,6 +93,9 @@ protected:
     void AppendPolyPoint(TPoint p);
     void DrawArrowOn(TCanvas& c);
     void TakePressSnapshot();
+    // False when the current tool has nothing to write (the text tool before a text was
+    // given): its press and its run on the focus then take no undo step.
+    virtual bool ToolHasWork() const { return true; }
     // The fill of tools 20 and 21 on the picture, shown on the view.
     void FillWith(int X, int Y, TFillStyle style);
 

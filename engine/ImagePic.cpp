@@ -168,6 +168,8 @@ void TImagePic::MakeTool(int Nr, bool Autoperform)
         return;
     }
     TempEllipse = FSomEllipse;
+    if (!ToolHasWork())
+        return;
     if (const TCaptionPair* caption = MakeToolCaption(FToolNr))
         SaveUndo(Caption(FSprog, *caption));
     StartFigure(true);

@@ -37,8 +37,11 @@ public:
 
     // Writes the text list into the tool rectangle (tool 40).
     void WriteText();
+    // There is a text to write: a text list and a layout to write it with.
+    bool HasText() const { return FTekstBog && !FTekstListe.isEmpty(); }
 
 protected:
+    bool ToolHasWork() const override { return FToolNr != 40 || HasText(); }
     // One text of a run and the rectangle it is written into.
     struct TextPiece {
         TRect R;

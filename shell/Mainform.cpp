@@ -7,6 +7,7 @@
 #include "shell/FileCommands.h"
 #include "shell/Malvoform.h"
 #include "shell/NytPage.h"
+#include "shell/ToolCommands.h"
 #include "platform/ToolIcons.h"
 #include <QHBoxLayout>
 #include <QApplication>
@@ -228,6 +229,9 @@ QWidget* TMainform::BuildRedskaberPage()
     Finfo->setReadOnly(true);
     Finfo->setMinimumWidth(180);
     nameColumn->addRow(Named(new QLabel(page), "toolBox"), Finfo);
+    // The label of the hexadecimal colour field among the tool buttons.
+    nameColumn->addRow(tools_->Label8);
+    tools_->Label8->show();
     layout->addLayout(nameColumn);
     layout->addWidget(BuildToolButtons(page));
     dropbogRed = Named(new QTabWidget(page), "dropbogRed");

@@ -126,7 +126,8 @@ public:
     // A file command's action by its name.
     QAction* FileAction(const char* name) const;
     QMenu *MFile = nullptr, *MPicture = nullptr, *Mvis = nullptr, *MVindue = nullptr, *MWindow = nullptr;
-    QMenu *MEdit = nullptr, *MTools = nullptr, *MPenStyle = nullptr, *MBrushStyle = nullptr, *MMeta = nullptr;
+    QMenu *MEdit = nullptr, *MPenStyle = nullptr, *MBrushStyle = nullptr, *MMeta = nullptr;
+    QMenu *MToolDraw = nullptr, *MToolSpeci = nullptr, *MSubSpeci = nullptr;
     QMenu *MColours = nullptr, *MObject = nullptr, *MSearch = nullptr;
 
     // --- recent files, favourites, program menu (MainformLists.cpp)
@@ -211,7 +212,7 @@ public:
     // Shows the text box, floating where the options place it the first time.
     void ShowTextBox();
     // The font window's choice into the tool properties' main text (extra False) or extra text.
-    void FontToToolProps(bool extra, const QFont& font, const QString& text);
+    void FontToToolProps(bool extra, const TFont& font, const QString& text);
 
     // --- frames every palette field, button and magnifier uses
     TRammeFeltX Framme1;      // palette fields

@@ -119,6 +119,8 @@ void TMainform::BuildCommands()
         flytform_->Vis();
     };
     flytform_->OnStepText = [this](const QString& text) { mover_->SetStepText(text); };
+    // The two fields show one step: the step buttons change the main window's field.
+    connect(mover_->stepEdit, &QLineEdit::textChanged, flytform_, &TFlytform::SetStepText);
     const auto runStep = [this](const char* name) {
         if (QAction* step = findChild<QAction*>(QString::fromLatin1(name)))
             step->trigger();
@@ -176,13 +178,18 @@ void TMainform::BuildCommandMenus()
         return menu;
     };
     MEdit = addMenu("MEdit", MPicture, [this](QMenu& m) { pictures_->FillEditMenu(m); });
-    MTools = addMenu("MTools", MPicture, [this](QMenu& m) {
-        tools_->FillToolMenu(m);
+    MToolDraw = addMenu("MToolDraw", MPicture, [this](QMenu& m) {
+        tools_->FillDrawToolMenu(m);
         m.addSeparator();
     });
-    MPenStyle = addMenu("MPenStyle", nullptr, [this](QMenu& m) { tools_->FillPenStyleMenu(m); }, MTools);
-    MBrushStyle = addMenu("MBrushStyle", nullptr, [this](QMenu& m) { tools_->FillBrushStyleMenu(m); }, MTools);
-    MMeta = addMenu("MMeta", nullptr, [this](QMenu& m) { tools_->FillMetaMenu(m); }, MTools);
+    MPenStyle = addMenu("MPenStyle", nullptr, [this](QMenu& m) { tools_->FillPenStyleMenu(m); }, MToolDraw);
+    MBrushStyle = addMenu("MBrushStyle", nullptr, [this](QMenu& m) { tools_->FillBrushStyleMenu(m); }, MToolDraw);
+    MMeta = addMenu("MMeta", nullptr, [this](QMenu& m) { tools_->FillMetaMenu(m); }, MToolDraw);
+    MToolSpeci = addMenu("MToolSpeci", MPicture, [this](QMenu& m) {
+        tools_->FillSpecialToolMenu(m);
+        m.addSeparator();
+    });
+    MSubSpeci = addMenu("MSubSpeci", nullptr, [this](QMenu& m) { tools_->FillFadeToolMenu(m); }, MToolSpeci);
 
     MPicture->addSeparator();
     pictures_->FillPictureMenu(*MPicture);

@@ -46,8 +46,12 @@ void TMainform::BuildTexts()
     t.AddCaptionHint(MVindue, "Vindue", "Vindue menu", "Window", "Window menu");
     t.AddCaptionHint(APrint, "Udskriv...", "Udskriv det aktive billede", "Print...", "Print the active picture");
     t.AddCaptionHint(APrinterProp, "Printer...", "Printer indstillinger", "Printer...", "Printer properties");
-    t.AddCaptionHint(MEdit, "Rediger", "Fortryd, kopier, klip og indsæt", "Edit", "Undo, copy, cut and paste");
-    t.AddCaptionHint(MTools, "Redskaber", "Vælg redskab", "Tools", "Choose a tool");
+    t.AddCaptionHint(MEdit, "Rediger", "Redigerings menu", "Edit", "Edit menu");
+    t.AddCaptionHint(MToolDraw, "Tegneredskaber", "Menu med tegneredskaber", "Drawing tools", "Menu with drawing tools");
+    t.AddCaptionHint(MToolSpeci, "Specialredskaber", "Tekst, ramme og andre redskaber", "Special tools",
+                     "Texttools, bordertools and other tools");
+    t.AddCaptionHint(MSubSpeci, "Multifarveredskaber", "Tegn med skiftende farver", "Fade tools",
+                     "Draw with changing colors");
     t.AddCaptionHint(MPenStyle, "Pen stil", "Vælg penens stil", "Pen style", "Choose the style of the pen");
     t.AddCaptionHint(MBrushStyle, "Pensel stil", "Vælg penslens mønster", "Brush style", "Choose the pattern of the brush");
     t.AddCaptionHint(MMeta, "Specifik farve", "Hvordan figurer lægges på billedet", "Specific color",

@@ -40,14 +40,14 @@ void TMainform::BuildTextWindows()
     windows_.ShowTextBox = [this] { ShowTextBox(); };
 
     if (tpform_) {
-        fontform_->SetMemoFont(tpform_->Memo->font());
+        fontform_->SetMemoFont(tpform_->MemoFont());
         tpform_->OpenFontWindow = [this](bool extra) {
             if (extra)
-                fontform_->Vis(tpform_->MerFont().ToQFont(), tpform_->MerEdit->text());
+                fontform_->Vis(tpform_->MerFont(), tpform_->MerEdit->text());
             else
-                fontform_->Vis(tpform_->MemoFont().ToQFont(), tpform_->Memo->toPlainText());
+                fontform_->Vis(tpform_->MemoFont(), tpform_->Memo->toPlainText());
         };
-        fontform_->OnFontChosen = [this](bool extra, const QFont& font, const QString& text) {
+        fontform_->OnFontChosen = [this](bool extra, const TFont& font, const QString& text) {
             FontToToolProps(extra, font, text);
         };
     }
@@ -55,18 +55,18 @@ void TMainform::BuildTextWindows()
         ShowTextBox();
 }
 
-void TMainform::FontToToolProps(bool extra, const QFont& font, const QString& text)
+void TMainform::FontToToolProps(bool extra, const TFont& font, const QString& text)
 {
     const TFont main = tpform_->MemoFont();
     const TFont mer = tpform_->MerFont();
     if (extra) {
-        tpform_->SetFonts(main.Name, main.Size, font.family(), font.pointSize());
+        tpform_->SetFonts(main.Name, main.Size, font.Name, font.Size);
         tpform_->MerEdit->setText(text);
     } else {
-        tpform_->FedCheck->setChecked(font.bold());
-        tpform_->KursivCheck->setChecked(font.italic());
-        tpform_->UnderCheck->setChecked(font.underline());
-        tpform_->SetFonts(font.family(), font.pointSize(), mer.Name, mer.Size);
+        tpform_->FedCheck->setChecked(font.Style.Contains(fsBold));
+        tpform_->KursivCheck->setChecked(font.Style.Contains(fsItalic));
+        tpform_->UnderCheck->setChecked(font.Style.Contains(fsUnderline));
+        tpform_->SetFonts(font.Name, font.Size, mer.Name, mer.Size);
         tpform_->Memo->setPlainText(text);
     }
     tpform_->eleModified = true;

@@ -15,6 +15,7 @@
 namespace {
 
 constexpr int kSelectionCopyTool = 101;
+constexpr int kTextTool = 40;
 
 TFont CourierBold(int pixels)
 {
@@ -347,6 +348,11 @@ bool TMalvoform::eventFilter(QObject* watched, QEvent* event)
     if ((watched == Image || watched == MiniPic) &&
         (type == QEvent::Resize || type == QEvent::Move || type == QEvent::Show || type == QEvent::Hide))
         FitSheet();
+    if (watched == Image && type == QEvent::MouseButtonPress && Image->ToolNr() == kTextTool && !Image->HasText())
+        Host.InfoHint(Engelsk() ? QStringLiteral("Write the text on the page \"Text\" of the tools properties and "
+                                                 "press \"Apply\"")
+                                : QStringLiteral("Skriv teksten på siden \"Tekst\" i redskabernes egenskaber og "
+                                                 "tryk \"Realiser\""));
     if ((watched == Sheet || watched == Box->viewport()) && type == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton) {

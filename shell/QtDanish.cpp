@@ -1,6 +1,8 @@
 #include "shell/QtDanish.h"
 #include <QCoreApplication>
 #include <QHash>
+#include <QLibraryInfo>
+#include <QLocale>
 
 namespace {
 
@@ -55,7 +57,16 @@ constexpr TPair kTexts[] = {
 
 } // namespace
 
-QString TQtDanish::translate(const char* context, const char* sourceText, const char*, int) const
+TQtDanish::TQtDanish(QObject* parent) : QTranslator(parent)
+{
+    // qt_da.qm names the catalogues of the Qt modules (qtbase_da.qm holds the dialogs).
+    if (!FQt.load(QLocale(QLocale::Danish), QStringLiteral("qt"), QStringLiteral("_"),
+                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        (void)FQt.load(QLocale(QLocale::Danish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+QString TQtDanish::translate(const char* context, const char* sourceText, const char* disambiguation, int n) const
 {
     static const QHash<QString, QString> table = [] {
         QHash<QString, QString> t;
@@ -65,7 +76,8 @@ QString TQtDanish::translate(const char* context, const char* sourceText, const 
     }();
     if (!context || !sourceText)
         return {};
-    return table.value(QLatin1String(context) + QLatin1Char('|') + QString::fromUtf8(sourceText));
+    const QString own = table.value(QLatin1String(context) + QLatin1Char('|') + QString::fromUtf8(sourceText));
+    return own.isEmpty() ? FQt.translate(context, sourceText, disambiguation, n) : own;
 }
 
 void TQtDanish::Follow(bool Engelsk)

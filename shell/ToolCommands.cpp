@@ -230,6 +230,28 @@ void TToolCommands::FillToolMenu(QMenu& menu) const
     FTable.AddToMenu(menu, kTools);
 }
 
+void TToolCommands::FillDrawToolMenu(QMenu& menu) const
+{
+    FillNamed(menu, {"AFocus", "ARedBlyant", "ABlyant", "ASelCopy", "AStreg", "ARekt", "ARektF", "ARundtRekt",
+                     "ARundtRektF", "AEllipse", "AEllipseF", "APoly", "APolyF", "AFyld", "AFyldTil", "ASpray"});
+}
+
+void TToolCommands::FillSpecialToolMenu(QMenu& menu) const
+{
+    FillNamed(menu, {"APixelInfo", "APil", "APilF", "ARamme", "ARammeArt", "ARammeArtF", "ATekst"});
+}
+
+void TToolCommands::FillFadeToolMenu(QMenu& menu) const
+{
+    FillNamed(menu, {"FadeAction1", "FadeAction2", "FadeAction3", "FadeAction4", "FadeAction5", "FadeAction6",
+                     "FadeAction7", "FadeAction8", "FadeAction9", "FadeAction10"});
+}
+
+void TToolCommands::FillNamed(QMenu& menu, std::initializer_list<const char*> names) const
+{
+    CommandActions::FillMenu(menu, names, [this](const QString& name) { return Action(name); });
+}
+
 void TToolCommands::FillPenStyleMenu(QMenu& menu) const
 {
     FTable.AddToMenu(menu, kPenStyles);

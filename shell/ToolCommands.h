@@ -7,6 +7,7 @@
 #include <vector>
 
 class QAction;
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -40,6 +41,10 @@ public:
     // styles, the brush styles, the specific-colour methods with the colour commands, and the
     // window commands.
     void FillToolMenu(QMenu& menu) const;
+    // The tool menus of the menu bar: drawing tools, special tools and the multicolour tools.
+    void FillDrawToolMenu(QMenu& menu) const;
+    void FillSpecialToolMenu(QMenu& menu) const;
+    void FillFadeToolMenu(QMenu& menu) const;
     void FillPenStyleMenu(QMenu& menu) const;
     void FillBrushStyleMenu(QMenu& menu) const;
     void FillMetaMenu(QMenu& menu) const;
@@ -55,8 +60,9 @@ public:
     // The pen-width fields of the tool book (PenEdit) and the tool line (PenEdit1).
     QLineEdit* PenEdit = nullptr;
     QLineEdit* PenEdit1 = nullptr;
-    // The hexadecimal colour field and its button "Udfør".
+    // The hexadecimal colour field, its label Label8 and its button "Udfør".
     QLineEdit* HexEdit = nullptr;
+    QLabel* Label8 = nullptr;
     QPushButton* HexButton = nullptr;
     // Specific colour (tool book, tool line) and transparent colour (tool book, tool line).
     TColorPan* Metapan = nullptr;
@@ -100,6 +106,7 @@ public:
     TCommandWindows& Windows() const { return FWindows; }
 
 private:
+    void FillNamed(QMenu& menu, std::initializer_list<const char*> names) const;
     void CreateControls();
     void UpdateControls(bool document);
     void SetControlTexts(bool Engelsk);

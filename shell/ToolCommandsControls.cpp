@@ -8,6 +8,7 @@
 #include "shell/ToolCommands.h"
 #include "util/AlmenX.h"
 #include <QEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -75,6 +76,11 @@ void TToolCommands::CreateControls()
     HexEdit->hide();
     connect(HexEdit, &QLineEdit::textEdited, this, &TToolCommands::HexEditKeyUp);
     connect(HexEdit, &QLineEdit::returnPressed, this, &TToolCommands::HexButtonClick);
+    Label8 = new QLabel(Parent);
+    Label8->setObjectName(QStringLiteral("Label8"));
+    Label8->setBuddy(HexEdit);
+    Label8->setWordWrap(true);
+    Label8->hide();
     HexButton = new QPushButton(Parent);
     HexButton->setObjectName(QStringLiteral("HexButton"));
     HexButton->hide();
@@ -103,6 +109,8 @@ void TToolCommands::SetControlTexts(bool Engelsk)
     hint(PenEdit, penHint);
     hint(PenEdit1, penHint);
     HexButton->setText(Engelsk ? QStringLiteral("Execute") : QStringLiteral("Udfør"));
+    Label8->setText(Engelsk ? QStringLiteral("Input hexadecimal  color name such as FFFFFF")
+                            : QStringLiteral("Indtast hexadecimal farvenavn som fx FFFFFF"));
     hint(HexEdit, Engelsk ? QStringLiteral("Hexadecimal color RRGGBB for the color box")
                           : QStringLiteral("Hexadecimal farve RRGGBB til farveboksen"));
     const QString metaHint = Engelsk ? QStringLiteral("Shows the on-color-draw-method color")

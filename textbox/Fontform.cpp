@@ -68,7 +68,7 @@ Tfontform::Tfontform(TMainServices& Services, QWidget* parent) : QWidget(parent,
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(Splitter);
     resize(480, 300);
-    SetMemoFont(Memo->font());
+    SetMemoFont(FFont);
     SetSprog(Services.Engelsk());
 }
 
@@ -78,38 +78,42 @@ void Tfontform::SetSprog(bool Engelsk)
     FTexts.Apply(Engelsk);
 }
 
-void Tfontform::SelectFont(const QFont& Font)
+void Tfontform::SelectFont()
 {
-    const int index = FNavne.IndexOf(Font.family());
+    const int index = FNavne.IndexOf(FFont.Name);
     {
         const QSignalBlocker block(fontnames);
         fontnames->setCurrentRow(index);
     }
-    const QString name = index >= 0 ? FNavne.Navne()[index] : Font.family();
+    const QString name = index >= 0 ? FNavne.Navne()[index] : FFont.Name;
     OldFontname = name;
-    VaelgFontSize(*FontSize, name, OldFontSizname, qRound(Font.pointSizeF()));
+    // Refilled each time, so a size added for an earlier font does not stay in the list.
+    FontSize->SetFontName(name);
+    OldFontSizname = name;
+    FontSize->SelectSize(FFont.Size);
 }
 
-void Tfontform::SetMemoFont(const QFont& Font)
+void Tfontform::ShowFont()
 {
-    Memo->setFont(Font);
-    SelectFont(Font);
+    Memo->setFont(FFont.ToQFont());
 }
 
-void Tfontform::Vis(const QFont& Font, const QString& Text)
+void Tfontform::SetMemoFont(const TFont& Font)
 {
-    boldCheck->setChecked(Font.bold());
-    kursivCheck->setChecked(Font.italic());
-    underCheck->setChecked(Font.underline());
+    FFont = Font;
+    ShowFont();
+    SelectFont();
+}
+
+void Tfontform::Vis(const TFont& Font, const QString& Text)
+{
+    boldCheck->setChecked(Font.Style.Contains(fsBold));
+    kursivCheck->setChecked(Font.Style.Contains(fsItalic));
+    underCheck->setChecked(Font.Style.Contains(fsUnderline));
     SetMemoFont(Font);
     Memo->setPlainText(Text);
     show();
     raise();
-}
-
-QFont Tfontform::MemoFont() const
-{
-    return Memo->font();
 }
 
 void Tfontform::FontnamesClick()
@@ -118,35 +122,41 @@ void Tfontform::FontnamesClick()
     if (!item)
         return;
     const QString name = item->text();
-    QFont font = Memo->font();
-    font.setFamilies({name});
-    font.setPointSize(VaelgFontSize(*FontSize, name, OldFontSizname, qRound(font.pointSizeF())));
-    Memo->setFont(font);
+    FFont.Name = name;
+    // The size stays when the new font offers it (a pixel height then stays exact with it).
+    FFont.Size = VaelgFontSize(*FontSize, name, OldFontSizname, FFont.Size);
+    ShowFont();
     OldFontname = name;
 }
 
 void Tfontform::FontSizeChange(int Size)
 {
-    if (Size <= 0)
+    if (Size <= 0 || Size == FFont.Size)
         return;
-    QFont font = Memo->font();
-    font.setPointSize(Size);
-    Memo->setFont(font);
+    // A new point size: the height follows it (TFont drops a pixel height of another size).
+    FFont.Size = Size;
+    ShowFont();
 }
 
 void Tfontform::StyleClick()
 {
-    QFont font = Memo->font();
-    font.setBold(boldCheck->isChecked());
-    font.setItalic(kursivCheck->isChecked());
-    font.setUnderline(underCheck->isChecked());
-    Memo->setFont(font);
+    TFontStyles style = FFont.Style;
+    const std::pair<QCheckBox*, TFontStyle> boxes[] = {
+        {boldCheck, fsBold}, {kursivCheck, fsItalic}, {underCheck, fsUnderline}};
+    for (const auto& [box, element] : boxes) {
+        if (box->isChecked())
+            style.Include(element);
+        else
+            style.Exclude(element);
+    }
+    FFont.Style = style;
+    ShowFont();
 }
 
 void Tfontform::FontKnapClick(bool Extra)
 {
     if (OnFontChosen)
-        OnFontChosen(Extra, MemoFont(), Memo->toPlainText());
+        OnFontChosen(Extra, FFont, Memo->toPlainText());
 }
 
 void Tfontform::showEvent(QShowEvent* event)

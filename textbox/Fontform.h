@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/Graphics.h"
 #include "textbox/FontLists.h"
 #include "textbox/SprogTekster.h"
 #include <QWidget>
@@ -21,13 +22,15 @@ public:
 
     void SetSprog(bool Engelsk);
     // The memo takes the font: its name (found without regard to case, or the family Qt
-    // resolves it to) and size are selected in the lists.
-    void SetMemoFont(const QFont& Font);
+    // resolves it to) and size are selected in the lists. The font is kept as the program
+    // stores it, so a pixel height comes back unchanged while the size is not touched.
+    void SetMemoFont(const TFont& Font);
     // Opening for a font being edited: the check boxes take its style, the lists its name and
-    // size, and the memo its font and the text; then the window shows.
-    void Vis(const QFont& Font, const QString& Text);
-    // The memo's font as chosen.
-    QFont MemoFont() const;
+    // size (a size the list does not offer is added, as the tool properties do), and the memo
+    // its font and the text; then the window shows.
+    void Vis(const TFont& Font, const QString& Text);
+    // The font as chosen.
+    const TFont& MemoFont() const { return FFont; }
 
     // Choosing a name in the list; a size; a style check box.
     void FontnamesClick();
@@ -38,7 +41,7 @@ public:
 
     // Receives the chosen font (with its style) and the memo's text for the main text or the
     // extra text of the text tool.
-    std::function<void(bool Extra, const QFont& Font, const QString& Text)> OnFontChosen;
+    std::function<void(bool Extra, const TFont& Font, const QString& Text)> OnFontChosen;
 
     QListWidget* fontnames = nullptr;
     TFontSizeComboBox* FontSize = nullptr;
@@ -54,9 +57,11 @@ protected:
 
 private:
     // Selects the font's name and size in the lists without running their handlers.
-    void SelectFont(const QFont& Font);
+    void SelectFont();
+    void ShowFont();
 
     TMainServices& FServices;
     TFontNavne FNavne;
     TSprogTekster FTexts;
+    TFont FFont;
 };

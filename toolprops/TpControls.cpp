@@ -15,6 +15,17 @@ TNumEdit::TNumEdit(TRule rule, int Min, int Max, QWidget* parent, const QString&
     FValue = std::clamp(0, FMin, FMax);
     Show(FValue);
     connect(this, &QLineEdit::textEdited, this, [this](const QString& t) { Edited(t); });
+    connect(this, &QLineEdit::editingFinished, this, &TNumEdit::Settle);
+}
+
+void TNumEdit::SetClampWhenDone(int MaxDigits)
+{
+    FMaxDigits = std::max(1, MaxDigits);
+}
+
+void TNumEdit::Settle()
+{
+    Show(FValue);
 }
 
 void TNumEdit::SetValue(int value)
@@ -37,6 +48,23 @@ int TNumEdit::Filtered(const QString& Text) const
 
 void TNumEdit::Edited(const QString& Text)
 {
+    if (FMaxDigits > 0) {
+        QString digits;
+        for (const QChar ch : Text)
+            if (ch.isDigit() && ch.unicode() < 128 && digits.size() < FMaxDigits)
+                digits.append(ch);
+        if (digits != Text) {
+            const int caret = std::min<int>(cursorPosition(), digits.size());
+            setText(digits);
+            setCursorPosition(caret);
+        }
+        const int v = digits.isEmpty() ? FValue : std::clamp(digits.toInt(), FMin, FMax);
+        const bool changed = v != FValue;
+        FValue = v;
+        if (changed && OnValue)
+            OnValue(v);
+        return;
+    }
     const int v = Filtered(Text);
     // A lone minus sign or an emptied field of an integer edit is left while one types on.
     const bool interim = FRule == nrInteger && (Text.isEmpty() || Text == QLatin1String("-"));

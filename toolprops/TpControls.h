@@ -21,6 +21,12 @@ public:
     int Value() const { return FValue; }
     // Shows the value (clamped) without reporting it.
     void SetValue(int value);
+    // Typing keeps at most MaxDigits digits and nothing else, and the clamp waits until the
+    // value is applied or the edit is left: a range such as 2 ... 64 can then be typed digit
+    // by digit. Value() is always the clamped value.
+    void SetClampWhenDone(int MaxDigits);
+    // Writes the value into the edit when the text shows anything else (after typing).
+    void Settle();
     // What typing Text would leave: the rule, the clamp, or the old value for refused text.
     int Filtered(const QString& Text) const;
 
@@ -35,6 +41,7 @@ private:
     int FMin, FMax;
     QString FSuffix;
     int FValue = 0;
+    int FMaxDigits = 0; // 0: the clamp runs at every key
 };
 
 // A labelled slider with a number field beside it: either a read-only field that follows the

@@ -8,6 +8,7 @@
 #include "toolprops/TpControls.h"
 #include "toolprops/ToolPreview.h"
 #include <QAction>
+#include <QScopedValueRollback>
 #include <QStatusTipEvent>
 #include "colours/ColorPan.h"
 #include <QCheckBox>
@@ -15,6 +16,7 @@
 #include <QRadioButton>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QToolButton>
@@ -456,9 +458,16 @@ void TTpform::RealiserExecute()
     if (PenWidthEdit)
         VPenWidth = PenWidthEdit();
     const TPage page = ActivePage();
-    if ((page == pgFont || page == pgTekst || page == pgEkstra) && !RealiserText(*p))
-        return;
-    RealiserPage(page, *p);
+    // Every number field shows the value it hands over (a clamp waits while one types).
+    for (QLineEdit* line : findChildren<QLineEdit*>())
+        if (auto* edit = dynamic_cast<TNumEdit*>(line))
+            edit->Settle();
+    {
+        const QScopedValueRollback applying(FApplying, true);
+        if ((page == pgFont || page == pgTekst || page == pgEkstra) && !RealiserText(*p))
+            return;
+        RealiserPage(page, *p);
+    }
     eleModified = false;
     if (QWidget* f = focusWidget())
         f->clearFocus();

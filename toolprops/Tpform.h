@@ -80,6 +80,8 @@ public:
     // The new pixel colour of the colours page (the colour box's active colour).
     void SetNyPixelfelt(TColor colour);
     void ShowPolyCount(int count);
+    // The text layout reports its shadow flag. Ignored while Realiser hands the page to the
+    // picture, so a value being applied is not overwritten by the one it replaces.
     void SetSkyggeCheck(bool checked);
     // The buttons of the main window's actions: five paste actions on the clipboard page, the
     // picture zoom and focus zoom on the focus page.
@@ -335,6 +337,8 @@ private:
     TRammeX FSliderThumb;
     // While the program itself fills controls, their changes mark nothing.
     bool FLoading = false;
+    // While Realiser hands the page to the picture, the picture's reports do not reach it.
+    bool FApplying = false;
     int FMultiTool = 65;
     QList<QWidget*> FFontButtons;
 };

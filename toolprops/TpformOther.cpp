@@ -101,6 +101,7 @@ void TTpform::BuildZoom()
     Caption(dimLabel, "Pixel dimensioner", "Pixel width/height");
     PixelDimEdit = NewEdit(page, TNumEdit::nrInteger, kMinCell, kMaxCell);
     PixelDimEdit->setObjectName("PixelDimEdit");
+    PixelDimEdit->SetClampWhenDone(2);
     PixelDimEdit->OnValue = [this](int) { Modified(pgZoom); };
     dimRow->addWidget(dimLabel);
     dimRow->addWidget(PixelDimEdit);

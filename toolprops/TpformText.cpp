@@ -203,13 +203,7 @@ void TTpform::SelectFont(QComboBox* list, TFontSizeComboBox* sizes, const QStrin
         index = list->findText(ResolvedFamily(name));
     list->setCurrentIndex(index);
     sizes->SetFontName(index >= 0 ? list->itemText(index) : name);
-    int sizeIndex = sizes->findText(QString::number(size));
-    if (sizeIndex < 0 && size > 0) {
-        // A size the list does not offer is still the size in use.
-        sizes->addItem(QString::number(size));
-        sizeIndex = sizes->count() - 1;
-    }
-    sizes->setCurrentIndex(sizeIndex >= 0 ? sizeIndex : 0);
+    sizes->SelectSize(size);
 }
 
 void TTpform::FontNavnChange(bool extra)
@@ -271,13 +265,20 @@ bool TTpform::RealiserText(TImagePic& p)
         p.SetMerForskydning(ForskydEdit->Value());
     }
     if (TTekstX* layout = p.TekstBog()) {
-        layout->SetAlignLodret(TAlignLodretX(LodretBox->currentIndex()));
-        layout->SetAlignVandret(TAlignVandretX(VandretBox->currentIndex()));
-        layout->SetLinieAfstand(LinieEdit->Value());
-        layout->SetSkyggeTekst(skyggeCheck->isChecked());
-        if (skyggeCheck->isChecked()) {
-            layout->SetSkyggeDybdeL(LodretDybde->Value());
-            layout->SetSkyggeDybdeV(VandretDybde->Value());
+        // Every layout setter tells the document window, which writes the layout back into
+        // this page: the page is read in full before the first setter runs.
+        const auto lodret = TAlignLodretX(LodretBox->currentIndex());
+        const auto vandret = TAlignVandretX(VandretBox->currentIndex());
+        const int linieAfstand = LinieEdit->Value();
+        const bool skygge = skyggeCheck->isChecked();
+        const int dybdeL = LodretDybde->Value(), dybdeV = VandretDybde->Value();
+        layout->SetAlignLodret(lodret);
+        layout->SetAlignVandret(vandret);
+        layout->SetLinieAfstand(linieAfstand);
+        layout->SetSkyggeTekst(skygge);
+        if (skygge) {
+            layout->SetSkyggeDybdeL(dybdeL);
+            layout->SetSkyggeDybdeV(dybdeV);
         }
     }
     return true;
@@ -336,5 +337,7 @@ void TTpform::eFontFelterSize(const QString& FontNavn, int Fontdim)
 
 void TTpform::SetSkyggeCheck(bool checked)
 {
+    if (FApplying)
+        return;
     skyggeCheck->setChecked(checked);
 }

@@ -47,6 +47,16 @@ int TFontSizeComboBox::FontSize() const
     return currentText().toInt();
 }
 
+void TFontSizeComboBox::SelectSize(int Size)
+{
+    int index = findText(QString::number(Size));
+    if (index < 0 && Size > 0) {
+        addItem(QString::number(Size));
+        index = count() - 1;
+    }
+    setCurrentIndex(index >= 0 ? index : 0);
+}
+
 void TFontSizeComboBox::Choose(int Index)
 {
     if (FFilling || Index < 0)

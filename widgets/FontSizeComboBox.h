@@ -18,6 +18,9 @@ public:
 
     // The chosen size, 0 when the text is not a number.
     int FontSize() const;
+    // Selects Size without firing the events; a size the list does not offer is added, since
+    // it is still the size in use (a size of 0 or less selects the first entry).
+    void SelectSize(int Size);
 
     TNotifyEvent OnChange;
     TNotifyEvent OnClick;

@@ -403,7 +403,12 @@ TEST_F(FarveformFixture, SmallBoxHidesThePagesAndTheButtonSaysWhatItMakes)
 {
     box->SetSmallBox(true);
     EXPECT_FALSE(box->Bog->isVisible());
-    EXPECT_EQ(box->udvCheck->text(), "Stor boks");
+    EXPECT_EQ(box->udvCheck->text(), "Stor Boks");
+    // The language switch writes the same words.
+    box->SetSprog(true);
+    EXPECT_EQ(box->udvCheck->text(), "Big box");
+    box->SetSprog(false);
+    EXPECT_EQ(box->udvCheck->text(), "Stor Boks");
     box->SetSmallBox(false);
     EXPECT_TRUE(box->Bog->isVisible());
     EXPECT_EQ(box->udvCheck->text(), "Lille Boks");

@@ -105,7 +105,9 @@ bool SameInBoth(const QString& text)
         "Transparent RGB(255,255,255)", "Polygon", "Spray", "Solid", "pixels", "Start", "Radius", "Position",
         "Paradox", "Info", "Grids", "Form", "Ellipse", "Ekstra", "Extra font", "Auto create", "Printer...",
         "Open palette width 16 colors", "Google", "YouTube", "Søg på Google", "Søg på YouTube", "Windows", "Fusion",
-        "Metapicture", "Metabitmap (Metapicture = Metabitmap) (Undo/Annuller)", "Editbitmap (Benyt/use: Undo/Annuller)"};
+        "Metapicture", "Metabitmap (Metapicture = Metabitmap) (Undo/Annuller)", "Editbitmap (Benyt/use: Undo/Annuller)",
+        // The focus action keeps its Danish texts in English.
+        "Fjern fokus", "Fjern fokus fra billedet: Esc"};
     // Folder names and a caption that names the document.
     if (shared.contains(text.trimmed()) || text.startsWith('/') || text.contains(" - ["))
         return true;

@@ -30,14 +30,14 @@ TEST_F(MainformFixture, CommandMenusFollowTheLanguageAndThePopupMenuStartsWithUn
     QStringList titles;
     for (QAction* a : form.menuBar()->actions())
         titles << a->text();
-    EXPECT_EQ(titles, (QStringList{"Fil", "Rediger", "Redskaber", "Billede", "Farver", "Objekt", "Vis", "Søg",
+    EXPECT_EQ(titles, (QStringList{"Fil", "Rediger", "Tegneredskaber", "Specialredskaber", "Billede", "Farver", "Objekt", "Vis", "Søg",
                                    "Andre sager", "Vindue"}));
     form.Opt().Sprog = 1;
     form.SetSprog();
     titles.clear();
     for (QAction* a : form.menuBar()->actions())
         titles << a->text();
-    EXPECT_EQ(titles, (QStringList{"File", "Edit", "Tools", "Picture", "Colors", "Object", "View", "Search",
+    EXPECT_EQ(titles, (QStringList{"File", "Edit", "Drawing tools", "Special tools", "Picture", "Colors", "Object", "View", "Search",
                                    "Other stuff", "Window"}));
     ASSERT_FALSE(form.PictureMenu()->actions().isEmpty());
     EXPECT_EQ(form.PictureMenu()->actions().first()->objectName(), "AUndo");

@@ -29,9 +29,10 @@ struct FontformFixture : ::testing::Test {
 
 TEST_F(FontformFixture, OpensOnTheFontBeingEditedWithItsStyleAndText)
 {
-    QFont edited(QStringLiteral("dejavu serif"), 14);
-    edited.setBold(true);
-    edited.setUnderline(true);
+    TFont edited;
+    edited.Name = QStringLiteral("dejavu serif");
+    edited.Size = 14;
+    edited.Style = TFontStyles{fsBold, fsUnderline};
     form->Vis(edited, QStringLiteral("Two\nlines"));
     EXPECT_TRUE(form->isVisible());
     // The name is found without regard to case.
@@ -41,14 +42,40 @@ TEST_F(FontformFixture, OpensOnTheFontBeingEditedWithItsStyleAndText)
     EXPECT_FALSE(form->kursivCheck->isChecked());
     EXPECT_TRUE(form->underCheck->isChecked());
     EXPECT_EQ(form->Memo->toPlainText(), "Two\nlines");
-    EXPECT_EQ(form->Memo->font().pointSize(), 14);
+    EXPECT_EQ(form->Memo->font().pixelSize(), -edited.Height());
     EXPECT_EQ(form->Memo->lineWrapMode(), QPlainTextEdit::NoWrap);
+}
+
+TEST_F(FontformFixture, APixelHeightComesBackUnchangedUntilTheSizeIsChosen)
+{
+    TFont edited;
+    edited.Name = QStringLiteral("DejaVu Sans");
+    edited.SetHeight(-21);
+    form->Vis(edited, QString());
+    // 21 pixels are 16 points: the list shows that size.
+    EXPECT_EQ(form->FontSize->currentText(), "16");
+    form->StyleClick();
+    EXPECT_EQ(form->MemoFont().Height(), -21);
+    form->FontSizeChange(16);
+    EXPECT_EQ(form->MemoFont().Height(), -21);
+    form->FontSizeChange(18);
+    EXPECT_EQ(form->MemoFont().Size, 18);
+    EXPECT_EQ(form->MemoFont().Height(), -24);
+    // A size the list does not offer is added when the window opens on it.
+    edited.Size = 13;
+    edited.PixelHeight = 0;
+    form->Vis(edited, QString());
+    EXPECT_EQ(form->FontSize->currentText(), "13");
+    EXPECT_EQ(form->FontSize->findText("13"), form->FontSize->currentIndex());
 }
 
 TEST_F(FontformFixture, ChoicesShapeTheMemoFontAndTheButtonsHandItOver)
 {
-    form->Vis(QFont(QStringLiteral("DejaVu Sans"), 13), QStringLiteral("Hi"));
-    EXPECT_EQ(form->Memo->font().pointSize(), 13);
+    TFont sans;
+    sans.Name = QStringLiteral("DejaVu Sans");
+    sans.Size = 13;
+    form->Vis(sans, QStringLiteral("Hi"));
+    EXPECT_EQ(form->MemoFont().Size, 13);
     // The arrow keys choose too.
     QTest::keyClick(form->fontnames, Qt::Key_Down);
     EXPECT_EQ(form->Memo->font().family(), form->fontnames->currentItem()->text());
@@ -56,16 +83,16 @@ TEST_F(FontformFixture, ChoicesShapeTheMemoFontAndTheButtonsHandItOver)
     // 13 is not offered: the list's first size is taken.
     EXPECT_EQ(form->FontSize->currentText(), "8");
     EXPECT_EQ(form->Memo->font().family(), "Liberation Serif");
-    EXPECT_EQ(form->Memo->font().pointSize(), 8);
+    EXPECT_EQ(form->MemoFont().Size, 8);
     form->FontSizeChange(24);
     form->kursivCheck->click();
     EXPECT_TRUE(form->Memo->font().italic());
 
     bool extra = true;
-    QFont font;
+    TFont font;
     QString text;
     int calls = 0;
-    form->OnFontChosen = [&](bool e, const QFont& f, const QString& t) {
+    form->OnFontChosen = [&](bool e, const TFont& f, const QString& t) {
         extra = e, font = f, text = t;
         ++calls;
     };
@@ -73,10 +100,10 @@ TEST_F(FontformFixture, ChoicesShapeTheMemoFontAndTheButtonsHandItOver)
     form->tekstfontKnap->click();
     EXPECT_EQ(calls, 1);
     EXPECT_FALSE(extra);
-    EXPECT_EQ(font.family(), "Liberation Serif");
-    EXPECT_EQ(font.pointSize(), 24);
-    EXPECT_TRUE(font.italic());
-    EXPECT_FALSE(font.bold());
+    EXPECT_EQ(font.Name, "Liberation Serif");
+    EXPECT_EQ(font.Size, 24);
+    EXPECT_TRUE(font.Style.Contains(fsItalic));
+    EXPECT_FALSE(font.Style.Contains(fsBold));
     EXPECT_EQ(text, "Label");
     form->ekstrafontKnap->click();
     EXPECT_TRUE(extra);
@@ -92,7 +119,10 @@ TEST_F(FontformFixture, AFontThatIsNotInstalledShowsTheFamilyDrawnInstead)
     TFontNavne navne;
     const QString drawn = QFontInfo(QFont(QStringLiteral("No Such Family"))).family();
     EXPECT_EQ(navne.IndexOf(QStringLiteral("No Such Family")), navne.Navne().indexOf(drawn));
-    form->SetMemoFont(QFont(QStringLiteral("No Such Family"), 12));
+    TFont missing;
+    missing.Name = QStringLiteral("No Such Family");
+    missing.Size = 12;
+    form->SetMemoFont(missing);
     ASSERT_NE(form->fontnames->currentItem(), nullptr);
     EXPECT_EQ(form->fontnames->currentItem()->text(), drawn);
     EXPECT_EQ(form->FontSize->currentText(), "12");

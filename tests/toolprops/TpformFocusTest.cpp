@@ -141,11 +141,18 @@ TEST_F(FocusPage, GetAndSetReadAndWriteThePicturesFocus)
     EXPECT_FALSE(form->eleModified);
 }
 
-TEST_F(TpformFixture, ZoomCellSizeIsClampedAndWrittenBack)
+TEST_F(TpformFixture, ZoomCellSizeIsClampedAndWrittenBackWhenLeft)
 {
+    // While typing, at most two digits stand; the value is already the clamped one.
     Type(form->PixelDimEdit, "0");
+    EXPECT_EQ(form->PixelDimEdit->text(), "0");
+    EXPECT_EQ(form->PixelDimEdit->Value(), 2);
+    QTest::keyClick(form->PixelDimEdit, Qt::Key_Return);
     EXPECT_EQ(form->PixelDimEdit->text(), "2");
     Type(form->PixelDimEdit, "10000");
+    EXPECT_EQ(form->PixelDimEdit->text(), "10");
+    Type(form->PixelDimEdit, "99");
+    QTest::keyClick(form->PixelDimEdit, Qt::Key_Return);
     EXPECT_EQ(form->PixelDimEdit->text(), "64");
     EXPECT_EQ(form->PixelDimEdit->cursorPosition(), 2);
 }
