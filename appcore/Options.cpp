@@ -118,7 +118,6 @@ void RepairOptions(TOptions& o)
     inRange({&O::GBredde, &O::GHojde}, 1, TBitmap::kMaxSide);
     inRange({&O::GMargenL, &O::GMargenV}, 0, MaxMargen);
     inRange({&O::ZmaxW, &O::ZmaxH}, 0, 255);
-    inRange({&O::Fpal}, 1, 4);
     inRange({&O::RPos, &O::GPos, &O::BPos}, 1, 32);
     // Window sizes and places: the windows fit them to the screen when they apply them; here
     // only values no screen can have go back to their defaults.

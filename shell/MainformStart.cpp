@@ -24,6 +24,7 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMimeData>
+#include <QGuiApplication>
 #include <QTimer>
 #include <QWindow>
 #include <QTabWidget>
@@ -111,9 +112,11 @@ void TMainform::showEvent(QShowEvent* event)
 
 void TMainform::AfterFirstShowing(int tries)
 {
-    // Wait until the window system has put the window on the screen, within reason.
+    // Wait until the window system has put the window on the screen and framed it (a window
+    // manager adds the frame a moment after the first showing), within reason.
     const QWindow* window = windowHandle();
-    if (window && !window->isExposed() && tries < 50) {
+    const bool framed = frameGeometry() != geometry() || QGuiApplication::platformName() == QLatin1String("offscreen");
+    if (window && (!window->isExposed() || !framed) && tries < 50) {
         QTimer::singleShot(20, this, [this, tries] { AfterFirstShowing(tries + 1); });
         return;
     }

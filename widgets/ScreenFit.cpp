@@ -26,6 +26,20 @@ QScreen* ScreenFor(QPoint Point)
     return best;
 }
 
+// What the window system adds round the client area of Window. Before a window is first shown
+// and framed that is not known yet; a window manager's frame is then reckoned at a usual title
+// bar and border, so a window fitted before its showing is not pushed up by the manager.
+QSize FrameExtra(const QWidget* Window)
+{
+    const QSize known = Window->frameGeometry().size() - Window->geometry().size();
+    if (!known.isNull() || !Window->isWindow() || (Window->windowFlags() & Qt::FramelessWindowHint))
+        return known;
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
+        return known;
+    return {8, 32};
+}
+
 } // namespace
 
 QRect FitToScreen(const QRect& Frame, QSize Minimum)
@@ -43,8 +57,7 @@ QRect FitToScreen(const QRect& Frame, QSize Minimum)
 
 void PlaceOnScreen(QWidget* Window, QPoint Pos, QSize Size)
 {
-    // What the window system adds round the client area (nothing before it is first shown).
-    const QSize frameExtra = Window->frameGeometry().size() - Window->geometry().size();
+    const QSize frameExtra = FrameExtra(Window);
     const QSize client = Size.isValid() ? Size : Window->size();
     const QRect frame = FitToScreen(QRect(Pos, client.expandedTo(Window->minimumSize()) + frameExtra),
                                     Window->minimumSize() + frameExtra);

@@ -123,7 +123,6 @@ TEST(OptionsRecord, DamagedFieldsTakeTheirDefaultsAndTheRestIsKept)
     PutInt(r, 20, 501);      // GMargenL above 500
     PutInt(r, 24, -1);       // GMargenV
     PutInt(r, 48, 33);       // RPos above the slider's 32
-    PutInt(r, 144, 9);       // Fpal: there are four palettes
     const TOptions o = OptionsFromRecord(r);
     const TOptions d;
     EXPECT_EQ(o.Sprog, 0);
@@ -136,7 +135,6 @@ TEST(OptionsRecord, DamagedFieldsTakeTheirDefaultsAndTheRestIsKept)
     EXPECT_EQ(o.GMargenL, d.GMargenL);
     EXPECT_EQ(o.GMargenV, d.GMargenV);
     EXPECT_EQ(o.RPos, d.RPos);
-    EXPECT_EQ(o.Fpal, d.Fpal);
     EXPECT_EQ(o.JPGkvali, 100);
     EXPECT_EQ(o.ColRArt, rtInd);
     EXPECT_EQ(o.KnapRo, rtUd);

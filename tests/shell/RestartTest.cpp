@@ -2,9 +2,12 @@
 // back in their order, windows come back on the screen, start-up messages wait for the
 // window, refused files are named together, and a full disk loses no setting.
 #include "../common/FullDisk.h"
+#include "../common/Screens.h"
 #include "MainformFixture.h"
 #include "appcore/Lists.h"
 #include "appcore/Options.h"
+#include "dialogs/Zoomform.h"
+#include <QMenu>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QtEndian>
@@ -17,14 +20,6 @@
 #include <climits>
 
 namespace {
-
-bool OnSomeScreen(const QRect& r)
-{
-    for (const QScreen* screen : QGuiApplication::screens())
-        if (screen->availableGeometry().contains(r))
-            return true;
-    return false;
-}
 
 QStringList Names(const QList<TMalvoform*>& documents)
 {
@@ -64,19 +59,13 @@ TEST_F(MainformFixture, ARestartReopensThePicturesInTheirOrderWithTheSameOneActi
     }
 }
 
-TEST_F(MainformFixture, TheSaveQuestionsOfACloseComeOldestFirst)
+TEST_F(MainformFixture, CloseAllAsksOldestFirst)
 {
     TMainform& form = Start();
-    form.HentPicture(WritePicture("first.bmp"));
-    ModifyActive();
-    form.HentPicture(WritePicture("second.bmp"));
-    ModifyActive();
-    // No for the oldest, then Cancel: the newest was the one asked last.
-    Answers = {mrNo, mrCancel};
-    EXPECT_FALSE(CloseForm());
-    EXPECT_EQ(Questions, 2);
-    EXPECT_EQ(form.GForm()->PNavn, "second.bmp");
-    // "Luk alle" walks the same way.
+    for (const char* name : {"first.bmp", "second.bmp"}) {
+        form.HentPicture(WritePicture(name));
+        ModifyActive();
+    }
     Answers = {mrCancel, mrNo};
     form.FileCommands().ACloseAllExecute();
     QCoreApplication::processEvents();
@@ -110,7 +99,7 @@ TEST_F(MainformFixture, StoredPlacesOffTheScreenAndPresetsTallerThanItComeBackOn
         // What is written back is where the window was.
         TOptions written;
         ASSERT_TRUE(ReadOptionsFile(Folder.OptFilnavn, written));
-        EXPECT_EQ(QRect(written.MainX, written.MainY, written.MainW, written.MainH), form.geometry());
+        EXPECT_EQ(QRect(written.MainX, written.MainY, written.MainW, written.MainH), QRect(form.pos(), form.size()));
     }
 }
 
@@ -281,10 +270,11 @@ TEST_F(MainformFixture, DamagedOptionsRecordsStartAUsableWindowAndAreWrittenBack
         TMainform& form = Start();
         QCoreApplication::processEvents();
         EXPECT_TRUE(OnSomeScreen(form.frameGeometry())) << record.toHex().left(32).constData();
-        for (QWidget* window : QApplication::topLevelWidgets())
+        for (QWidget* window : QApplication::topLevelWidgets()) {
             if (window->isVisible())
                 EXPECT_TRUE(window->width() <= screen.width() && window->height() <= screen.height())
                     << window->objectName().toStdString() << " " << window->width() << "x" << window->height();
+        }
         ASSERT_TRUE(CloseForm());
         // What was written is sound: reading it repairs nothing.
         const QByteArray written = ReadAll(Folder.OptFilnavn);

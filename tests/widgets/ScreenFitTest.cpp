@@ -1,5 +1,6 @@
 // Stored window places and sizes fitted into the screens (the test screens: 1400 x 1000 at the
 // origin and 1024 x 768 to its right), and the shortened path label.
+#include "../common/Screens.h"
 #include "widgets/PathLabel.h"
 #include "widgets/ScreenFit.h"
 #include <QGuiApplication>
@@ -7,18 +8,6 @@
 #include <QWidget>
 #include <climits>
 #include <gtest/gtest.h>
-
-namespace {
-
-bool OnSomeScreen(const QRect& r)
-{
-    for (const QScreen* screen : QGuiApplication::screens())
-        if (screen->availableGeometry().contains(r))
-            return true;
-    return false;
-}
-
-} // namespace
 
 TEST(ScreenFit, EveryStoredGeometryEndsWhollyOnAScreen)
 {
@@ -57,6 +46,7 @@ TEST(PathLabel, ALongFolderIsShortenedInTheMiddleAndWholeInTheToolTip)
     TPathLabel label;
     label.SetPath(path);
     label.resize(200, 20);
+    label.show();
     EXPECT_EQ(label.toolTip(), path);
     EXPECT_EQ(label.Path(), path);
     EXPECT_TRUE(label.text().startsWith("/home/"));
