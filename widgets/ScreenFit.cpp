@@ -26,18 +26,27 @@ QScreen* ScreenFor(QPoint Point)
     return best;
 }
 
-// What the window system adds round the client area of Window. Before a window is first shown
-// and framed that is not known yet; a window manager's frame is then reckoned at a usual title
-// bar and border, so a window fitted before its showing is not pushed up by the manager.
-QSize FrameExtra(const QWidget* Window)
+// The frame the window system puts round Window's client area: where the client lies in it
+// and how much larger it is. Until a window manager has framed a window (and with some, never)
+// Qt does not know the frame and places the client itself where the window is moved; the
+// frame is then reckoned at a usual title bar and border round that place, so a fitted
+// window keeps its title bar on the screen.
+struct TFrame {
+    QPoint ClientOffset;
+    QSize Extra;
+    bool Estimated = false;
+};
+
+TFrame FrameOf(const QWidget* Window)
 {
-    const QSize known = Window->frameGeometry().size() - Window->geometry().size();
-    if (!known.isNull() || !Window->isWindow() || (Window->windowFlags() & Qt::FramelessWindowHint))
+    const QRect frame = Window->frameGeometry(), client = Window->geometry();
+    const TFrame known{client.topLeft() - frame.topLeft(), frame.size() - client.size(), false};
+    if (!known.Extra.isNull() || !Window->isWindow() || (Window->windowFlags() & Qt::FramelessWindowHint))
         return known;
     const QString platform = QGuiApplication::platformName();
     if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
         return known;
-    return {8, 32};
+    return {QPoint(4, 28), QSize(8, 32), true};
 }
 
 } // namespace
@@ -57,12 +66,14 @@ QRect FitToScreen(const QRect& Frame, QSize Minimum)
 
 void PlaceOnScreen(QWidget* Window, QPoint Pos, QSize Size)
 {
-    const QSize frameExtra = FrameExtra(Window);
+    const TFrame f = FrameOf(Window);
+    // Pos is the frame's place where the frame is known, else the client's.
+    const QPoint frameTopLeft = f.Estimated ? Pos - f.ClientOffset : Pos;
     const QSize client = Size.isValid() ? Size : Window->size();
-    const QRect frame = FitToScreen(QRect(Pos, client.expandedTo(Window->minimumSize()) + frameExtra),
-                                    Window->minimumSize() + frameExtra);
-    const QSize fitted = frame.size() - frameExtra;
+    const QRect frame = FitToScreen(QRect(frameTopLeft, client.expandedTo(Window->minimumSize()) + f.Extra),
+                                    Window->minimumSize() + f.Extra);
+    const QSize fitted = frame.size() - f.Extra;
     if (fitted != Window->size())
         Window->resize(fitted);
-    Window->move(frame.topLeft());
+    Window->move(f.Estimated ? frame.topLeft() + f.ClientOffset : frame.topLeft());
 }
