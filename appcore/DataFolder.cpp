@@ -4,6 +4,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include "platform/SafeWrite.h"
 #include <pwd.h>
 #include <unistd.h>
 
@@ -26,7 +27,10 @@ void CopyMissing(const QString& From, const QString& To)
         if (QFileInfo::exists(target))
             continue;
         MakeFolder(QFileInfo(target).path());
-        QFile::copy(file, target);
+        // Through the safe write, so a full disk leaves no half file and is reported.
+        QFile source(file);
+        if (source.open(QIODevice::ReadOnly))
+            WriteFileSafely(target, source.readAll());
     }
 }
 

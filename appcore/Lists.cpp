@@ -2,7 +2,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include "appcore/DataFolder.h"
-#include "appcore/SafeWrite.h"
+#include "platform/SafeWrite.h"
 
 namespace {
 
@@ -63,13 +63,13 @@ QStringList ReadTextList(const QString& FileName)
     QByteArray bytes = file.readAll();
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes.remove(0, 3);
-    QStringList lines = QString::fromUtf8(bytes).split(u'\n');
+    // "\r\n", "\n" and a lone "\r" (old Mac files) all end a line.
+    QString text = QString::fromUtf8(bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    QStringList lines = text.split(u'\n');
     if (lines.last().isEmpty())
         lines.removeLast();
-    for (QString& line : lines) {
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-    }
     return lines;
 }
 

@@ -4,8 +4,8 @@
 
 class TDataFolder;
 
-// Reads a text list: UTF-8, one value a line; "\r\n" endings and a leading byte-order mark
-// are accepted; a final empty line is not a value. A missing or unreadable file gives an
+// Reads a text list: UTF-8, one value a line; "\n", "\r\n" and a lone "\r" end a line, and a
+// leading byte-order mark is accepted; a final empty line is not a value. A missing or unreadable file gives an
 // empty list.
 QStringList ReadTextList(const QString& FileName);
 // Writes a text list as UTF-8 without byte-order mark, one value a line ending in "\n",

@@ -1,7 +1,8 @@
 #include "appcore/Options.h"
 #include <QFile>
 #include <QtEndian>
-#include "appcore/SafeWrite.h"
+#include "platform/Bitmap.h"
+#include "platform/SafeWrite.h"
 
 namespace {
 
@@ -95,27 +96,39 @@ struct RecordReader {
     void Int(int at, int& v) { v = qFromLittleEndian<qint32>(Record.constData() + at); }
 };
 
-// Values the program cannot work with take their defaults.
+// Values the program cannot work with take their defaults, so a damaged record neither
+// misleads the windows nor is written back at the next close.
 void RepairOptions(TOptions& o)
 {
     const TOptions d;
-    // Any language byte but 0 means English.
+    // A damaged language byte means the default language, Danish.
     if (o.Sprog > 1)
-        o.Sprog = 1;
+        o.Sprog = d.Sprog;
     if (o.JPGkvali < 1 || o.JPGkvali > 100)
         o.JPGkvali = d.JPGkvali;
     if (o.PladsRed > 1)
         o.PladsRed = d.PladsRed;
-    for (auto [field, standard] : {std::pair{&o.GBoxV, d.GBoxV}, {&o.GBoxL, d.GBoxL},
-                                   {&o.KBoxV, d.KBoxV}, {&o.KBoxL, d.KBoxL},
-                                   {&o.GBredde, d.GBredde}, {&o.GHojde, d.GHojde}}) {
-        if (*field < 1)
-            *field = standard;
-    }
-    for (auto [field, standard] : {std::pair{&o.ZmaxW, d.ZmaxW}, {&o.ZmaxH, d.ZmaxH}}) {
-        if (*field < 0 || *field > 255)
-            *field = standard;
-    }
+    const auto inRange = [&](std::initializer_list<int TOptions::*> fields, int low, int high) {
+        for (int TOptions::*field : fields)
+            if (o.*field < low || o.*field > high)
+                o.*field = d.*field;
+    };
+    using O = TOptions;
+    inRange({&O::GBoxV, &O::GBoxL, &O::KBoxV, &O::KBoxL}, 1, MaxThumbnailCount);
+    inRange({&O::GBredde, &O::GHojde}, 1, TBitmap::kMaxSide);
+    inRange({&O::GMargenL, &O::GMargenV}, 0, MaxMargen);
+    inRange({&O::ZmaxW, &O::ZmaxH}, 0, 255);
+    inRange({&O::RPos, &O::GPos, &O::BPos}, 1, 32);
+    // Window sizes and places: the windows fit them to the screen when they apply them; here
+    // only values no screen can have go back to their defaults.
+    inRange({&O::MainW, &O::MainH, &O::GBoxW, &O::GBoxH, &O::KBoxW, &O::KBoxH, &O::TbB, &O::TbH, &O::TBwidth,
+             &O::TBheight},
+            1, MaxWindowExtent);
+    inRange({&O::MainX, &O::MainY, &O::GBoxX, &O::GBoxY, &O::BBoxX, &O::BBoxY, &O::KBoxX, &O::KBoxY,
+             &O::FarveBoxX, &O::FarveBoxY, &O::PBoxX, &O::PBoxY, &O::CBoxX, &O::CBoxY, &O::JustX, &O::JustY,
+             &O::PalX, &O::PalY, &O::SorX, &O::SorY, &O::TbX, &O::TbY, &O::ZoomX, &O::ZoomY, &O::ScaleX,
+             &O::ScaleY, &O::FlytX, &O::FlytY, &O::ReguX, &O::ReguY},
+            -MaxWindowExtent, MaxWindowExtent);
 }
 
 } // namespace

@@ -7,6 +7,12 @@
 
 // Size in bytes of the options file OptionsMDI.opt.
 constexpr int OptionsRecordSize = 292;
+// The widest margin around a picture in a document window.
+constexpr int MaxMargen = 500;
+// The most thumbnails across or down in the picture box and the cliché box.
+constexpr int MaxThumbnailCount = 100;
+// No screen is larger than this: a stored window size or place beyond it is damage.
+constexpr int MaxWindowExtent = 16384;
 
 // The options record, kept by the main window as Opt. The file is a little-endian record of
 // exactly 292 bytes; it is written and read field by field at the offsets in the comments,
@@ -123,8 +129,9 @@ QByteArray OptionsToRecord(const TOptions& Opt);
 
 // Reads a file image. A record of the wrong size gives the defaults. In a record of the right
 // size every field whose value is impossible (a language above 1, a JPEG quality of 0 or above
-// 100, a frame kind above 4, a dock side above 1, a thumbnail count or new-picture size below 1)
-// takes its default; everything else, reserved fields and padding included, is taken as read.
+// 100, a frame kind above 4, a dock side above 1, a thumbnail count or new-picture size out of
+// range, a margin outside 0..MaxMargen, a window size or place beyond MaxWindowExtent) takes
+// its default; everything else, reserved fields and padding included, is taken as read.
 TOptions OptionsFromRecord(const QByteArray& Record);
 
 // Reads the options file FileName into Opt; False (Opt untouched) when it is missing or cannot

@@ -1,7 +1,3 @@
 #pragma once
-#include <QByteArray>
-#include <QString>
-
-// Writes Data to FileName through a temporary file in the same folder and a rename, so a
-// failed write (full disk, read-only folder) leaves any old file whole. False on failure.
-bool WriteFileSafely(const QString& FileName, const QByteArray& Data);
+// The one safe write of the program lives in the lowest layer, so the picture writers reach it too.
+#include "platform/SafeWrite.h"

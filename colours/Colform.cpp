@@ -1,4 +1,5 @@
 #include "colours/Colform.h"
+#include "widgets/ScreenFit.h"
 #include "appcore/MainServices.h"
 #include "appcore/Message.h"
 #include "appcore/Options.h"
@@ -107,7 +108,7 @@ TColform::TColform(TMainServices& Services, TSharedPainters& Painters, QWidget* 
     });
     connect(Agem, &QAction::triggered, this, &TColform::GemKlik);
     const TOptions& Opt = Services.Options();
-    move(Opt.CBoxX, Opt.CBoxY);
+    PlaceOnScreen(this, QPoint(Opt.CBoxX, Opt.CBoxY));
     ColPalAntalIalt(ColPal->AntalIalt());
     SetSprog(Services.Engelsk());
 }

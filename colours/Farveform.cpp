@@ -1,5 +1,6 @@
 // The colour box's controls, their layout and their texts.
 #include "colours/Farveform.h"
+#include "widgets/ScreenFit.h"
 #include "appcore/DataFolder.h"
 #include "appcore/MainServices.h"
 #include "appcore/Message.h"
@@ -79,7 +80,7 @@ TFarveform::TFarveform(TMainServices& Services, TSharedPainters& Painters, const
     }
     InOutPal->InitFarveFelt(0, clBlack);
     SetSmallBox(!Opt.BigColBox);
-    move(Opt.FarveBoxX, Opt.FarveBoxY);
+    PlaceOnScreen(this, QPoint(Opt.FarveBoxX, Opt.FarveBoxY));
 }
 
 TFarveform::~TFarveform() = default;

@@ -1,4 +1,5 @@
 #include "colours/Sortform.h"
+#include "widgets/ScreenFit.h"
 #include "appcore/MainServices.h"
 #include "appcore/Message.h"
 #include "appcore/Options.h"
@@ -48,7 +49,7 @@ TSortform::TSortform(TMainServices& Services, TSharedPainters& Painters, QWidget
     connect(GendanKnap, &QPushButton::clicked, this, &TSortform::GendanClick);
     connect(RealiserKnap, &QPushButton::clicked, this, &TSortform::SorterFarvePalette);
     connect(LukKnap, &QPushButton::clicked, this, &QWidget::close);
-    move(Opt.SorX, Opt.SorY);
+    PlaceOnScreen(this, QPoint(Opt.SorX, Opt.SorY));
     SetSprog(Services.Engelsk());
 }
 

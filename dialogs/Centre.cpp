@@ -1,4 +1,5 @@
 #include "dialogs/Centre.h"
+#include "widgets/ScreenFit.h"
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
@@ -21,20 +22,5 @@ void CentreOnParent(QWidget* Window)
 
 void PlaceAt(QWidget* Window, int X, int Y)
 {
-    const QPoint wanted(X, Y);
-    QScreen* screen = QGuiApplication::screenAt(wanted);
-    if (!screen) {
-        screen = QGuiApplication::primaryScreen();
-        if (!screen) {
-            Window->move(wanted);
-            return;
-        }
-        // Keep the title bar reachable: the corner goes inside the screen's free area.
-        const QRect area = screen->availableGeometry();
-        const QSize size = Window->frameGeometry().size();
-        Window->move(std::clamp(X, area.left(), std::max(area.left(), area.right() - size.width())),
-                     std::clamp(Y, area.top(), std::max(area.top(), area.bottom() - size.height())));
-        return;
-    }
-    Window->move(wanted);
+    PlaceOnScreen(Window, QPoint(X, Y));
 }

@@ -106,7 +106,7 @@ TFlytform::TFlytform(TMainServices& Services, QWidget* parent) : QDialog(parent)
 
     SetMoved(false);
     const TOptions& opt = Services.Options();
-    PlaceAt(this, opt.FlytX, opt.FlytY);
+    HentPosition(opt);
     SetSprog(Services.Engelsk());
 }
 
@@ -141,6 +141,11 @@ void TFlytform::SetStepText(const QString& S)
 {
     if (StepEdit->text() != S)
         StepEdit->setText(S);
+}
+
+void TFlytform::HentPosition(const TOptions& Opt)
+{
+    PlaceAt(this, Opt.FlytX, Opt.FlytY);
 }
 
 void TFlytform::GemPosition(TOptions& Opt) const

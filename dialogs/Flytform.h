@@ -32,6 +32,8 @@ public:
     // The step field's text, as the main window's step field changes it.
     void SetStepText(const QString& S);
     void GemPosition(TOptions& Opt) const;
+    // Takes the stored place (fitted into the screen).
+    void HentPosition(const TOptions& Opt);
 
     // An arrow went down / came up. A press while the repeat runs does nothing.
     void ArrowDown(TFlytRetning Retning);

@@ -1,6 +1,6 @@
 #include "dialogs/InformationsForm.h"
+#include "widgets/ScreenFit.h"
 #include "appcore/Message.h"
-#include "dialogs/Centre.h"
 #include "dialogs/HelpTopics.h"
 #include "dialogs/InformationPlace.h"
 #include <QCloseEvent>
@@ -211,8 +211,7 @@ void TinformationsForm::showEvent(QShowEvent* event)
     if (!FPlaced) {
         FPlaced = true;
         const TInformationPlace place = TInformationPlace::Read(FPlaceFile);
-        resize(width(), place.Height);
-        PlaceAt(this, place.Left, place.Top);
+        PlaceOnScreen(this, QPoint(place.Left, place.Top), QSize(width(), place.Height));
     }
     QWidget::showEvent(event);
 }

@@ -103,7 +103,7 @@ TScaleform::TScaleform(TMainServices& Services, QWidget* parent) : QDialog(paren
     resize(360, 260);
 
     const TOptions& opt = Services.Options();
-    PlaceAt(this, opt.ScaleX, opt.ScaleY);
+    HentPosition(opt);
     SetSprog(Services.Engelsk());
 }
 
@@ -135,6 +135,11 @@ void TScaleform::Forbered(const QString& InputText, const QString& UnitText, con
 bool TScaleform::Spoerg()
 {
     return exec() == QDialog::Accepted;
+}
+
+void TScaleform::HentPosition(const TOptions& Opt)
+{
+    PlaceAt(this, Opt.ScaleX, Opt.ScaleY);
 }
 
 void TScaleform::GemPosition(TOptions& Opt) const

@@ -37,6 +37,8 @@ public:
     bool Spoerg();
     // Stores the dialog's place in the options.
     void GemPosition(TOptions& Opt) const;
+    // Takes the stored place (fitted into the screen).
+    void HentPosition(const TOptions& Opt);
 
     // The number entered.
     int ScaleProcent = 0;

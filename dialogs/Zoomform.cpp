@@ -29,7 +29,7 @@ TZoomform::TZoomform(TMainServices& Services, QWidget* parent)
         FServices.StatusText(0, "X: " + QString::number(X));
         FServices.StatusText(1, "Y: " + QString::number(Y));
     };
-    PlaceAt(this, opt.ZoomX, opt.ZoomY);
+    HentPosition(opt);
     SetSprog(Services.Engelsk());
 }
 
@@ -122,6 +122,11 @@ void TZoomform::MiniBitmap(bool NyeDim)
         resize(2 * Zoomfelt->x() + Zoomfelt->GetWidth(), 2 * Zoomfelt->y() + Zoomfelt->GetHeight());
     if (OnShowProp)
         OnShowProp(picture->ToolNr());
+}
+
+void TZoomform::HentPosition(const TOptions& Opt)
+{
+    PlaceAt(this, Opt.ZoomX, Opt.ZoomY);
 }
 
 void TZoomform::GemPosition(TOptions& Opt) const

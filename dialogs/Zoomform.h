@@ -29,6 +29,8 @@ public:
     // The largest magnifier the window may hold: the free area of its screen.
     QSize MaxZoomSize() const;
     void GemPosition(TOptions& Opt) const;
+    // Takes the stored place (fitted into the screen).
+    void HentPosition(const TOptions& Opt);
 
     // Bound by the main window: the active document's name (the caption), the document's
     // focus-zoom flag (On: the active document's; off: the first document that has it set),

@@ -79,7 +79,7 @@ void TImageMani::ClearAll(TColor Col)
 void TImageMani::CutToFocus()
 {
     TWaitCursor wait;
-    if (FSelected && TBitmap::SizeAllowed(Bredde, Hojde) && SnapshotBySwap(kUndoCutToFocus)) {
+    if (FSelected && RasterAllowed(Bredde, Hojde) && SnapshotBySwap(kUndoCutToFocus)) {
         FPicture.Reshape(Bredde, Hojde);
         FPicture.Canvas().CopyRect(NytR, UndoBitmap.Canvas(), FR);
         AutoDimensioner();
@@ -95,9 +95,17 @@ void TImageMani::CutToFocus()
 
 // ---- Scaling ----
 
+bool TImageMani::RasterAllowed(qint64 w, qint64 h)
+{
+    const qint64 newBytes = w * h * 4;
+    const qint64 oldBytes = qint64(FPicture.Width()) * FPicture.Height() * 4;
+    FSizeRefused = !TBitmap::SizeAllowed(w, h) || !TBitmap::MemoryAllows(2 * newBytes + oldBytes);
+    return !FSizeRefused;
+}
+
 bool TImageMani::ScaleInto(const TBitmap* source, int w, int h, const TCaptionPair& caption)
 {
-    if (!TBitmap::SizeAllowed(w, h))
+    if (!RasterAllowed(w, h))
         return false;
     // Without a separate source the picture itself is scaled: after the swap it is UndoBitmap.
     if (!SnapshotBySwap(caption))
@@ -113,6 +121,7 @@ bool TImageMani::ScaleInto(const TBitmap* source, int w, int h, const TCaptionPa
 bool TImageMani::ScalePicture(int Procent)
 {
     TWaitCursor wait;
+    FSizeRefused = false;
     if (Procent == 0 || Procent == 100)
         return true;
     TBitmap file;
@@ -121,7 +130,7 @@ bool TImageMani::ScalePicture(int Procent)
     const TBitmap& source = FScaleFraFil ? file : FPicture;
     const TScaledSize size = ScaledByPercent(Procent, source.Width(), source.Height());
     const qint64 w = size.Width, h = size.Height;
-    if (!TBitmap::SizeAllowed(w, h))
+    if (!RasterAllowed(w, h))
         return false;
     if (!ScaleInto(FScaleFraFil ? &file : nullptr, int(w), int(h), kUndoScale))
         return false;
@@ -150,6 +159,7 @@ TImageMani::TScaledSize TImageMani::ScaledToSide(bool ToWidth, qint64 Target, qi
 
 bool TImageMani::ScaleBy(TScaleKind kind, int target, const TCaptionPair& caption)
 {
+    FSizeRefused = false;
     if (FScaleFraFil && !QFileInfo::exists(FFilnavn))
         return false;
     TWaitCursor wait;
@@ -160,7 +170,7 @@ bool TImageMani::ScaleBy(TScaleKind kind, int target, const TCaptionPair& captio
     if (source.Empty())
         return false;
     const TScaledSize size = ScaledToSide(kind == TScaleKind::ToWidth, target, source.Width(), source.Height());
-    if (!TBitmap::SizeAllowed(size.Width, size.Height))
+    if (!RasterAllowed(size.Width, size.Height))
         return false;
     const int w = int(size.Width), h = int(size.Height);
     // Taken before scaling: the source may be the picture itself.

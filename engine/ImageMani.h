@@ -24,6 +24,9 @@ public:
     bool ScaleWidth();
     bool ScaleWidth(int NewHeight);
     void ScaleWH(int NewWidth, int NewHeight);
+    // The last scaling or cut was refused for the size it would make: beyond the raster
+    // limits, or more than the memory free for the new picture, its view and its undo step.
+    bool SizeRefused() const { return FSizeRefused; }
     // The size the scalings make of a W x H picture, in 64 bits so that a typed value cannot
     // overflow: by a percentage (rounded down; 0 and 100 keep the size), or to a width or a
     // height, where that side becomes Target exactly and the other keeps the proportion,
@@ -61,6 +64,10 @@ protected:
     bool SnapshotBySwap(const TCaptionPair& caption);
     // Scales source into a new picture of w x h; the snapshot is taken here.
     bool ScaleInto(const TBitmap* source, int w, int h, const TCaptionPair& caption);
+    // Whether a new picture of w x h may be made: within the raster limits, and the new
+    // picture, its view and the undo step of the current one fit in the free memory. Sets
+    // SizeRefused.
+    bool RasterAllowed(qint64 w, qint64 h);
     enum class TScaleKind { ToWidth, ToHeight };
     bool ScaleBy(TScaleKind kind, int target, const TCaptionPair& caption);
 
@@ -93,6 +100,7 @@ protected:
     int MoveX = 0, MoveY = 0;
     int MX1 = 0, MY1 = 0, MX2 = 0, MY2 = 0;
     TRect MR;
+    bool FSizeRefused = false;
 };
 
 // Implementations of the frame templates.

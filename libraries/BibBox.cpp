@@ -65,7 +65,7 @@ void TBibBox::Byg()
     InfoKnap = SmallButton(this, QStringLiteral("?"));
     connect(InfoKnap, &QToolButton::clicked, this, [this] { Services.HelpInfoNew(HelpTopic()); });
     top->addLayout(MappeRaekke);
-    BibLabel = new QLabel(this);
+    BibLabel = new TPathLabel(this);
     BibLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     top->addWidget(BibLabel);
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "libraries/BibPan.h"
+#include "widgets/PathLabel.h"
 #include "platform/ImageList.h"
 #include "widgets/BitmapX.h"
 #include <QString>
@@ -111,7 +112,7 @@ protected:
     // A row for the folder buttons above the panel, and one for extra buttons below.
     QHBoxLayout* MappeRaekke = nullptr;
     QHBoxLayout* KnapRaekke = nullptr;
-    QLabel* BibLabel = nullptr;
+    TPathLabel* BibLabel = nullptr;
 
     // A control's Danish and English caption and help line; SetSprog walks them.
     struct TTekst {

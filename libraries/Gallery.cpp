@@ -60,7 +60,7 @@ void TGalForm::SetGalBib(const QString& Dir)
 {
     Panel->SetBibliotek(Dir);
     Bibform->Bibliotek = Dir;
-    BibLabel->setText(Dir);
+    BibLabel->SetPath(Dir);
 }
 
 QString TGalForm::GalBib() const
@@ -92,7 +92,7 @@ void TGalForm::UpdateButtons()
 void TGalForm::BibliotekClick()
 {
     Genindlaes(true);
-    BibLabel->setText(Panel->Bibliotek());
+    BibLabel->SetPath(Panel->Bibliotek());
 }
 
 void TGalForm::NytClick()
@@ -102,7 +102,7 @@ void TGalForm::NytClick()
         return;
     RydValg();
     Genindlaes(true, Bibform->Bibliotek);
-    BibLabel->setText(Bibform->Bibliotek);
+    BibLabel->SetPath(Bibform->Bibliotek);
     if (OnNytBibliotek)
         OnNytBibliotek(Bibform->Bibliotek);
 }

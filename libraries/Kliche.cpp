@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -100,7 +101,7 @@ void TKlicheform::BkKnapClick(int Nr)
     if (Nr < 0 || Nr > 2)
         return;
     Genindlaes(true, folders[Nr]);
-    BibLabel->setText(folders[Nr]);
+    BibLabel->SetPath(folders[Nr]);
 }
 
 TBitmap TKlicheform::FocusBitmap(TImagePic& Pic)
@@ -117,14 +118,8 @@ bool TKlicheform::GemNyFil(const QString& Path, const TBitmap& Bitmap)
     QByteArray data;
     if (Bitmap.Empty() || !PictureCodecs::WriteBmp(Bitmap, data))
         return false;
-    QFile file(Path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return false;
-    const bool written = file.write(data) == data.size() && file.flush();
-    file.close();
-    if (!written)
-        file.remove();
-    return written;
+    // A new file only: a cliché of the same name is never overwritten.
+    return !QFileInfo::exists(Path) && WriteFileSafely(Path, data);
 }
 
 void TKlicheform::GemKlicheClick()

@@ -1,5 +1,6 @@
 #include "platform/Bitmap.h"
 #include <QPainter>
+#include <cstdio>
 #include <cstring>
 
 TBitmap::TBitmap() : canvas_(std::make_unique<TCanvas>(*this)) {}
@@ -44,6 +45,27 @@ TBitmap& TBitmap::operator=(TBitmap&& other) noexcept
 TBitmap::~TBitmap() = default;
 
 namespace {
+
+std::function<qint64()>& FreeMemoryProbe()
+{
+    static std::function<qint64()> probe;
+    return probe;
+}
+
+// MemAvailable of /proc/meminfo in bytes, or -1 where the kernel does not give it.
+qint64 KernelFreeMemory()
+{
+    FILE* f = std::fopen("/proc/meminfo", "r");
+    if (!f)
+        return -1;
+    char line[256];
+    long long kb = -1;
+    while (std::fgets(line, sizeof line, f))
+        if (std::sscanf(line, "MemAvailable: %lld kB", &kb) == 1)
+            break;
+    std::fclose(f);
+    return kb < 0 ? -1 : qint64(kb) * 1024;
+}
 // A Qt image over our pixel memory; the image keeps the memory alive while it exists.
 QImage Wrap(const std::shared_ptr<uint32_t[]>& pixels, int w, int h)
 {
@@ -143,4 +165,15 @@ void TBitmap::SetImage(const QImage& image)
     else
         image_ = image.convertToFormat(QImage::Format_RGB32);
     canvas_->Changed(BoundsRect());
+}
+
+bool TBitmap::MemoryAllows(qint64 Bytes)
+{
+    const qint64 free = FreeMemoryProbe() ? FreeMemoryProbe()() : KernelFreeMemory();
+    return free < 0 || Bytes <= free;
+}
+
+void TBitmap::SetFreeMemoryProbe(std::function<qint64()> Probe)
+{
+    FreeMemoryProbe() = std::move(Probe);
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include "platform/Canvas.h"
 #include "platform/Types.h"
 #include <QImage>
@@ -56,6 +57,12 @@ public:
     {
         return w > 0 && h > 0 && w <= kMaxSide && h <= kMaxSide && w * h * 4 <= kMaxBytes;
     }
+    // Whether the machine has Bytes of memory free for new rasters (the kernel's estimate of
+    // available memory; True where it gives none), so a large operation is refused before it
+    // allocates rather than pushing the machine into swap or the out-of-memory killer.
+    static bool MemoryAllows(qint64 Bytes);
+    // Replaces the free-memory estimate (tests); an empty function restores the kernel's.
+    static void SetFreeMemoryProbe(std::function<qint64()> Probe);
 
 private:
     // Pixel memory of our own that the image uses; it may be larger than the image, so that a

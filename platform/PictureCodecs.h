@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/Bitmap.h"
+#include "platform/SafeWrite.h"
 #include <QByteArray>
 #include <QString>
 
@@ -45,8 +46,7 @@ bool WriteIcon(const TBitmap& colour, const TBitmap& mask, QByteArray& data);
 
 // The whole file, or False.
 bool ReadFile(const QString& path, QByteArray& data);
-// Writes through a temporary file in the same folder renamed over the target, so a failed
-// write never destroys the file that was there.
-bool WriteFileSafely(const QString& path, const QByteArray& data);
+// The program's one safe write (platform/SafeWrite.h), also reachable by this name.
+using ::WriteFileSafely;
 
 } // namespace PictureCodecs

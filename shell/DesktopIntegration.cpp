@@ -1,4 +1,5 @@
 #include "shell/DesktopIntegration.h"
+#include "platform/SafeWrite.h"
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -6,7 +7,6 @@
 #include <QMimeDatabase>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -58,11 +58,7 @@ QString BookmarkFor(const QString& FileName)
 bool WriteText(const QString& FileName, const QString& text)
 {
     QDir().mkpath(QFileInfo(FileName).absolutePath());
-    QSaveFile file(FileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(text.toUtf8());
-    return file.commit();
+    return WriteFileSafely(FileName, text.toUtf8());
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "shell/DockHost.h"
+#include "widgets/ScreenFit.h"
 #include <QGuiApplication>
 #include <QScreen>
 #include <QScrollArea>
@@ -100,7 +101,7 @@ void TDockHost::Float(QWidget* window, TToolWindow kind, QPoint pos)
         return;
     RemoveFromSites(window);
     window->setParent(mainWindow_, Qt::Tool);
-    window->move(OnScreen(pos, window->size()));
+    PlaceOnScreen(window, pos);
     window->show();
     if (OnPlaced)
         OnPlaced(kind, dsNone);
@@ -108,12 +109,5 @@ void TDockHost::Float(QWidget* window, TToolWindow kind, QPoint pos)
 
 QPoint TDockHost::OnScreen(QPoint pos, QSize size)
 {
-    QScreen* screen = QGuiApplication::screenAt(pos);
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return pos;
-    const QRect area = screen->availableGeometry();
-    return {qMax(area.left(), qMin(pos.x(), area.right() + 1 - size.width())),
-            qMax(area.top(), qMin(pos.y(), area.bottom() + 1 - size.height()))};
+    return FitToScreen(QRect(pos, size)).topLeft();
 }

@@ -1,4 +1,5 @@
 #include "shell/FileCommands.h"
+#include "platform/Trash.h"
 #include "appcore/Message.h"
 #include "shell/DocumentHost.h"
 #include "shell/Malvoform.h"
@@ -271,30 +272,39 @@ bool TFileCommands::HentPicture(const QString& Fnavn)
         return false;
     Host.SetNewImage(false);
     QPointer<TMalvoform> form = new TMalvoform(Host);
-    const bool loaded = form->Image->LoadBitmap(Fnavn);
-    if (loaded) {
-        ReportDamage(*form->Image);
-        form->SetPNavn(NameOf(Fnavn));
-        Host.AddTab(*form);
-        Host.SetPropOldToolNr(-1);
-        Host.ShowProp(form->Image->ToolNr(), form->PNavn);
-        Host.InsertRecentFile(Fnavn, form->PNavn);
-    }
-    if (form)
-        form->ShowActive();
-    if (!loaded) {
-        ShowLoadFailure();
+    if (!form->Image->LoadBitmap(Fnavn)) {
+        // A window whose picture could not be read goes again: it never stays empty and unnamed.
+        form->Image->SetModified(false);
+        form->close();
+        ShowLoadFailure(Fnavn);
         return false;
     }
-    if (form && TAlmenX::GetExt(Fnavn) == QLatin1String("ico"))
+    ReportDamage(*form->Image);
+    form->SetPNavn(NameOf(Fnavn));
+    Host.AddTab(*form);
+    Host.SetPropOldToolNr(-1);
+    Host.ShowProp(form->Image->ToolNr(), form->PNavn);
+    Host.InsertRecentFile(Fnavn, form->PNavn);
+    if (!form)
+        return true;
+    form->ShowActive();
+    if (TAlmenX::GetExt(Fnavn) == QLatin1String("ico"))
         Host.AMiniPixExecute();
     return true;
 }
 
-void TFileCommands::ShowLoadFailure()
+void TFileCommands::HentPictures(const QStringList& Names)
 {
-    Message(QStringLiteral("Fejl: Ukendt!\rEventuelt er filefternavnet ikke jpg, bmp eller ico!"),
-            QStringLiteral("Error: Unknown!"));
+    TMessageBatch oneBox;
+    for (const QString& name : Names)
+        HentPicture(name);
+}
+
+void TFileCommands::ShowLoadFailure(const QString& FileName)
+{
+    ShowFileMessage(Sprogtekst(Engelsk(), QStringLiteral("Fejl: Ukendt!\rEventuelt er filefternavnet ikke jpg, bmp eller ico!"),
+                               QStringLiteral("Error: Unknown!")),
+                    FileName, Parent);
 }
 
 void TFileCommands::ReportDamage(const TImagePic& image)
@@ -316,7 +326,7 @@ bool TFileCommands::LoadInto(TMalvoform& form, const QString& FileName)
     if (!image.UndoBitmap.Empty())
         image.UdskiftBitmap(image.UndoBitmap);
     image.SetModified(wasModified);
-    ShowLoadFailure();
+    ShowLoadFailure(FileName);
     return false;
 }
 
@@ -326,8 +336,7 @@ void TFileCommands::AOpenMalvoExecute()
     if (files.isEmpty())
         return;
     QCoreApplication::processEvents();
-    for (const QString& file : files)
-        HentPicture(file);
+    HentPictures(files);
 }
 
 void TFileCommands::AReloadMalvoExecute()
@@ -437,7 +446,7 @@ void TFileCommands::ASaveMalvoAsExecute()
     QPointer<TMalvoform> form = Host.GForm();
     if (!form)
         return;
-    const QString chosen = FDialogs.RunSave(form->PNavn, Engelsk());
+    const QString chosen = FDialogs.RunSave(form->PNavn, Engelsk(), form->Image->Filnavn());
     if (chosen.isEmpty())
         return;
     QCoreApplication::processEvents();
@@ -469,11 +478,12 @@ void TFileCommands::ACloseAllExecute()
     for (QMdiSubWindow* w : windows)
         if (auto* form = dynamic_cast<TMalvoform*>(w))
             forms.append(form);
-    for (auto it = forms.crbegin(); it != forms.crend(); ++it) {
-        if (!*it)
+    // Oldest first, as the program's close asks.
+    for (const QPointer<TMalvoform>& form : forms) {
+        if (!form)
             continue;
-        Host.SetGForm(*it);
-        (*it)->close();
+        Host.SetGForm(form);
+        form->close();
     }
 }
 
@@ -526,7 +536,7 @@ bool TFileCommands::FileDeleteRB(const QString& AFileName)
 {
     if (!QFileInfo::exists(AFileName))
         return false;
-    if (QFile::moveToTrash(QFileInfo(AFileName).absoluteFilePath()))
+    if (MoveToTrash(AFileName))
         return true;
     Message(QStringLiteral("Filen kunne ikke flyttes til papirkurven og er ikke slettet:\r") + AFileName,
             QStringLiteral("The file could not be moved to the wastebasket and was not deleted:\r") + AFileName);

@@ -45,6 +45,9 @@ public:
     // Opens a picture file as a new document; a missing file is skipped silently. False when
     // nothing was opened.
     bool HentPicture(const QString& Fnavn);
+    // Opens each file as HentPicture does; the files that could not be read are named
+    // together in one message.
+    void HentPictures(const QStringList& Names);
     // Moves a file to the wastebasket; False (after a message) when that failed, and False for
     // a file that does not exist.
     bool FileDeleteRB(const QString& AFileName);
@@ -87,7 +90,8 @@ private:
     // Loads a file into an open document; a failure keeps the former picture (with the
     // open-failure message) and gives False.
     bool LoadInto(TMalvoform& form, const QString& FileName);
-    void ShowLoadFailure();
+    // The open-failure message, naming the file.
+    void ShowLoadFailure(const QString& FileName);
     // A file that loaded only in part is named damaged.
     void ReportDamage(const TImagePic& image);
     // After a save under FileName: name, caption, tab, name field and hint follow the file.

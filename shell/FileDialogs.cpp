@@ -102,7 +102,8 @@ std::unique_ptr<QFileDialog> TFileDialogs::MakeOpenDialog(bool multiSelect, bool
     return dialog;
 }
 
-std::unique_ptr<QFileDialog> TFileDialogs::MakeSaveDialog(const QString& PresetName, bool Engelsk) const
+std::unique_ptr<QFileDialog> TFileDialogs::MakeSaveDialog(const QString& PresetName, bool Engelsk,
+                                                         const QString& PictureFile) const
 {
     auto dialog = std::make_unique<QFileDialog>(Parent, Sprogtekst(Engelsk, QStringLiteral("Gem billede"),
                                                                    QStringLiteral("Save picture")));
@@ -110,7 +111,10 @@ std::unique_ptr<QFileDialog> TFileDialogs::MakeSaveDialog(const QString& PresetN
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     SetFileDialogLabels(*dialog, Engelsk, true);
-    if (QFileInfo(StartFolder).isDir())
+    const QString pictureFolder = PictureFile.isEmpty() ? QString() : QFileInfo(PictureFile).absolutePath();
+    if (QFileInfo(pictureFolder).isDir())
+        dialog->setDirectory(pictureFolder);
+    else if (QFileInfo(StartFolder).isDir())
         dialog->setDirectory(StartFolder);
     const int filter = SaveFilterFor(PresetName);
     dialog->setDefaultSuffix(SuffixOf(filter));
@@ -131,9 +135,9 @@ QStringList TFileDialogs::RunOpen(bool multiSelect, bool Engelsk)
     return chosen;
 }
 
-QString TFileDialogs::RunSave(const QString& PresetName, bool Engelsk)
+QString TFileDialogs::RunSave(const QString& PresetName, bool Engelsk, const QString& PictureFile)
 {
-    auto dialog = MakeSaveDialog(PresetName, Engelsk);
+    auto dialog = MakeSaveDialog(PresetName, Engelsk, PictureFile);
     const QStringList chosen = RunFileDialog(*dialog);
     if (chosen.isEmpty())
         return QString();

@@ -20,7 +20,8 @@ public:
     // The chosen files in the dialog's order; empty when cancelled.
     QStringList RunOpen(bool multiSelect, bool Engelsk);
     // The chosen file name; empty when cancelled. The filter follows PresetName's extension.
-    QString RunSave(const QString& PresetName, bool Engelsk);
+    // The dialog starts in the folder of the picture's file, PictureFile, when it has one.
+    QString RunSave(const QString& PresetName, bool Engelsk, const QString& PictureFile = QString());
     // The save question for a modified picture: mrYes, mrNo or mrCancel.
     TModalResult AskSave(const QString& PNavn, bool Engelsk);
     // Shows the picture information of a Width x Height picture whose file is FileName.
@@ -32,7 +33,8 @@ public:
 
     // The dialogs as they are shown.
     std::unique_ptr<QFileDialog> MakeOpenDialog(bool multiSelect, bool Engelsk) const;
-    std::unique_ptr<QFileDialog> MakeSaveDialog(const QString& PresetName, bool Engelsk) const;
+    std::unique_ptr<QFileDialog> MakeSaveDialog(const QString& PresetName, bool Engelsk,
+                                                const QString& PictureFile = QString()) const;
     // The save dialog's filter for a name, 1-based: ".jpg" 2, ".bmp" 3, ".ico" 4 (compared
     // case-sensitively), anything else 1 ("Alle").
     static int SaveFilterFor(const QString& Name);

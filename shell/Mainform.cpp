@@ -3,6 +3,8 @@
 #include "dialogs/BitmapPrint.h"
 #include "dialogs/Flytform.h"
 #include "dialogs/Scaleform.h"
+#include "dialogs/Zoomform.h"
+#include "platform/SafeWrite.h"
 #include "shell/EgenskaberPage.h"
 #include "shell/FileCommands.h"
 #include "shell/Malvoform.h"
@@ -60,7 +62,12 @@ TMainform::~TMainform()
 void TMainform::FormCreate()
 {
     setObjectName(QStringLiteral("Mainform"));
-    Folder.Prepare(TDataFolder::ShippedDataFolder());
+    {
+        // Help pages and palettes that could not be copied are named once the window shows.
+        TWriteFailures copies;
+        Folder.Prepare(TDataFolder::ShippedDataFolder());
+        FailedWrites = copies.Files();
+    }
     setWindowTitle(Folder.Brugernavn.isEmpty() ? QStringLiteral("Malvo") : Folder.Brugernavn + QStringLiteral(": Malvo"));
     klipbordCount_ = int(QDir(Folder.KlipbordBib).entryList({QStringLiteral("*.bmp")}, QDir::Files).size()) - 1;
     setMinimumHeight(500);
@@ -83,6 +90,10 @@ void TMainform::FormCreate()
 
     HentProgstring();
     HentOptions();
+    // The dialogs made before the options were read take their stored places now.
+    scaleform_->HentPosition(FOpt);
+    flytform_->HentPosition(FOpt);
+    zoomform_->HentPosition(FOpt);
     BuildColourWindows();
     BuildToolProps();
     BuildTextWindows();

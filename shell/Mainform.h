@@ -86,8 +86,11 @@ public:
     QStringList PicsName;
     // True from creation until the first showing.
     bool Opstart = true;
-    // The files that could not be written at the last close (for tests and the message).
+    // The files that could not be written at the last close, or copied into the data folder
+    // at start (for tests and the message).
     QStringList FailedWrites;
+    // The start-up's messages, shown in one box once the main window is on the screen.
+    QString startMessages_;
 
     // --- the window's parts
     QTabWidget* bogLinje = nullptr;  // the tool line
@@ -158,12 +161,17 @@ public:
     // Writes Progstring.txt, OpenFiles.txt and the options record; False when a write failed
     // (FailedWrites names the files).
     bool GemOptions();
+    // One message naming FailedWrites, when there are any.
+    void ReportFailedWrites();
     void GemProgstring();
     // The file names for OpenFiles.txt: documents with a file, in activation order walked
     // from the most recent.
     QStringList OpenFileNames() const;
     // Runs the first showing's work (also called by showEvent).
     void FormShow();
+    // Once the first showing is on the screen: the window fitted with its frame, and the
+    // gathered start-up messages shown (tries counts the waits for the window system).
+    void AfterFirstShowing(int tries);
     // Asks every modified document, newest first; False when one was cancelled.
     bool AskAllDocuments();
 
@@ -384,8 +392,6 @@ private:
     TMalvoform* TabDocument(int index) const;
     // Tabs whose names are equal show the whole path as their tool tip.
     void UpdateTabTips();
-    // MainformClose.cpp
-    void ReportFailedWrites();
 
     TOptions FOpt;
     QStringList params_;

@@ -1,6 +1,9 @@
 // Closing the main window: every modified picture is asked about first (a cancel keeps the
 // program running and writes nothing), then the settings lists and the options are written.
 #include "appcore/Message.h"
+#include "appcore/MenuExeFiler.h"
+#include "appcore/ReopenFilerX.h"
+#include "platform/SafeWrite.h"
 #include "dialogs/Flytform.h"
 #include "dialogs/Scaleform.h"
 #include "dialogs/Zoomform.h"
@@ -21,9 +24,7 @@ QList<TMalvoform*> TMainform::Documents() const
 
 bool TMainform::AskAllDocuments()
 {
-    const QList<TMalvoform*> documents = Documents();
-    for (auto it = documents.rbegin(); it != documents.rend(); ++it) {
-        TMalvoform* form = *it;
+    for (TMalvoform* form : Documents()) {
         SetGForm(form);
         if (form->Image->Modified() && !form->LukImage())
             return false;
@@ -33,11 +34,12 @@ bool TMainform::AskAllDocuments()
 
 QStringList TMainform::OpenFileNames() const
 {
+    // Oldest first and the active picture last, so the reopen at the next start makes the
+    // same order with the same picture active.
     QStringList names;
-    const QList<TMalvoform*> documents = Documents();
-    for (auto it = documents.rbegin(); it != documents.rend(); ++it)
-        if (!(*it)->Image->Filnavn().isEmpty())
-            names.append((*it)->Image->Filnavn());
+    for (const TMalvoform* form : Documents())
+        if (!form->Image->Filnavn().isEmpty())
+            names.append(form->Image->Filnavn());
     return names;
 }
 
@@ -48,15 +50,20 @@ void TMainform::GemProgstring()
     Prog.ToolBookVisible = topBog->isVisibleTo(this);
     Prog.DockBookVisible = dropbog->isVisibleTo(this);
     Prog.ToolLineVisible = bogLinje->isVisibleTo(this);
-    if (!::GemProgstring(Folder.StringFilnavn, Prog, Engelsk()))
-        FailedWrites.append(Folder.StringFilnavn);
-    if (!GemOpenFiles(Folder.openFilesFilnavn, OpenFileNames()))
-        FailedWrites.append(Folder.openFilesFilnavn);
+    ::GemProgstring(Folder.StringFilnavn, Prog, Engelsk());
+    GemOpenFiles(Folder.openFilesFilnavn, OpenFileNames());
+    // The lists are written whenever they change; once more here, so a write that failed
+    // during the session is tried again and, failing, named with the others.
+    Reopen->GemReopenFiler();
+    favDir->GemReopenFiler();
+    favFiler->GemReopenFiler();
+    MenuExe->GemProgrammer();
 }
 
 bool TMainform::GemOptions()
 {
-    FailedWrites.clear();
+    // Every file written from here on that fails is named in the one message.
+    TWriteFailures failures;
     GemProgstring();
     // Place and size are kept only from the normal state: a maximised or minimised window
     // would store the screen's size and restore to it next time.
@@ -74,8 +81,8 @@ bool TMainform::GemOptions()
     GemTextWindows();
     GemLibraryWindows();
     QString failed;
-    if (!::GemOptions(Folder.OptFilnavn, FOpt, failed))
-        FailedWrites.append(failed.isEmpty() ? Folder.OptFilnavn : failed);
+    ::GemOptions(Folder.OptFilnavn, FOpt, failed);
+    FailedWrites = failures.Files();
     return FailedWrites.isEmpty();
 }
 

@@ -1,6 +1,7 @@
 // The main window's layout: the order of its rows, the side of the dock book, the layout
 // presets, the visibility toggles and the picture-zoom command.
 #include "appcore/Message.h"
+#include "widgets/ScreenFit.h"
 #include "colours/Farveform.h"
 #include "shell/EgenskaberPage.h"
 #include "shell/Mainform.h"
@@ -115,11 +116,12 @@ void TMainform::applyLayoutPreset()
 {
     const int preset = Prog.poNummer;
     if (preset == 0) {
-        resize(FOpt.MainW, FOpt.MainH);
+        PlaceOnScreen(this, pos(), QSize(FOpt.MainW, FOpt.MainH));
         return;
     }
     showNormal();
-    resize(kPresetSizes[preset]);
+    // A preset taller than the screen is fitted into it, so the title bar stays reachable.
+    PlaceOnScreen(this, pos(), kPresetSizes[preset]);
     SetToolLineVisible(preset == 3);
     FOpt.BigColBox = preset == 1;
     if (farveform_)

@@ -17,12 +17,16 @@
 #include "textbox/Tekstform.h"
 #include "toolprops/Tpform.h"
 #include "util/AlmenX.h"
+#include "widgets/ScreenFit.h"
 #include <QCheckBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMimeData>
+#include <QGuiApplication>
+#include <QTimer>
+#include <QWindow>
 #include <QTabWidget>
 #include <QUrl>
 
@@ -100,8 +104,29 @@ void TMainform::ApplyFrames()
 void TMainform::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    if (Opstart)
+    if (Opstart) {
         FormShow();
+        QTimer::singleShot(0, this, [this] { AfterFirstShowing(0); });
+    }
+}
+
+void TMainform::AfterFirstShowing(int tries)
+{
+    // Wait until the window system has put the window on the screen and framed it (a window
+    // manager adds the frame a moment after the first showing), within reason.
+    const QWindow* window = windowHandle();
+    const bool framed = frameGeometry() != geometry() || QGuiApplication::platformName() == QLatin1String("offscreen");
+    if (window && (!window->isExposed() || !framed) && tries < 50) {
+        QTimer::singleShot(20, this, [this, tries] { AfterFirstShowing(tries + 1); });
+        return;
+    }
+    // Now the frame the window system added is known: fit once more, so the title bar is on
+    // the screen also when the frame made the window taller than the free area.
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        PlaceOnScreen(this, pos());
+    const QString text = std::exchange(startMessages_, QString());
+    if (!text.isEmpty())
+        ShowMessage(text, this);
 }
 
 void TMainform::FormShow()
@@ -109,12 +134,13 @@ void TMainform::FormShow()
     if (!Opstart)
         return;
     Opstart = false;
-    if (Prog.poNummer != 0)
-        applyLayoutPreset();
-    else
-        resize(FOpt.MainW, FOpt.MainH);
-    move(TDockHost::OnScreen(QPoint(FOpt.MainX, FOpt.MainY), frameGeometry().size()));
+    applyLayoutPreset();
+    PlaceOnScreen(this, QPoint(FOpt.MainX, FOpt.MainY));
     SetSprog();
+    // Nothing is said while the main window is starting: the messages of the start-up are
+    // gathered and shown in one box once the window is on the screen.
+    TMessageBatch startBatch;
+    ReportFailedWrites();
 
     // Parameters win over the pictures of the last run; each is used whole, without quotes.
     if (!params_.isEmpty()) {
@@ -125,6 +151,7 @@ void TMainform::FormShow()
     } else if (FOpt.HentPics) {
         OpenPictureFiles(PicsName);
     }
+    startMessages_ = startBatch.Close();
 
     activateWindow();
     InfoHint(QString());
@@ -138,9 +165,11 @@ void TMainform::FormShow()
 
 void TMainform::OpenPictureFiles(const QStringList& names)
 {
+    QStringList pictures;
     for (const QString& name : names)
         if (IsPictureFile(name))
-            HentPicture(name);
+            pictures.append(name);
+    FileCommands().HentPictures(pictures);
 }
 
 void TMainform::dragEnterEvent(QDragEnterEvent* event)

@@ -242,7 +242,7 @@ bool TMalvoform::LukImage()
         return true;
     QString target = Image->Filnavn();
     if (target.isEmpty() || !QFileInfo(target).isFile()) {
-        target = files.Dialogs().RunSave(PNavn, Engelsk());
+        target = files.Dialogs().RunSave(PNavn, Engelsk(), Image->Filnavn());
         if (target.isEmpty())
             return false;
     }

@@ -150,11 +150,7 @@ bool TNytPage::ReadRequest(bool Engelsk, TNewPictureRequest& Request, QString& M
         }
     }
     if (!TBitmap::SizeAllowed(Request.Bredde, Request.Hojde)) {
-        Message = Sprogtekst(Engelsk,
-                             QStringLiteral("Et billede skal være fra 1 til 32767 pixels i hver retning og højst "
-                                            "268435456 pixels i alt!"),
-                             QStringLiteral("A picture must be from 1 to 32767 pixels each way and at most "
-                                            "268435456 pixels in all!"));
+        Message = PictureSizeMessage(Engelsk);
         return false;
     }
     if (Request.MargenL < 0 || Request.MargenL > kMaxMargen || Request.MargenV < 0 || Request.MargenV > kMaxMargen) {

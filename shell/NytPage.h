@@ -1,5 +1,6 @@
 #pragma once
 #include <QWidget>
+#include "appcore/Options.h"
 
 class QCheckBox;
 class QComboBox;
@@ -27,7 +28,7 @@ public:
     explicit TNytPage(QWidget* parent = nullptr);
 
     static constexpr int kMaxAntal = 50;
-    static constexpr int kMaxMargen = 500;
+    static constexpr int kMaxMargen = MaxMargen;
 
     // Width, height, count, left and top margin.
     QLineEdit* Edit1 = nullptr;

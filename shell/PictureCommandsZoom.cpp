@@ -42,7 +42,11 @@ void TPictureCommands::Scale(const TScaleQuestion& question, bool (*scale)(TImag
     // The question let events run: the document may have closed meanwhile.
     if (!form)
         return;
-    if (!scale(*form->Image, value))
+    if (scale(*form->Image, value))
+        return;
+    if (form->Image->SizeRefused())
+        ShowMessage(PictureSizeMessage(Engelsk()), Parent);
+    else
         Message(QStringLiteral("Der opstod en fejl!"), QStringLiteral("An error occurred!"));
 }
 

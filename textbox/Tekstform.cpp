@@ -1,11 +1,11 @@
 // The text box: layout, the lists and buttons that format the selection, the controls that
 // follow the caret, and the copy of the text area as a picture.
 #include "textbox/Tekstform.h"
+#include "widgets/ScreenFit.h"
 #include "appcore/MainServices.h"
 #include "appcore/Message.h"
 #include "appcore/Options.h"
 #include "colours/ColorPan.h"
-#include "dialogs/Centre.h"
 #include "textbox/ColorGrid.h"
 #include "textbox/ReditCan.h"
 #include "widgets/FontSizeComboBox.h"
@@ -81,10 +81,9 @@ TTekstform::TTekstform(TMainServices& Services, TSharedPainters& Painters, QWidg
     BuildStatusBar();
 
     const TOptions& opt = Services.Options();
-    resize(std::max(opt.TbB, minimumWidth()), std::max(opt.TbH, minimumHeight()));
+    PlaceOnScreen(this, QPoint(opt.TbX, opt.TbY), QSize(opt.TbB, opt.TbH));
     SpVert->setSizes({opt.TBwidth, width() - opt.TBwidth});
     SpHoriz->setSizes({opt.TBheight, height() - opt.TBheight});
-    PlaceAt(this, opt.TbX, opt.TbY);
 
     // Every control's keys pass the window's shortcut filter first.
     installEventFilter(this);

@@ -118,3 +118,21 @@ TEST_F(ListsTest, TextListsAcceptByteOrderMarkAndCrLf)
     EXPECT_EQ(ReadTextList(name), QStringList({"one", "two", "", "four"}));
     EXPECT_EQ(HentOpenFiles(name), QStringList({"one", "two", "four"}));
 }
+
+TEST_F(ListsTest, LinesEndingInCrAloneAreLinesToo)
+{
+    const QString name = dir.filePath("mac.txt");
+    WriteAll(name, "one\rtwo\r\rfour\r");
+    EXPECT_EQ(ReadTextList(name), QStringList({"one", "two", "", "four"}));
+    // Mixed endings in one file.
+    WriteAll(name, "a\rb\nc\r\nd");
+    EXPECT_EQ(ReadTextList(name), QStringList({"a", "b", "c", "d"}));
+    // Settings written by an old Mac keep their values.
+    const QString prog = dir.filePath("Progstring.txt");
+    WriteAll(prog, "engelsk\rSky\r/g\r/p\r1\rA\rB\r14\r9\r0\r1\r3\r");
+    const TProgstring p = HentProgstring(prog, folder);
+    EXPECT_EQ(p.GalBib, "/g");
+    EXPECT_TRUE(p.gemKlip);
+    EXPECT_EQ(p.fontsize1, 14);
+    EXPECT_EQ(p.ToolBookPage, 3);
+}

@@ -1,3 +1,4 @@
+#include <climits>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -104,7 +105,7 @@ TEST(OptionsRecord, PaddingAndReservedBytesSurviveLoadAndSave)
 TEST(OptionsRecord, DamagedFieldsTakeTheirDefaultsAndTheRestIsKept)
 {
     QByteArray r = ExpectedDefaults();
-    r[44] = char(200);  // Sprog above 1: English
+    r[44] = char(200);  // Sprog above 1: Danish, the default
     r[60] = 0;          // JPGkvali 0
     r[284] = 7;         // ColRArt out of range
     r[287] = char(200); // KnapRo out of range
@@ -113,8 +114,27 @@ TEST(OptionsRecord, DamagedFieldsTakeTheirDefaultsAndTheRestIsKept)
     PutInt(r, 132, -3); // KBoxL
     PutInt(r, 64, 777); // MainX, sound
     r[10] = 9;          // padding, kept
+    PutInt(r, 204, INT_MAX); // TbB: no screen is that wide
+    PutInt(r, 208, INT_MAX); // TbH
+    PutInt(r, 72, -1);       // MainW
+    PutInt(r, 76, INT_MIN);  // MainH
+    PutInt(r, 88, 0);        // GBoxW
+    PutInt(r, 68, INT_MIN);  // MainY
+    PutInt(r, 20, 501);      // GMargenL above 500
+    PutInt(r, 24, -1);       // GMargenV
+    PutInt(r, 48, 33);       // RPos above the slider's 32
     const TOptions o = OptionsFromRecord(r);
-    EXPECT_EQ(o.Sprog, 1);
+    const TOptions d;
+    EXPECT_EQ(o.Sprog, 0);
+    EXPECT_EQ(o.TbB, d.TbB);
+    EXPECT_EQ(o.TbH, d.TbH);
+    EXPECT_EQ(o.MainW, d.MainW);
+    EXPECT_EQ(o.MainH, d.MainH);
+    EXPECT_EQ(o.GBoxW, d.GBoxW);
+    EXPECT_EQ(o.MainY, d.MainY);
+    EXPECT_EQ(o.GMargenL, d.GMargenL);
+    EXPECT_EQ(o.GMargenV, d.GMargenV);
+    EXPECT_EQ(o.RPos, d.RPos);
     EXPECT_EQ(o.JPGkvali, 100);
     EXPECT_EQ(o.ColRArt, rtInd);
     EXPECT_EQ(o.KnapRo, rtUd);
@@ -123,6 +143,18 @@ TEST(OptionsRecord, DamagedFieldsTakeTheirDefaultsAndTheRestIsKept)
     EXPECT_EQ(o.KBoxL, 1);
     EXPECT_EQ(o.MainX, 777);
     EXPECT_EQ(o.Pad10[0], 9);
+    // What was repaired is written back repaired.
+    const TOptions again = OptionsFromRecord(OptionsToRecord(o));
+    EXPECT_EQ(OptionsToRecord(again), OptionsToRecord(o));
+}
+
+TEST(OptionsRecord, LanguageByteSevenStartsInDanish)
+{
+    QByteArray r = ExpectedDefaults();
+    r[44] = 7;
+    EXPECT_EQ(OptionsFromRecord(r).Sprog, 0);
+    r[44] = 1;
+    EXPECT_EQ(OptionsFromRecord(r).Sprog, 1);
 }
 
 TEST(OptionsRecord, WrongSizeGivesDefaults)

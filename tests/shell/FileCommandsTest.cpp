@@ -18,8 +18,11 @@
 namespace {
 
 // Messages arrive as shown: "\r" is a line break.
-const QString kOpenFailure =
-    MessageText(QStringLiteral("Fejl: Ukendt!\rEventuelt er filefternavnet ikke jpg, bmp eller ico!"));
+// The open-failure message names the file on a line of its own.
+QString OpenFailure(const QString& file)
+{
+    return MessageText(QStringLiteral("Fejl: Ukendt!\rEventuelt er filefternavnet ikke jpg, bmp eller ico!\r") + file);
+}
 const QString kSaveFailure = QStringLiteral("Fejl: Filen kunne ikke gemmes!");
 
 bool Enabled(FakeDocumentHost& host, const char* name)
@@ -77,7 +80,10 @@ TEST_F(FilesTest, OpeningAMissingFileDoesNothingAndADamagedOneSaysSo)
     junk.write("BM not really a picture");
     junk.close();
     EXPECT_FALSE(host.Files->HentPicture(Path("junk.bmp")));
-    EXPECT_EQ(host.Messages, QStringList{kOpenFailure});
+    EXPECT_EQ(host.Messages, QStringList{OpenFailure(Path("junk.bmp"))});
+    // The window made for it is gone again: none stays empty and unnamed.
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(host.Forms().isEmpty());
     EXPECT_TRUE(host.Tabs.isEmpty());
     EXPECT_TRUE(host.Recent.isEmpty());
 }
@@ -165,7 +171,7 @@ TEST_F(FilesTest, ReloadIsOfferedForAModifiedFileAndAFailedReloadKeepsThePicture
     damaged.write("BM damaged");
     damaged.close();
     host.Files->AReloadMalvoExecute();
-    EXPECT_EQ(host.Messages, QStringList{kOpenFailure});
+    EXPECT_EQ(host.Messages, QStringList{OpenFailure(Path("r.bmp"))});
     EXPECT_EQ(form.Image->Picture().Width(), 20);
     EXPECT_EQ(form.Image->Picture().Canvas().Pixels(1, 1), clRed);
     EXPECT_EQ(form.Image->View().Canvas().Pixels(1, 1), clRed);
@@ -184,7 +190,7 @@ TEST_F(FilesTest, LoadingIntoTheWindowReplacesNameAndTabOrKeepsThemOnFailure)
     junk.close();
     host.Choose = QStringList{Path("junk.jpg")};
     host.Files->ALoadMalvoExecute();
-    EXPECT_EQ(host.Messages, QStringList{kOpenFailure});
+    EXPECT_EQ(host.Messages, QStringList{OpenFailure(Path("junk.jpg"))});
     EXPECT_EQ(form.PNavn, QStringLiteral("UdenNavn1.bmp"));
     EXPECT_EQ(form.Image->Picture().Width(), 40);
     EXPECT_EQ(host.Tabs, (QStringList{"UdenNavn1.bmp", "UdenNavn2.bmp"}));

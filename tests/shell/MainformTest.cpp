@@ -53,10 +53,10 @@ TEST_F(MainformFixture, OpenFilesListsTheDocumentsInWindowOrderAndReopensThem)
     TMainform& form = Start();
     for (const QString& name : {a, b, c})
         form.HentPicture(name);
-    // Activate a again: the walk from the newest activation gives a, c, b.
+    // Activate a again: oldest activation first gives b, c, a, with a, the active one, last.
     form.mdiArea->setActiveSubWindow(form.Documents().first());
     ASSERT_TRUE(CloseForm());
-    EXPECT_EQ(HentOpenFiles(Folder.openFilesFilnavn), (QStringList{a, c, b}));
+    EXPECT_EQ(HentOpenFiles(Folder.openFilesFilnavn), (QStringList{b, c, a}));
 
     TMainform& again = Start();
     QStringList names;
@@ -99,10 +99,11 @@ TEST_F(MainformFixture, CancelInTheClosingWalkKeepsTheProgramRunningAndWritesNot
     ModifyActive();
     form.HentPicture(WritePicture("second.bmp"));
     ModifyActive();
-    // The newest document is asked first: No for it, Cancel for the older one.
+    // The oldest document is asked first: No for it, Cancel for the newer one.
     Answers = {mrNo, mrCancel};
     EXPECT_FALSE(CloseForm());
     EXPECT_EQ(Questions, 2);
+    EXPECT_EQ(form.GForm()->PNavn, "second.bmp") << "the newest was asked last";
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(form.Documents().size(), 2);
     for (TMalvoform* document : form.Documents())

@@ -125,15 +125,30 @@ TEST_F(PicturesTest, ScalingAsksAndReportsFailuresInEveryMode)
     EXPECT_EQ(form.Image->Picture().Height(), 60);
     EXPECT_TRUE(host.Messages.isEmpty());
 
-    // A size the raster cannot have is refused with the message, in every mode.
+    // A size the raster cannot have is refused with the size message, in every mode.
     answer = 2000000000;
     Act("AScaleToWidth")->trigger();
     Act("AScaleToHeight")->trigger();
     host.Options.Sprog = 1;
     Act("AScale")->trigger();
-    EXPECT_EQ(host.Messages, (QStringList{"Der opstod en fejl!", "Der opstod en fejl!", "An error occurred!"}));
+    const QString danish = PictureSizeMessage(false), english = PictureSizeMessage(true);
+    EXPECT_TRUE(danish.startsWith("Et billede skal være fra 1 til 32767 pixels i hver retning og højst "));
+    EXPECT_EQ(host.Messages, (QStringList{danish, danish, english}));
     EXPECT_EQ(form.Image->Picture().Width(), 80);
     EXPECT_EQ(asked[3].InputLabel, QStringLiteral("Højde"));
+
+    // A size within the limits that the free memory cannot hold is refused before anything
+    // is allocated, with the same message.
+    host.Messages.clear();
+    host.Options.Sprog = 0;
+    TBitmap::SetFreeMemoryProbe([] { return qint64(80 * 60 * 4 * 3); });
+    answer = 200;
+    Act("AScale")->trigger();
+    TBitmap::SetFreeMemoryProbe({});
+    EXPECT_EQ(host.Messages, QStringList{danish});
+    EXPECT_EQ(form.Image->Picture().Width(), 80);
+    Act("AScale")->trigger();
+    EXPECT_EQ(form.Image->Picture().Width(), 160);
 }
 
 TEST_F(PicturesTest, FocusZoomCutsAWideFocusToTheMaximumAroundItsCentre)
