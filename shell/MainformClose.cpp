@@ -76,6 +76,8 @@ bool TMainform::GemOptions()
     QString failed;
     if (!::GemOptions(Folder.OptFilnavn, FOpt, failed))
         FailedWrites.append(failed.isEmpty() ? Folder.OptFilnavn : failed);
+    if (!settings_.Save())
+        FailedWrites.append(settings_.FileName());
     return FailedWrites.isEmpty();
 }
 

@@ -133,6 +133,7 @@ void TMainform::FormShow()
     ApplyFrames();
     Egenskaber->VisFrameLook();
     Egenskaber->FillStyles(Prog.designName);
+    RestoreHandPlacements();
     UpdateActions();
 }
 
