@@ -29,6 +29,7 @@ TDockHost::TDockHost(QWidget* mainWindow, QTabWidget* dropbog, QTabWidget* dropb
     books_[dsDropbog] = dropbog;
     books_[dsDropbogRed] = dropbogRed;
     books_[dsBilledBog] = billedBog;
+    mainWindow_->installEventFilter(this);
     for (TDockSite site : kSites) {
         QTabWidget* book = books_[site];
         if (!book)
@@ -325,6 +326,16 @@ bool TDockHost::TabDragged(QTabBar* bar, QPoint pos, QPoint globalPos)
 
 bool TDockHost::eventFilter(QObject* watched, QEvent* event)
 {
+    // Floating tool windows stay above the main window: the window system may have stacked
+    // the main window over windows that were shown before it.
+    if (watched == mainWindow_ && event->type() == QEvent::WindowActivate) {
+        for (auto it = kinds_.keyBegin(); it != kinds_.keyEnd(); ++it) {
+            auto* window = const_cast<QWidget*>(*it);
+            if (window->isWindow() && window->isVisible())
+                window->raise();
+        }
+        return false;
+    }
     // A docked window whose least width changed (another language, another page) keeps a
     // page that wide.
     if (event->type() == QEvent::LayoutRequest && watched->isWidgetType()) {

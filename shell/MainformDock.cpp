@@ -1,6 +1,7 @@
 // Docking: the dock host places the tool windows in the dock book, the tool-properties dock
 // or the picture book, and the options remember where each one is. Where the user placed a
 // tool window by hand is kept in the settings file as well, so a restart puts it back there.
+#include "colours/ColorPan.h"
 #include "colours/Colform.h"
 #include "colours/Farveform.h"
 #include "libraries/Gallery.h"
@@ -64,6 +65,13 @@ void TMainform::BuildDockHost()
             topBog->setCurrentIndex(pgRedskaber);
         else if (site == dsBilledBog)
             topBog->setCurrentIndex(pgBilleder);
+        // The colour box placed by hand is the box in use: its palette takes the keyboard
+        // focus, so hovering names its colours there too.
+        if (kind == twFarveBox) {
+            if (site == dsNone)
+                farveform_->activateWindow();
+            farveform_->BigSpal->setFocus();
+        }
     };
     dockHost_->Engelsk = [this] { return Engelsk(); };
     settings_ = TSettings(TSettings::FileNameIn(Folder));

@@ -197,9 +197,16 @@ TEST_F(MainformFixture, ToolWindowsFloatAndDockByTheirTitlesAndStaySoAfterAResta
     EXPECT_EQ(next.SiteOf(again.GalForm()), dsBilledBog);
 
     // A double click on a floating title docks the window where it belongs.
-    for (QWidget* w : {static_cast<QWidget*>(again.Farveform()), static_cast<QWidget*>(again.Colform()),
-                       static_cast<QWidget*>(again.Tpform())})
+    for (QWidget* w : {static_cast<QWidget*>(again.Colform()), static_cast<QWidget*>(again.Tpform()),
+                       static_cast<QWidget*>(again.Farveform())})
         DoubleClick(next.TitleOf(w), QPoint(12, 5));
+    // The colour box docked by hand answers the pointer at once.
+    again.InfoHint(QString());
+    TColorPan* pan = again.Farveform()->BigSpal;
+    const TRect field = pan->Felt(3)->IR;
+    QTest::mouseMove(pan, QPoint((field.Left + field.Right) / 2, (field.Top + field.Bottom) / 2));
+    EXPECT_TRUE(again.StatusPanel(2)->text().startsWith(QStringLiteral("Palettens farvenavn: ")))
+        << again.StatusPanel(2)->text().toStdString();
     EXPECT_EQ(next.SiteOf(again.Farveform()), dsDropbog);
     EXPECT_EQ(next.SiteOf(again.Colform()), dsDropbog);
     EXPECT_EQ(next.SiteOf(again.Tpform()), dsDropbogRed);
