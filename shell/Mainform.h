@@ -364,7 +364,8 @@ private:
     QWidget* ToolWindow(TToolWindow kind) const;
     // The site the user placed the kind at by hand (placedByHand False when never).
     TDockSite HandSite(TToolWindow kind, bool& placedByHand) const;
-    // Puts the tool windows the user placed by hand back where they were at the last close.
+    // At the end of the start: puts the tool windows the user placed by hand back where they
+    // were at the last close, and gives the colour box's palette the keyboard focus.
     void RestoreHandPlacements();
     // MainformHelp.cpp
     void BuildHelp();

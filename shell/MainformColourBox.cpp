@@ -69,13 +69,8 @@ void TMainform::BuildColourWindows()
     windows_.PenFyldFarver = [this](TMouseButton b, TColor c) { farveform_->PenFyldFarver(b, c); };
     windows_.ShowPaletteBox = [this] { ShowPaletteBoxWindow(); };
 
-    if (FOpt.FarveBoxVis) {
+    if (FOpt.FarveBoxVis)
         ShowColourBox();
-        // The palette is the colour box's first control and holds the keyboard focus when the
-        // program starts: its fields answer the pointer only while it does, so hovering names
-        // the colours at once.
-        farveform_->BigSpal->setFocus();
-    }
     if (FOpt.CBoxVis)
         ShowPaletteBoxWindow();
     if (FOpt.SorVis)

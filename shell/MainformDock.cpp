@@ -134,6 +134,11 @@ void TMainform::RestoreHandPlacements()
         dockHost_->Float(window, kind, pos);
     }
     handPlacementsRestored_ = true;
+    // The palette is the colour box's first control and holds the keyboard focus once the
+    // start is over (the reopened pictures took it meanwhile): its fields answer the pointer
+    // only while it does, so hovering names the colours at once.
+    if (farveform_ && farveform_->isVisible())
+        farveform_->BigSpal->setFocus();
 }
 
 void TMainform::showToolBox(bool indlejret)

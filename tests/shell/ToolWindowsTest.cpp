@@ -96,8 +96,10 @@ void ExpectFloating(TMainform& form, QWidget* window, const char* name)
 
 TEST_F(MainformFixture, HoveringTheColourBoxPaletteRightAfterTheStartNamesTheColour)
 {
-    TMainform& form = Start();
+    // A picture opened at the start takes the keyboard focus on its way.
+    TMainform& form = Start({WritePicture("a.bmp", 40, 30)});
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    ASSERT_NE(form.GForm(), nullptr);
     QTest::qWait(50);
     TColorPan* pan = form.Farveform()->BigSpal;
     ASSERT_TRUE(pan->isVisible());
