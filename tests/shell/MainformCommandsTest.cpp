@@ -128,6 +128,10 @@ TEST_F(MainformFixture, PositionFieldsBesideTheMoveArrowsShowWhereTheObjectLies)
     EXPECT_NEAR(y, 7, 1);
     QAction* right = form.findChild<QAction*>("Action5");
     ASSERT_NE(right, nullptr);
+    // The move actions follow the picture's object in the idle pass.
+    for (int i = 0; i < 100 && !right->isEnabled(); ++i)
+        QTest::qWait(20);
+    ASSERT_TRUE(right->isEnabled());
     right->trigger();
     EXPECT_EQ(form.Xedit->text(), QString::number(x + 1));
     EXPECT_EQ(form.Yedit->text(), QString::number(y));
