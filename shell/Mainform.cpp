@@ -227,7 +227,7 @@ void TMainform::BuildToolBook()
     topBog->addTab(Egenskaber, QString());
     topBog->addTab(BuildInfoPage("side6"), QString());
     topBog->addTab(BuildInfoPage("side7"), QString());
-    topBog->setMaximumHeight(270);
+    topBog->setMaximumHeight(300);
     ConnectEgenskaber();
 }
 
@@ -235,6 +235,10 @@ QWidget* TMainform::BuildRedskaberPage()
 {
     QWidget* page = NewPage("Side2", topBog);
     auto* layout = new QHBoxLayout(page);
+    layout->setContentsMargins(4, 4, 4, 4);
+    // The document's name above the tool buttons, so the dock beside them has the room the
+    // tool properties window needs: it is never cut off.
+    auto* left = new QVBoxLayout;
     auto* nameColumn = new QFormLayout;
     Finfo = Named(new QLineEdit(page), "Finfo");
     Finfo->setReadOnly(true);
@@ -243,12 +247,14 @@ QWidget* TMainform::BuildRedskaberPage()
     // The label of the hexadecimal colour field among the tool buttons.
     nameColumn->addRow(tools_->Label8);
     tools_->Label8->show();
-    layout->addLayout(nameColumn);
-    layout->addWidget(BuildToolButtons(page));
+    left->addLayout(nameColumn);
+    left->addWidget(BuildToolButtons(page));
+    left->addStretch(1);
+    layout->addLayout(left);
     dropbogRed = Named(new QTabWidget(page), "dropbogRed");
-    dropbogRed->setTabBarAutoHide(true);
-    // A docked window may be cut at the right rather than widen the main window.
-    dropbogRed->setMinimumSize(1, 1);
+    // The tab is the docked window's title (double-click or drag it to float the window);
+    // at the side it costs no height.
+    dropbogRed->setTabPosition(QTabWidget::West);
     dropbogRed->setVisible(false);
     layout->addWidget(dropbogRed, 1);
     layout->addStretch(0);
@@ -373,7 +379,10 @@ void TMainform::SetFinfo(const QString& name)
 
 void TMainform::ShowPosition(int X, int Y)
 {
-    // The status panels show the mouse; the move dialog shows where the picture was moved to.
+    // The status panels show the mouse; the position fields beside the move arrows, and the
+    // move dialog while it is open, show where the object was placed or moved to.
+    Xedit->setText(QString::number(X));
+    Yedit->setText(QString::number(Y));
     if (flytform_ && flytform_->isVisible())
         flytform_->ShowPosition(X, Y);
 }

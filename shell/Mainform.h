@@ -3,6 +3,7 @@
 #include "appcore/Lists.h"
 #include "appcore/MainServices.h"
 #include "appcore/Options.h"
+#include "appcore/Settings.h"
 #include "shell/DockHost.h"
 #include "shell/CommandWindows.h"
 #include "shell/DocumentHost.h"
@@ -104,11 +105,15 @@ public:
     QTabWidget* dropbogRed = nullptr; // tool-properties dock on the page "Redskaber"
     QTabWidget* billedBog = nullptr; // picture book on the page "Billeder"
     QLineEdit* Finfo = nullptr;      // read-only document name on the page "Redskaber"
+    QLineEdit* Xedit = nullptr;      // position of the placed object, beside the move arrows
+    QLineEdit* Yedit = nullptr;
     QCheckBox* gemKlipCheck = nullptr;  // "Gem klip"
     QCheckBox* textShowCheck = nullptr; // "Vis klipbord"
     TEgenskaberPage* Egenskaber = nullptr;
     QLabel* StatusPanel(int index) const;
     TDockHost* DockHost() const { return dockHost_; }
+    // The program's own settings beyond the options record, written at close.
+    const TSettings& Settings() const { return settings_; }
     TSpmform* Spmform() const { return spmform_; }
     TZoomform* Zoomform() const { return zoomform_; }
     TTpform* Tpform() const { return tpform_; }
@@ -366,6 +371,12 @@ private:
     // MainformDock.cpp
     void BuildDockHost();
     void ToolWindowPlaced(TToolWindow kind, TDockSite site);
+    QWidget* ToolWindow(TToolWindow kind) const;
+    // The site the user placed the kind at by hand (placedByHand False when never).
+    TDockSite HandSite(TToolWindow kind, bool& placedByHand) const;
+    // At the end of the start: puts the tool windows the user placed by hand back where they
+    // were at the last close, and gives the colour box's palette the keyboard focus.
+    void RestoreHandPlacements();
     // MainformHelp.cpp
     void BuildHelp();
     void SetHelpSprog(bool engelsk);
@@ -453,4 +464,7 @@ private:
     TReguform* reguform_ = nullptr;
     TJustform* justform_ = nullptr;
     bool textBoxPlaced_ = false;
+    // The program's own settings file (where tool windows were placed by hand).
+    TSettings settings_;
+    bool handPlacementsRestored_ = false;
 };

@@ -82,6 +82,7 @@ bool TMainform::GemOptions()
     GemLibraryWindows();
     QString failed;
     ::GemOptions(Folder.OptFilnavn, FOpt, failed);
+    settings_.Save();
     FailedWrites = failures.Files();
     return FailedWrites.isEmpty();
 }

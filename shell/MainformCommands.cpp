@@ -244,8 +244,19 @@ QWidget* TMainform::BuildPictureButtons(QWidget* parent)
     mover_->stepEdit->setMaximumWidth(40);
     for (int d = 1; d <= 4; ++d)
         mover_->ArrowButton(d)->setIcon(ToolIcon(QStringLiteral("Action%1").arg(3 + d)));
+    // The position fields show where a placed or moved object's top-left corner is.
+    QLineEdit** fields[2] = {&Xedit, &Yedit};
+    for (int i = 0; i < 2; ++i) {
+        *fields[i] = new QLineEdit(box);
+        (*fields[i])->setObjectName(i == 0 ? QStringLiteral("Xedit") : QStringLiteral("Yedit"));
+        (*fields[i])->setReadOnly(true);
+        (*fields[i])->setMaximumWidth(48);
+    }
+    texts_.Add(Xedit, TTextTable::tkHint, "Objektets x-position", "The object's x position");
+    texts_.Add(Yedit, TTextTable::tkHint, "Objektets y-position", "The object's y position");
     layout->addWidget(Row(QList<QWidget*>{mover_->ArrowButton(1), mover_->ArrowButton(2), mover_->ArrowButton(3),
-                           mover_->ArrowButton(4), mover_->stepEdit, mover_->ObjektButton, pictures_->findEdit},
+                           mover_->ArrowButton(4), mover_->stepEdit, Xedit, Yedit, mover_->ObjektButton,
+                           pictures_->findEdit},
                           box));
     return box;
 }

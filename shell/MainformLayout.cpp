@@ -5,7 +5,7 @@
 #include "colours/Farveform.h"
 #include "shell/EgenskaberPage.h"
 #include "shell/Mainform.h"
-#include "shell/Malvoform.h"
+#include "shell/PictureCommands.h"
 #include <QAction>
 #include <QLabel>
 #include <QMdiArea>
@@ -142,25 +142,8 @@ void TMainform::resizeEvent(QResizeEvent* event)
 
 void TMainform::AMiniPixExecute()
 {
-    TMalvoform* form = gForm_;
-    if (Opstart || !form)
-        return;
-    TImagePic& picture = *form->Image;
-    if (FOpt.Zuse && !form->MiniPix()
-        && (picture.Picture().Width() > FOpt.ZmaxW || picture.Picture().Height() > FOpt.ZmaxH)) {
-        picture.FjernFocus();
-        ShowMessage(Sprogtekst(Engelsk(),
-                               QStringLiteral("Billedets dimensioner overskrider værdierne,\rder er sat under "
-                                              "program fanen Egenskaber!\rSæt nye maximaldimensioner eller "
-                                              "vælg\rFocus zoom i stedet."),
-                               QStringLiteral("The dimensions of the picture are greater\rthan the values in the "
-                                              "programs properties!\rSet new maximal dimensions or "
-                                              "choose\rFocus zoom.")),
-                    this);
-        return;
-    }
-    form->SetMiniPix(!form->MiniPix());
-    form->MiniPic->Felter()->SetRammeFarve(FOpt.RammeCol);
-    form->MiniPic->Felter()->SetGridFarve(FOpt.GridCol);
-    form->MiniBitmap(true, form->MiniPix());
+    // The picture commands own the one check of the magnifier's size (the maximum dimensions,
+    // and what a screen and memory hold when they are off).
+    if (!Opstart && gForm_)
+        pictures_->MiniPixZoom();
 }

@@ -160,6 +160,7 @@ void TMainform::FormShow()
     ApplyFrames();
     Egenskaber->VisFrameLook();
     Egenskaber->FillStyles(Prog.designName);
+    RestoreHandPlacements();
     UpdateActions();
 }
 

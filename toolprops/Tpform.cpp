@@ -42,6 +42,18 @@ TTpform::TTpform(TMainServices& Services, QWidget* parent) : QWidget(parent), FS
     BuildText();
     Reset();
     SetSprog(Services.Engelsk());
+    FitBookToPage();
+}
+
+void TTpform::FitBookToPage()
+{
+    // The book is as high as the page it shows, not as its highest page, so the window fits
+    // the low dock of the tool book; a higher page makes that dock scroll. The width stays
+    // that of the widest page, so no page is ever cut off at the side.
+    for (int i = 0; i < TpBog->count(); ++i)
+        TpBog->widget(i)->setSizePolicy(QSizePolicy::Preferred,
+                                        i == TpBog->currentIndex() ? QSizePolicy::Preferred : QSizePolicy::Ignored);
+    TpBog->updateGeometry();
 }
 
 TTpform::~TTpform() = default;
@@ -93,7 +105,11 @@ void TTpform::BuildFrame()
     TpBog = new QTabWidget(this);
     TpBog->setObjectName("TpBog");
     column->addWidget(TpBog, 1);
-    connect(TpBog, &QTabWidget::currentChanged, this, [this] { UpdateHelpLines(); UpdateActions(); });
+    connect(TpBog, &QTabWidget::currentChanged, this, [this] {
+        FitBookToPage();
+        UpdateHelpLines();
+        UpdateActions();
+    });
     Text([this](const QString& s) { setWindowTitle(s); }, "Redskabers egenskaber", "Tools properties");
 }
 

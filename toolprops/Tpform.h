@@ -275,6 +275,8 @@ private:
 
     // Building the window and its pages (one file per group of pages).
     void BuildFrame();
+    // Sizes the page book by the page it shows (height) and its widest page (width).
+    void FitBookToPage();
     QWidget* NewPage(TPage page);
     QToolButton* ActionButton(QAction* action, QWidget* parent);
     void BuildKlipbord();

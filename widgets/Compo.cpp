@@ -197,8 +197,26 @@ void TPreRammeCompo::SetRammeYdre(TRammeGrundX* value)
     FRammeYdre = value;
     // Areas kept from another frame would put the content over the new frame.
     CompoBeregnet = false;
-    UpdateClientMargins();
+    AreasForChildren();
     Repaint();
+}
+
+void TPreRammeCompo::AreasForChildren()
+{
+    // Child controls need their client rectangle before the first paint too; the areas are
+    // kept only from a paint, at the size the widget is shown in.
+    BeregnAreas();
+    if (!CompoPainted()) {
+        CompoBeregnet = false;
+        UpdateClientMargins();
+    }
+}
+
+void TPreRammeCompo::resizeEvent(QResizeEvent* event)
+{
+    if (!CompoBeregnet)
+        AreasForChildren();
+    TPreGrundCompo::resizeEvent(event);
 }
 
 void TPreRammeCompo::SetBitmapGrund(const TBitmap& value)

@@ -163,8 +163,11 @@ protected:
     void changeEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Computes the areas for the client rectangle; before the first paint they are not kept.
+    void AreasForChildren();
     // The background picture stretched into IndreRekt, greyed when disabled.
     void DrawBitmapGrund();
     // The client rectangle from the areas as they stand, and the layout margins it gives.

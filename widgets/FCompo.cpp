@@ -276,11 +276,12 @@ void TFCompo::changeEvent(QEvent* event)
     TPreFelter::changeEvent(event);
     if (event->type() != QEvent::EnabledChange)
         return;
+    // Every laid-out cell follows, not only the visible ones: cells laid out while the panel
+    // was disabled start inactive, and a larger AntalIalt shows them later.
     const bool enabled = isEnabled();
-    const int n = std::min<int>(FAntal, int(F.size()));
-    for (int k = 0; k < n; ++k) {
-        F[k].Sit = enabled ? (F[k].Down ? 2 : 1) : 0;
-        F[k].Fokus = false;
+    for (TFeltRec& r : F) {
+        r.Sit = enabled ? (r.Down ? 2 : 1) : 0;
+        r.Fokus = false;
     }
     Repaint();
 }

@@ -130,6 +130,10 @@ int TKnapPan::SidsteAktive() const
 void TKnapPan::Paint()
 {
     TPaintGuard guard;
+    // The flag follows the real keyboard focus: a panel that got the focus before its first
+    // paint, when gaining it did nothing, would otherwise ignore the pointer until clicked.
+    if (!Focus && hasFocus())
+        Focus = true;
     if (FFocusReguler && FRammeFelt)
         FNoOverFocus = !FRammeFelt->FocusRamme();
     TBTFCompo::Paint();
@@ -313,10 +317,13 @@ void TKnapPan::NytAntalVL(int AVandret, int ALodret)
 bool TKnapPan::KeyTarget(uint16_t Key, int c, int& p, int& p0) const
 {
     const int A = FAntal, T = FAntalIalt, V = std::max(1, FAntalVandret), L = std::max(1, FAntalLodret);
-    // The grid as far as it holds visible fields: whole rows (or columns) up to the last one.
+    // The whole grid, filled or not: row-by-row Down and Up wrap between its top and bottom
+    // rows, and a target beyond the visible fields is brought back below.
+    const int G = V * L;
     const int last = A - 1;
-    const int Gr = ((A + V - 1) / V) * V; // row by row
-    const int Gc = ((A + L - 1) / L) * L; // column by column
+    // Column by column: the grid as far as it holds visible fields, whole columns up to the
+    // last one, so Left and Right stay on fields that are shown.
+    const int Gc = ((A + L - 1) / L) * L;
     switch (Key) {
     case vk::Space:
         p = c + 1;
@@ -345,23 +352,18 @@ bool TKnapPan::KeyTarget(uint16_t Key, int c, int& p, int& p0) const
     case vk::Down:
         if (FNumLodret)
             p = c + 1;
-        else if (c + V < A)
-            p = c + V;
-        else if (c != last && (c % V) + 1 < V)
-            p = (c % V) + 1;
+        else if (c >= G - V && c + 1 != G)
+            p = (c % V) + 1; // bottom row: top row, next column
         else
             p = c + V;
         break;
     case vk::Up:
-        if (FNumLodret) {
+        if (FNumLodret)
             p = c - 1;
-        } else if (c > 0 && c < V) {
-            p = Gr - V + c - 1;
-            if (p > last)
-                p -= V;
-        } else {
+        else if (c > 0 && c < V)
+            p = G + c - V - 1; // top row: bottom row, previous column
+        else
             p = c - V;
-        }
         break;
     case vk::End:
         p = FRulRundt ? A - 1 : T - 1;

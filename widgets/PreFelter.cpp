@@ -170,6 +170,8 @@ void TPreFelter::SetRammeYdre(TRammeGrundX* value)
 {
     FRammeYdre = value;
     NulstilBeregning();
+    // The rectangles at once: child controls are aligned by them before the first paint.
+    BeregnRekt();
     Repaint();
 }
 
@@ -260,6 +262,20 @@ void TPreFelter::BeregnRekt()
         BitRekt = C;
         FeltRekt = C;
     }
+    AlignChildren();
+}
+
+void TPreFelter::AlignChildren()
+{
+    // Child controls (a scroll bar inside the panel) are laid out inside AlignRekt, so they
+    // never cover the frame.
+    const TRect r = AlignRekt();
+    const int w = width(), h = height();
+    const auto margin = [](int64_t v, int size) { return int(std::clamp<int64_t>(v, 0, std::max(0, size))); };
+    const QMargins m(margin(r.Left, w), margin(r.Top, h), margin(int64_t(w) - r.Right, w),
+                     margin(int64_t(h) - r.Bottom, h));
+    if (contentsMargins() != m)
+        setContentsMargins(m);
 }
 
 TRect TPreFelter::AlignRekt() const
@@ -336,6 +352,8 @@ void TPreFelter::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     EnsureViewSize();
     NulstilBeregning();
+    // The rectangles at once: child controls are aligned by them before the first paint.
+    BeregnRekt();
     Repaint();
 }
 

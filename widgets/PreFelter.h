@@ -101,7 +101,8 @@ public:
     // Drops the kept rectangles and layout: the next paint computes them again (after a
     // painter's sizes changed, for instance).
     virtual void NulstilBeregning();
-    // The rectangle in which child controls (a scroll bar inside the panel) are aligned.
+    // The rectangle in which child controls (a scroll bar inside the panel) are aligned; the
+    // panel's contents margins follow it, so a layout on the panel keeps its children there.
     TRect AlignRekt() const;
 
     // The text after the first "." of the file name in FNavn (empty without a "."), case kept.
@@ -118,6 +119,8 @@ protected:
     void PaintGrund();
     // Makes the raster the control's size.
     void EnsureViewSize();
+    // Sets the contents margins from AlignRekt.
+    void AlignChildren();
 
     // Subscribes the panel to a painter's change notification (several panels may share a
     // painter); PainterChanged is called for every change. Unbinding is idempotent; the

@@ -1,5 +1,6 @@
 // The tool and picture commands as the main window carries them: buttons, menus, images.
 #include "MainformFixture.h"
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -98,4 +99,45 @@ TEST_F(MainformFixture, TheMoveDialogIsOfferedForAPictureAndKeepsItsPlace)
     form.Opt().FlytX = 0;
     ASSERT_TRUE(CloseForm());
     EXPECT_EQ(form.Opt().FlytX, 123);
+}
+
+TEST_F(MainformFixture, PositionFieldsBesideTheMoveArrowsShowWhereTheObjectLies)
+{
+    TMainform& form = Start();
+    form.HentPicture(WritePicture("p.bmp", 40, 30));
+    TImagePic* pic = form.ActivePicture();
+    ASSERT_NE(pic, nullptr);
+    ASSERT_NE(form.Xedit, nullptr);
+    EXPECT_EQ(form.Xedit->objectName(), "Xedit");
+    EXPECT_EQ(form.Yedit->objectName(), "Yedit");
+    // They sit in the main window beside the step field, without the move dialog.
+    EXPECT_EQ(form.Xedit->parentWidget(), form.findChild<QLineEdit*>("stepEdit")->parentWidget());
+    EXPECT_TRUE(form.Xedit->isReadOnly());
+
+    // The document's position event reaches the fields.
+    pic->OnPosition(pic, 14, 9);
+    EXPECT_EQ(form.Xedit->text(), "14");
+    EXPECT_EQ(form.Yedit->text(), "9");
+    // A drawn rectangle reports where it lies, and a move step the object's new place.
+    pic->SetToolNr(3);
+    QTest::mousePress(pic, Qt::LeftButton, {}, QPoint(12, 7));
+    QTest::mouseMove(pic, QPoint(25, 20));
+    QTest::mouseRelease(pic, Qt::LeftButton, {}, QPoint(25, 20));
+    const int x = form.Xedit->text().toInt(), y = form.Yedit->text().toInt();
+    EXPECT_NEAR(x, 12, 1);
+    EXPECT_NEAR(y, 7, 1);
+    QAction* right = form.findChild<QAction*>("Action5");
+    ASSERT_NE(right, nullptr);
+    // The move actions follow the picture's object in the idle pass.
+    for (int i = 0; i < 100 && !right->isEnabled(); ++i)
+        QTest::qWait(20);
+    ASSERT_TRUE(right->isEnabled());
+    right->trigger();
+    EXPECT_EQ(form.Xedit->text(), QString::number(x + 1));
+    EXPECT_EQ(form.Yedit->text(), QString::number(y));
+
+    EXPECT_EQ(form.Xedit->toolTip(), "Objektets x-position");
+    form.Opt().Sprog = 1;
+    form.SetSprog();
+    EXPECT_EQ(form.Yedit->toolTip(), "The object's y position");
 }

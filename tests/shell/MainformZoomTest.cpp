@@ -90,3 +90,32 @@ TEST_F(MainformFixture, IconPaletteWithoutADocumentChangesNothing)
     form.Iconpal->OnMus(form.Iconpal, mbLeft, 2);
     EXPECT_TRUE(Messages.isEmpty());
 }
+
+TEST_F(MainformFixture, CtrlInsRefusesAMagnifierTooLargeForMemoryWithTheSizeMessage)
+{
+    TMainform& form = Start();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.Opt().Zuse = false;
+    // A 6000 x 4000 photo (white, so its file stays small).
+    TBitmap photo(6000, 4000);
+    QByteArray data;
+    ASSERT_TRUE(PictureCodecs::WriteJpeg(photo, 75, data));
+    const QString path = Home.path() + QStringLiteral("/photo.jpg");
+    ASSERT_TRUE(PictureCodecs::WriteFileSafely(path, data));
+    form.HentPicture(path);
+    TMalvoform* doc = form.GForm();
+    ASSERT_NE(doc, nullptr);
+    ASSERT_EQ(doc->Image->Picture().Width(), 6000);
+    Messages.clear();
+
+    QTest::keyClick(&form, Qt::Key_Insert, Qt::ControlModifier);
+    ASSERT_EQ(Messages.size(), 1);
+    EXPECT_TRUE(Messages.first().startsWith("Billedets dimensioner overskrider værdierne,")) << Messages.first().toStdString();
+    EXPECT_FALSE(doc->MiniPix());
+    EXPECT_LT(qint64(doc->MiniPic->View().Width()) * doc->MiniPic->View().Height(), 1000000)
+        << "no magnifier raster was made";
+    // The command by its own name goes the same way.
+    form.AMiniPixExecute();
+    EXPECT_EQ(Messages.size(), 2);
+    EXPECT_FALSE(doc->MiniPix());
+}

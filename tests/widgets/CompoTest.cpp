@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFocusEvent>
 #include <QTemporaryDir>
+#include <QLabel>
+#include <QVBoxLayout>
 #include <gtest/gtest.h>
 
 namespace {
@@ -90,6 +92,31 @@ TEST(Compo, ClientRectangleForChildControls)
     w.SetRammeYdre(nullptr);
     EXPECT_EQ(w.ClientRect(), Rect(0, 0, 40, 30));
     EXPECT_EQ(w.contentsMargins(), QMargins(0, 0, 0, 0));
+}
+
+TEST(Compo, AFramedContainerHasItsClientRectangleBeforeTheFirstPaint)
+{
+    // A frame that makes its own client rectangle and follows the size, as RammeIndA.
+    TRammeCompo w;
+    w.resize(80, 50);
+    TRammeGrundX f;
+    f.SetBredde(2);
+    f.SetNytClientRect(true);
+    f.SetTilpasAlign(true);
+    auto* layout = new QVBoxLayout(&w);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* child = new QLabel(QStringLiteral("x"), &w);
+    layout->addWidget(child);
+    w.SetRammeYdre(&f);
+    layout->activate();
+    EXPECT_FALSE(w.CompoPainted());
+    EXPECT_EQ(w.ClientRect(), Rect(2, 2, 77, 47));
+    EXPECT_EQ(child->geometry(), QRect(2, 2, 75, 45));
+    // Shown at another size, the first paint lays the children out for that size.
+    w.resize(100, 60);
+    w.show();
+    layout->activate();
+    EXPECT_EQ(child->geometry(), QRect(2, 2, 95, 55));
 }
 
 TEST(Compo, DisabledBackgroundPictureGetsAGreyCheckerboard)

@@ -64,6 +64,33 @@ TEST(KnapPanKeys, RowByRowMoves)
     EXPECT_EQ(Lit(p), 11);
 }
 
+TEST(KnapPanKeys, RowByRowDownAndUpOnAPartlyFilledGridWrapOverTheWholeGrid)
+{
+    // A 4 x 3 grid with 10 items: the rows below the items still count.
+    TTestPan p;
+    p.Grid(4, 3, 10);
+    Current(p, 6);
+    p.Key(vk::Down); // 6 + 4 = 10 lies beyond the items: the first field
+    EXPECT_EQ(p.ANr, 0);
+    Current(p, 9);
+    p.Key(vk::Down); // the bottom row of the grid: top row, next column
+    EXPECT_EQ(p.ANr, 2);
+    Current(p, 3);
+    p.Key(vk::Up); // top row: 12 + 3 - 4 - 1 = 10, beyond the items: the first field
+    EXPECT_EQ(p.ANr, 0);
+    Current(p, 2);
+    p.Key(vk::Up); // 12 + 2 - 4 - 1 = 9
+    EXPECT_EQ(p.ANr, 9);
+
+    TTestPan q;
+    q.SetRulRundt(false);
+    q.Grid(4, 3, 10);
+    Current(q, 6);
+    q.Key(vk::Down); // clamped to the last item, no scroll
+    EXPECT_EQ(q.ANr, 9);
+    EXPECT_EQ(q.StartNr(), 0);
+}
+
 TEST(KnapPanKeys, ColumnByColumnTwelveByTwo)
 {
     TTestPan p;

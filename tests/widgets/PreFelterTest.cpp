@@ -3,6 +3,8 @@
 #include "widgets/TekstX.h"
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QTest>
+#include <QVBoxLayout>
 #include <gtest/gtest.h>
 
 using namespace paneltest;
@@ -266,6 +268,53 @@ TEST(PreFelter, EnabledSetsEveryVisibleFieldAndGreysTheImages)
     p.setEnabled(true);
     EXPECT_EQ(p.Sit(0), 1);
     EXPECT_EQ(p.Sit(2), 2);
+}
+
+TEST(PreFelter, FieldsLaidOutWhileDisabledBecomeActiveWhenEnabled)
+{
+    // A 3 x 2 grid showing 4 items lays out 6 cells; all are made while the panel is disabled.
+    TTestPan p;
+    p.setEnabled(false);
+    p.Grid(3, 2, 4);
+    p.setEnabled(true);
+    p.SetAntalIalt(6);
+    for (int k = 0; k < 6; ++k)
+        EXPECT_EQ(p.Sit(k), 1) << "field " << k;
+    p.Hover(5);
+    EXPECT_EQ(p.Over, std::vector<int>({5}));
+    EXPECT_EQ(p.Ring(5), kOver);
+}
+
+TEST(PreFelter, ChildControlsAreLaidOutInsideTheFrame)
+{
+    // A frame 3 pixels wide whose rectangles follow the size: children keep off the frame.
+    TPreFelter p;
+    TRammeGrundX ydre;
+    ydre.SetBredde(3);
+    ydre.SetTilpasAlign(true);
+    p.resize(100, 60);
+    auto* layout = new QVBoxLayout(&p);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* child = new QWidget(&p);
+    layout->addWidget(child);
+    p.SetRammeYdre(&ydre);
+    layout->activate();
+    EXPECT_EQ(p.AlignRekt(), Rect(3, 3, 97, 57));
+    EXPECT_EQ(child->geometry(), QRect(3, 3, 94, 54));
+
+    // Kept rectangles with client spacings: the children take ClientRekt.
+    TRammeGrundX kept;
+    kept.SetBredde(2);
+    kept.SetClientLodret(4);
+    kept.SetClientVandret(1);
+    p.SetRammeYdre(&kept);
+    layout->activate();
+    EXPECT_EQ(p.AlignRekt(), Rect(6, 3, 94, 57));
+    EXPECT_EQ(child->geometry(), QRect(6, 3, 88, 54));
+
+    p.SetRammeYdre(nullptr);
+    layout->activate();
+    EXPECT_EQ(child->geometry(), QRect(0, 0, 100, 60));
 }
 
 TEST(PreFelter, BackgroundImagesAreGreyedWhileDisabled)
@@ -600,6 +649,31 @@ TEST(KnapPanMouse, NoOverFocusHoversOnlyWithTheKeyboardFocus)
     p.Focus = true;
     p.Hover(1);
     EXPECT_EQ(p.Over, std::vector<int>({1}));
+}
+
+TEST(KnapPanMouse, APanelFocusedBeforeItsFirstPaintHoversOncePainted)
+{
+    QWidget window;
+    window.resize(120, 40);
+    auto* p = new TTestPan(&window);
+    p->SetNoOverFocus(true);
+    p->resize(81, 21);
+    p->SetAntalVandret(4);
+    p->SetAntalIalt(4);
+    // No paint reaches the panel until it holds the keyboard focus.
+    p->setUpdatesEnabled(false);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    p->setFocus();
+    ASSERT_TRUE(p->hasFocus());
+    EXPECT_FALSE(p->CompoPainted);
+    EXPECT_FALSE(p->Focus) << "gaining the focus unpainted does nothing";
+    p->setUpdatesEnabled(true);
+    p->Paint();
+    EXPECT_TRUE(p->Focus);
+    p->Hover(1);
+    EXPECT_EQ(p->Over, std::vector<int>({1}));
 }
 
 TEST(KnapPanMouse, FocusRegulerFollowsTheFieldFramesFocusRing)
