@@ -30,12 +30,6 @@
 #include <QMenu>
 #include <QTabWidget>
 
-namespace {
-
-const char* const kVersion = "1.0";
-
-} // namespace
-
 void TMainform::BuildTexts()
 {
     using T = TTextTable;
@@ -127,7 +121,7 @@ void TMainform::SetSprog()
     findChild<QLabel*>(QStringLiteral("versionLabel"))
         ->setText(Sprogtekst(engelsk, QStringLiteral("Malvo version %1\n\nDatamappe: %2\nQt %3"),
                              QStringLiteral("Malvo version %1\n\nData folder: %2\nQt %3"))
-                      .arg(QString::fromLatin1(kVersion), Folder.Dir, QString::fromLatin1(qVersion())));
+                      .arg(QStringLiteral(MALVO_VERSION), Folder.Dir, QString::fromLatin1(qVersion())));
     Egenskaber->SetSprog(engelsk);
     fileCommands_->SetSprog(engelsk);
     SetCommandsSprog(engelsk);
