@@ -61,7 +61,7 @@ protected:
     template <typename Fn>
     void ForToolCanvases(Fn fn)
     {
-        fn(Canvas());
+        fn(ViewCanvasSettings());
         fn(FPicture.Canvas());
     }
 

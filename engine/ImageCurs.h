@@ -58,6 +58,9 @@ protected:
     void DeferViewRefresh() { FViewPending = true; }
     // Copies the picture into the view; the link that owns the picture fills it in.
     virtual void RefreshView() {}
+    // The view's canvas for its pen, brush and font alone: a pending copy of the picture stays
+    // pending, so a colour pushed into a hidden document costs no copy of its picture.
+    TCanvas& ViewCanvasSettings() { return FView.Canvas(); }
 
     // Sets the object state and reports it through OnObjekt.
     void SetObjektState(bool objekt, int objektNr);
