@@ -42,7 +42,7 @@ QString FreeName(const QString& trash, const QString& name)
 QString HomeTrashFolder()
 {
     const QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
-    // The specification ignores a relative XDG_DATA_HOME.
+    // The base-directory rules of freedesktop.org ignore a relative XDG_DATA_HOME.
     const QString base = QDir::isAbsolutePath(dataHome) ? dataHome : QDir::homePath() + "/.local/share";
     return QDir::cleanPath(base + "/Trash");
 }
