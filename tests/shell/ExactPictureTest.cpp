@@ -200,9 +200,10 @@ protected:
         if (!(Picture().Picture().Image() == before.Image()))
             Act("AUndo")->trigger();
         Picture().FjernFocus();
+        const Damage left = Compare(before, Picture().Picture(), {});
         ASSERT_TRUE(Picture().Picture().Image() == before.Image())
-            << "undo did not bring the picture back after " << what << ": " << Compare(before, Picture().Picture(), {}).outside
-            << " pixels differ, first " << Compare(before, Picture().Picture(), {}).first.toStdString();
+            << "undo did not bring the picture back after " << what << ": " << left.outside << " pixels differ, first "
+            << left.first.toStdString();
     }
 };
 
