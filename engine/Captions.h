@@ -1,5 +1,6 @@
 #pragma once
 #include "engine/Events.h"
+#include <utility>
 
 // An undo caption in both languages.
 struct TCaptionPair {
@@ -10,6 +11,18 @@ struct TCaptionPair {
 inline QString Caption(TSprogtype sprog, const TCaptionPair& pair)
 {
     return Caption(sprog, pair.Dansk, pair.Engelsk);
+}
+
+// The redo command's caption for a step: the step's undo caption with "Annuller" turned into
+// "Gentag" and "Undo" into "Redo" ("Annuller rektangel" -> "Gentag rektangel").
+inline QString RedoCaptionOf(const QString& undoCaption)
+{
+    for (const auto& [undo, redo] : {std::pair{"Annuller", "Gentag"}, std::pair{"Undo", "Redo"}}) {
+        const QString u = QString::fromLatin1(undo);
+        if (undoCaption.startsWith(u))
+            return QString::fromLatin1(redo) + undoCaption.mid(u.size());
+    }
+    return undoCaption;
 }
 
 // Captions of the buffer, memory, file and clipboard operations.

@@ -8,10 +8,8 @@ TImageEdit::TImageEdit(QWidget* parent) : TMetaImage(parent)
 
 void TImageEdit::SaveUndo(const QString& caption)
 {
-    TakeSnapshot();
-    FInfoString = caption;
-    // A new change makes what was undone unreachable: redo would throw the change away.
-    FCanRedo = false;
+    // A new step ends what could be redone (the history forgets it).
+    BeginStep(caption);
     RedoBitmap = TBitmap();
 }
 
@@ -23,30 +21,35 @@ void TImageEdit::ResetToolRect()
 
 void TImageEdit::Undo()
 {
-    if (FCanUndo) {
-        RedoBitmap = FPicture;
-        FCanRedo = true;
-        FPicture = UndoBitmap;
-        AutoDimensioner();
-        ShowPicture();
-        FCanUndo = false;
-        FInfoString = Caption(FSprog, kUndoGeneric);
+    if (CanUndo()) {
         FPolyCount = 0;
+        GoToStep(FHistory.Applied() - 1);
+    } else {
+        ResetToolRect();
+        if (OnAutoPerform)
+            OnAutoPerform(this, false);
     }
-    ResetToolRect();
-    if (OnAutoPerform)
-        OnAutoPerform(this, false);
 }
 
 void TImageEdit::Redo()
 {
-    if (FCanRedo) {
-        FPicture = RedoBitmap;
-        AutoDimensioner();
-        ShowPicture();
-        FCanRedo = false;
-        FCanUndo = true;
+    if (CanRedo()) {
+        GoToStep(FHistory.Applied() + 1);
+    } else {
+        ResetToolRect();
+        if (OnAutoPerform)
+            OnAutoPerform(this, false);
     }
+}
+
+void TImageEdit::GoToStep(int Applied)
+{
+    const int oldW = FPicture.Width(), oldH = FPicture.Height();
+    FjernFocus();
+    const TRect changed = FHistory.GoTo(Applied);
+    ShowRestored(changed, FPicture.Width() != oldW || FPicture.Height() != oldH);
+    FInfoString = CanUndo() ? FHistory.UndoCaption() : Caption(FSprog, kUndoGeneric);
+    RedoBitmap = TBitmap();
     ResetToolRect();
     if (OnAutoPerform)
         OnAutoPerform(this, false);

@@ -7,9 +7,11 @@ class TImageEdit : public TMetaImage {
 public:
     explicit TImageEdit(QWidget* parent = nullptr);
 
-    // One level of undo and one of redo; both may alternate without limit.
+    // Undo and redo one step of the history; both may alternate without limit.
     void Undo();
     void Redo();
+    // Undoes or redoes until Applied steps are applied (the history window's jump).
+    void GoToStep(int Applied);
     void SaveToMem();
     void LoadFromMem();
 

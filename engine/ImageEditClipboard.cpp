@@ -25,9 +25,9 @@ void TImageEdit::Copy()
 void TImageEdit::Cut()
 {
     Copy();
-    // The snapshot keeps the caption of the step before.
-    UndoBitmap = FPicture;
-    FCanUndo = true;
+    // The step keeps the caption the undo command shows now.
+    const QString caption = FInfoString;
+    SaveUndo(caption);
     TCanvas& c = FPicture.Canvas();
     c.Brush.Color = FPapirfarve;
     c.FillRect(FR);

@@ -20,29 +20,23 @@ TRect TImageMani::TakeArea()
 
 bool TImageMani::BeginFusedSnapshot(const TCaptionPair& caption)
 {
-    WithUndo = true;
-    FInfoString = Caption(FSprog, caption);
+    SaveUndo(Caption(FSprog, caption));
     if (FPicture.Empty())
         return false;
-    FjernFocus();
-    if (UndoBitmap.Width() != FPicture.Width() || UndoBitmap.Height() != FPicture.Height())
-        UndoBitmap.Reshape(FPicture.Width(), FPicture.Height());
     UndoBitmap.SetPixelFormat(FPicture.PixelFormat());
-    FCanUndo = true;
     return true;
 }
 
 bool TImageMani::SnapshotBySwap(const TCaptionPair& caption)
 {
-    WithUndo = true;
-    FInfoString = Caption(FSprog, caption);
+    SaveUndo(Caption(FSprog, caption));
     if (FPicture.Empty())
         return false;
-    FjernFocus();
+    // The step's picture before is UndoBitmap; the picture keeps its equal copy as memory to
+    // reuse.
     const TPixelFormat format = FPicture.PixelFormat();
     FPicture.SwapPixels(UndoBitmap);
     FPicture.SetPixelFormat(format);
-    FCanUndo = true;
     return true;
 }
 

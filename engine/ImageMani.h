@@ -132,6 +132,8 @@ void TImageMani::RewriteRows(const TCaptionPair& caption, RowRule rule)
     }
     FPicture.SwapPixels(UndoBitmap);
     UndoBitmap.SetPixelFormat(FPicture.PixelFormat());
+    // Outside the area the two rasters hold the same pixels.
+    FPicture.KeepTouched(inside);
     FPicture.Canvas().Changed(inside);
     Canvas().Changed(inside);
     EndOperation();

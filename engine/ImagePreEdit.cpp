@@ -46,14 +46,40 @@ void TImagePreEdit::RefreshView()
     }
 }
 
-void TImagePreEdit::TakeSnapshot()
+void TImagePreEdit::BeginStep(const QString& Caption)
 {
     WithUndo = true;
+    FInfoString = Caption;
     if (FPicture.Empty())
         return;
     FjernFocus();
-    UndoBitmap = FPicture;
-    FCanUndo = true;
+    FHistory.Begin(Caption);
+}
+
+void TImagePreEdit::CancelStep()
+{
+    if (!FHistory.Cancel())
+        return;
+    AutoDimensioner();
+    ShowPicture();
+    DefFocusRect(0, 0, width(), height());
+    Objekt = false;
+    FInfoString = CanUndo() ? FHistory.UndoCaption() : Caption(FSprog, kUndoGeneric);
+}
+
+void TImagePreEdit::ShowRestored(const TRect& r, bool newSize)
+{
+    if (newSize) {
+        AutoDimensioner();
+        ShowPicture();
+        return;
+    }
+    FjernFocus();
+    FModified = true;
+    if (!isVisible())
+        DeferViewRefresh();
+    else if (!r.IsEmpty())
+        Canvas().CopyRect(r, FPicture.Canvas(), r);
 }
 
 bool TImagePreEdit::PutOnClipboard()

@@ -1,4 +1,5 @@
 #pragma once
+#include "engine/History.h"
 #include "engine/ImageMetoder.h"
 
 // Fifth link: the undo, redo, edit and memory rasters, the clipboard hooks and the
@@ -9,10 +10,13 @@ public:
 
     QString InfoString() const { return FInfoString; }
     bool CanScale() const { return FCanScale; }
-    bool CanUndo() const { return FCanUndo; }
+    bool CanUndo() const { return FHistory.CanUndo(); }
     bool CanEdit() const { return FCanEdit; }
     bool CanLoadFromMem() const { return FCanLoadFromMem; }
-    bool CanRedo() const { return FCanRedo; }
+    bool CanRedo() const { return FHistory.CanRedo(); }
+    // The picture's undo steps.
+    THistory& History() { return FHistory; }
+    const THistory& History() const { return FHistory; }
     bool ScaleFraFil() const { return FScaleFraFil; }
     // Stores; then CanScale: False for an empty picture, else whether the picture's file
     // exists when scaling from the file, else True.
@@ -27,14 +31,23 @@ public:
     // Inner operations.
     // Removes the focus outline, draws the picture into the view and marks the picture modified.
     void ShowPicture();
-    // Copies the picture into UndoBitmap (not for an empty picture).
-    void TakeSnapshot();
+    // Starts an undo step named Caption (not for an empty picture): removes the focus outline;
+    // UndoBitmap then holds the picture as it is before the step.
+    void BeginStep(const QString& Caption);
+    // Shows the part r of the picture in the view after an undo or redo (all of it after a
+    // change of size) and marks the picture modified.
+    void ShowRestored(const TRect& r, bool newSize);
+    // Takes back the step just begun, with what the operation did to the picture so far (an
+    // operation that failed half-way).
+    void CancelStep();
     // EditBitmap to the clipboard; False when the clipboard refused it.
     bool PutOnClipboard();
     // The clipboard's picture (if any) into EditBitmap; False when the clipboard failed.
     bool FetchClipboard();
 
+    // The picture as it was before the current step (the history's baseline).
     TBitmap UndoBitmap;
+    // The object move's picture before its figure, while an object is moved.
     TBitmap RedoBitmap;
     TBitmap EditBitmap;
     TBitmap GHBitmap;
@@ -46,9 +59,8 @@ protected:
     void RefreshView() override;
     QString FInfoString;
     bool FCanScale = false;
-    bool FCanUndo = false;
     bool FCanEdit = false;
     bool FCanLoadFromMem = false;
-    bool FCanRedo = false;
     bool FScaleFraFil = false;
+    THistory FHistory{FPicture, UndoBitmap};
 };

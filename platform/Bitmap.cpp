@@ -129,6 +129,7 @@ void TBitmap::SetSize(int w, int h)
         p.setCompositionMode(QPainter::CompositionMode_Source);
         p.drawImage(0, 0, old);
     }
+    Touch(BoundsRect());
 }
 
 void TBitmap::Reshape(int w, int h)
@@ -143,11 +144,11 @@ void TBitmap::Reshape(int w, int h)
     // The storage is reused when the image still lies on it alone and it is large enough.
     const bool onStorage = storage_.pixels && !image_.isNull() && image_.isDetached()
         && image_.constBits() == reinterpret_cast<const uchar*>(storage_.pixels.get());
-    if (onStorage && storage_.bytes >= qsizetype(w) * h * 4) {
+    if (onStorage && storage_.bytes >= qsizetype(w) * h * 4)
         image_ = Wrap(storage_.pixels, w, h);
-        return;
-    }
-    allocate(w, h);
+    else
+        allocate(w, h);
+    Touch(BoundsRect());
 }
 
 void TBitmap::SwapPixels(TBitmap& other)
@@ -155,6 +156,18 @@ void TBitmap::SwapPixels(TBitmap& other)
     image_.swap(other.image_);
     std::swap(storage_, other.storage_);
     std::swap(format_, other.format_);
+    Touch(BoundsRect());
+    other.Touch(other.BoundsRect());
+}
+
+void TBitmap::Touch(const TRect& r)
+{
+    touched_ = UnionRect(touched_, IntersectRect(r, BoundsRect()));
+}
+
+void TBitmap::touchRow(int y)
+{
+    Touch(Rect(0, y, Width(), y + 1));
 }
 
 void TBitmap::SetImage(const QImage& image)

@@ -43,12 +43,33 @@ public:
     TPixelFormat PixelFormat() const { return format_; }
     void SetPixelFormat(TPixelFormat f) { format_ = f; }
 
-    uint32_t* ScanLine(int y) { return reinterpret_cast<uint32_t*>(image_.scanLine(y)); }
+    // A row handed out for writing counts as touched (see Touched).
+    uint32_t* ScanLine(int y)
+    {
+        if (y < touched_.Top || y >= touched_.Bottom || touched_.Left > 0 || touched_.Right < Width())
+            touchRow(y);
+        return reinterpret_cast<uint32_t*>(image_.scanLine(y));
+    }
     const uint32_t* ScanLine(int y) const { return reinterpret_cast<const uint32_t*>(image_.constScanLine(y)); }
-    QImage& Image() { return image_; }
+    // The image handed out for writing makes the whole raster touched.
+    QImage& Image()
+    {
+        Touch(BoundsRect());
+        return image_;
+    }
     const QImage& Image() const { return image_; }
     // Takes any Qt image, converted to the raster's format.
     void SetImage(const QImage& image);
+
+    // The part of the raster that may have been written since ResetTouched: what the canvas
+    // reported, rows handed out by ScanLine for writing, and all of it after new pixels or a new
+    // size. Outside it the pixels are as they were (the undo history compares only inside).
+    TRect Touched() const { return touched_; }
+    void ResetTouched() { touched_ = TRect(); }
+    void Touch(const TRect& r);
+    // Narrows the touched part to r after an exchange of pixels with a raster that is equal
+    // outside r (a rewrite into a second raster that is swapped in).
+    void KeepTouched(const TRect& r) { touched_ = IntersectRect(r, BoundsRect()); }
 
     // The size limits of every raster: at most kMaxSide pixels a side and kMaxBytes of pixels.
     static constexpr int kMaxSide = 32767;
@@ -65,6 +86,10 @@ public:
     static void SetFreeMemoryProbe(std::function<qint64()> Probe);
 
 private:
+    friend class TCanvas;
+    // The image for the canvas, which reports what it changes itself.
+    QImage& canvasImage() { return image_; }
+    void touchRow(int y);
     // Pixel memory of our own that the image uses; it may be larger than the image, so that a
     // raster that shrinks and grows again (the view, undo) keeps its memory.
     struct TStorage {
@@ -80,4 +105,5 @@ private:
     TStorage storage_;
     std::unique_ptr<TCanvas> canvas_;
     TPixelFormat format_ = pfDevice;
+    TRect touched_;
 };

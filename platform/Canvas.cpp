@@ -25,7 +25,7 @@ TCanvas::TCanvas(TBitmap& owner) : owner_(&owner) {}
 
 QImage& TCanvas::image() const
 {
-    return owner_->Image();
+    return owner_->canvasImage();
 }
 
 TRect TCanvas::ClipRect() const
@@ -36,7 +36,10 @@ TRect TCanvas::ClipRect() const
 void TCanvas::Changed(const TRect& r)
 {
     const TRect c = IntersectRect(NormalizedRect(r), ClipRect());
-    if (!c.IsEmpty() && OnChange)
+    if (c.IsEmpty())
+        return;
+    owner_->Touch(c);
+    if (OnChange)
         OnChange(c);
 }
 

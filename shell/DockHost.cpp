@@ -50,7 +50,8 @@ bool TDockHost::Accepts(TDockSite site, TToolWindow kind)
 {
     switch (site) {
     case dsDropbog:
-        return kind == twFarveBox || kind == twPictureBox || kind == twClicheBox || kind == twPaletteBox;
+        return kind == twFarveBox || kind == twPictureBox || kind == twClicheBox || kind == twPaletteBox
+            || kind == twHistory;
     case dsDropbogRed:
         return kind == twToolProps;
     case dsBilledBog:
@@ -71,7 +72,8 @@ TDockSite TDockHost::UsualSite(TToolWindow kind)
     switch (kind) {
     case twFarveBox:
     case twPaletteBox:
-    case twClicheBox: return dsDropbog;
+    case twClicheBox:
+    case twHistory: return dsDropbog;
     case twPictureBox: return dsBilledBog;
     case twToolProps: return dsDropbogRed;
     case twTextBox: break;
@@ -122,6 +124,14 @@ void TDockHost::RemoveFromSites(QWidget* window)
     if (QWidget* taken = page->takeWidget())
         taken->setParent(mainWindow_);
     page->deleteLater();
+}
+
+void TDockHost::Close(QWidget* window)
+{
+    if (!window)
+        return;
+    RemoveFromSites(window);
+    window->hide();
 }
 
 bool TDockHost::Dock(QWidget* window, TToolWindow kind, TDockSite site)

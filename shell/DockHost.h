@@ -14,7 +14,7 @@ class QWidget;
 class TToolTitle;
 
 // The tool windows the main window can dock.
-enum TToolWindow { twFarveBox, twToolProps, twPaletteBox, twPictureBox, twClicheBox, twTextBox };
+enum TToolWindow { twFarveBox, twToolProps, twPaletteBox, twPictureBox, twClicheBox, twTextBox, twHistory };
 
 // The main window's three dock sites: the dock book beside the documents, the tool-properties
 // dock inside the tool book's page "Redskaber", and the picture book on the page "Billeder".
@@ -34,7 +34,7 @@ public:
     TDockHost(QWidget* mainWindow, QTabWidget* dropbog, QTabWidget* dropbogRed, QTabWidget* billedBog);
 
     // Whether a site takes a kind of tool window: the dock book takes the colour box, the
-    // picture box, the cliché box and the palette box; the tool-properties dock only the
+    // picture box, the cliché box, the palette box and the history; the tool-properties dock only the
     // tool-properties window; the picture book the picture box and the cliché box.
     static bool Accepts(TDockSite site, TToolWindow kind);
     // Whether any site takes the kind (the text box floats only).
@@ -49,6 +49,8 @@ public:
     // position lies off every screen.
     void Float(QWidget* window, TToolWindow kind, QPoint pos);
     TDockSite SiteOf(const QWidget* window) const;
+    // Takes the window out of its site, if docked, and hides it.
+    void Close(QWidget* window);
     // The page that holds a docked window in its site's book (a scrolling frame round it),
     // or nullptr when the window floats.
     QWidget* PageOf(const QWidget* window) const;

@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QSignalBlocker>
+#include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -79,6 +81,7 @@ TEgenskaberPage::TEgenskaberPage(TOptions& Opt, QWidget* parent) : QWidget(paren
     row->addWidget(BuildPresetGroup());
     row->addWidget(BuildPlacementGroup());
     row->addWidget(BuildLimitsGroup());
+    row->addWidget(BuildHistoryGroup());
     row->addWidget(BuildFrameGroup());
     row->addWidget(BuildMagnifierGroup());
     row->addStretch(1);
@@ -210,6 +213,29 @@ QWidget* TEgenskaberPage::BuildLimitsGroup()
     return box;
 }
 
+QWidget* TEgenskaberPage::BuildHistoryGroup()
+{
+    QGroupBox* box = NewGroup("historyGroup", this);
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(Named(new QLabel(box), "historyLabel"));
+    historyBudgetBox = Named(new QSpinBox(box), "historyBudgetBox");
+    historyBudgetBox->setRange(16, 1 << 20);
+    historyBudgetBox->setSingleStep(64);
+    historyBudgetBox->setSuffix(QStringLiteral(" MB"));
+    // Told once the user is done typing or stepping, not at every digit.
+    historyBudgetBox->setKeyboardTracking(false);
+    layout->addWidget(historyBudgetBox);
+    layout->addStretch(1);
+    connect(historyBudgetBox, &QSpinBox::valueChanged, this, &TEgenskaberPage::HistoryBudgetChosen);
+    return box;
+}
+
+void TEgenskaberPage::VisHistoryBudget(int megabytes)
+{
+    const QSignalBlocker quiet(historyBudgetBox);
+    historyBudgetBox->setValue(megabytes);
+}
+
 QWidget* TEgenskaberPage::BuildFrameGroup()
 {
     QGroupBox* box = NewGroup("Label1", this);
@@ -325,6 +351,12 @@ void TEgenskaberPage::BuildTexts()
     texts_.Add(jpgEdit, T::tkHint, "1..100", "1..100");
     texts_.Add(jpgKnap, T::tkText, "Anvend", "Apply");
     texts_.Add(jpgKnap, T::tkHint, "Gem JPEG kvaliteten", "Store the JPEG quality");
+    texts_.Add(findChild<QGroupBox*>("historyGroup"), T::tkTitle, "Fortryd", "Undo");
+    texts_.Add(findChild<QLabel*>("historyLabel"), T::tkText, "Hukommelse til historikken:",
+               "Memory for the history:");
+    texts_.Add(historyBudgetBox, T::tkHint,
+               "Så meget hukommelse må alle billeders fortrydelsestrin bruge tilsammen; de ældste trin går først",
+               "The memory the undo steps of all pictures may take together; the oldest steps go first");
     texts_.Add(findChild<QGroupBox*>("Label1"), T::tkTitle, "Udsende", "Look");
     texts_.Add(findChild<QLabel*>("Label15"), T::tkText, "Ramme:", "Frame:");
     texts_.Add(findChild<QLabel*>("Label16"), T::tkText, "Reaktion:", "Reaction:");

@@ -10,6 +10,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 class TColorPan;
 class TColourList;
 class TRadioGroup;
@@ -35,6 +36,8 @@ public:
     // The frame-look lists from the options (kind, reaction) and the preview frame.
     void VisFrameLook();
     void SetSprog(bool Engelsk);
+    // The undo history's budget in megabytes (kept in the settings file, not the options).
+    void VisHistoryBudget(int megabytes);
 
     // The preview frame the frame-look lists change; "Anvend" copies it to the options.
     TRammeFeltX& FrammeProp() { return FFrammeProp; }
@@ -54,6 +57,7 @@ public:
     // The preview palette of the frame look, and the magnifier colours (grid, frame).
     TColorPan *PrePal = nullptr, *PixPal = nullptr;
     QPushButton* gendanKnap = nullptr;
+    QSpinBox* historyBudgetBox = nullptr;
 
 signals:
     void SprogChosen(int sprog);
@@ -63,6 +67,8 @@ signals:
     void StyleChosen(const QString& name);
     // "Anvend" of the frame look stored the three choices in the options.
     void FrameLookApplied();
+    // The user set the undo history's budget (megabytes).
+    void HistoryBudgetChosen(int megabytes);
 
 private:
     QWidget* BuildStartGroup();
@@ -70,6 +76,7 @@ private:
     QWidget* BuildPresetGroup();
     QWidget* BuildPlacementGroup();
     QWidget* BuildLimitsGroup();
+    QWidget* BuildHistoryGroup();
     QWidget* BuildFrameGroup();
     QWidget* BuildMagnifierGroup();
     // Fields 0 and 1 of the magnifier panel become the grid and frame colours of the options.

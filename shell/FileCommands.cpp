@@ -318,13 +318,14 @@ bool TFileCommands::LoadInto(TMalvoform& form, const QString& FileName)
 {
     TImagePic& image = *form.Image;
     const bool wasModified = image.Modified();
+    const bool hadPicture = !image.Picture().Empty();
     if (image.LoadBitmap(FileName)) {
         ReportDamage(image);
         return true;
     }
-    // The load took the former picture as its undo snapshot before it failed: put it back.
-    if (!image.UndoBitmap.Empty())
-        image.UdskiftBitmap(image.UndoBitmap);
+    // The load began an undo step with the former picture before it failed: put it back.
+    if (hadPicture)
+        image.CancelStep();
     image.SetModified(wasModified);
     ShowLoadFailure(FileName);
     return false;

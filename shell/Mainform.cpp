@@ -98,6 +98,7 @@ void TMainform::FormCreate()
     BuildToolProps();
     BuildTextWindows();
     BuildLibraryWindows();
+    BuildHistoryWindow();
 
     TabCon->setVisible(FOpt.FilBog);
     SetDockSide(FOpt.PladsRed);

@@ -56,6 +56,7 @@ class TZoomform;
 class TTpform;
 class TGalForm;
 class TKlicheform;
+class THistoryWindow;
 class QToolButton;
 class TObjectMove;
 class TPrintform;
@@ -129,6 +130,7 @@ public:
     QAction* AopenCloseDrop = nullptr;  // dock book shown
     QAction* AopenCloseLinje = nullptr; // tool line shown
     QAction* MIkonPalette = nullptr;    // icon palette panel shown
+    QAction* AHistorik = nullptr;       // history window shown
     QAction* poAction[4] = {};          // the layout presets
     QAction* MSorter = nullptr;         // tab bar: sort the tabs
     // A file command's action by its name.
@@ -191,6 +193,10 @@ public:
     void SetToolLineVisible(bool visible);
     void SetToolBookVisible(bool visible);
     void SetIconPaletteVisible(bool visible);
+    // Shows the history window (docked or where the user placed it) or closes it.
+    void SetHistoryVisible(bool visible);
+    bool HistoryShown() const;
+    THistoryWindow* HistoryWindow() const { return historyForm_; }
     bool ToolBookTop() const { return toolBookTop_; }
     bool ToolLineTop() const { return toolLineTop_; }
 
@@ -394,6 +400,10 @@ private:
     // The boxes' buttons follow the active document (in the idle pass).
     void UpdateLibraryButtons();
     void GemLibraryWindows();
+    // MainformHistory.cpp
+    void BuildHistoryWindow();
+    void SetHistoryBudget(int megabytes);
+    void UpdateHistoryWindow();
     // MainformTextBox.cpp
     void BuildTextWindows();
     void GemTextWindows();
@@ -464,6 +474,7 @@ private:
     TReguform* reguform_ = nullptr;
     TJustform* justform_ = nullptr;
     bool textBoxPlaced_ = false;
+    THistoryWindow* historyForm_ = nullptr;
     // The program's own settings file (where tool windows were placed by hand).
     TSettings settings_;
     bool handPlacementsRestored_ = false;

@@ -7,6 +7,7 @@
 #include "libraries/Gallery.h"
 #include "libraries/Kliche.h"
 #include "textbox/Tekstform.h"
+#include "shell/HistoryWindow.h"
 #include "shell/Mainform.h"
 #include "toolprops/Tpform.h"
 #include <QMdiArea>
@@ -30,6 +31,7 @@ QString HandKey(TToolWindow kind)
     case twPaletteBox: return QStringLiteral("Dok.Paletboks");
     case twPictureBox: return QStringLiteral("Dok.Billedboks");
     case twClicheBox: return QStringLiteral("Dok.Klicheboks");
+    case twHistory: return QStringLiteral("Dok.Historik");
     case twTextBox: break;
     }
     return QString();
@@ -87,6 +89,7 @@ QWidget* TMainform::ToolWindow(TToolWindow kind) const
     case twPictureBox: return galForm_;
     case twClicheBox: return klicheForm_;
     case twTextBox: return tekstform_;
+    case twHistory: return historyForm_;
     }
     return nullptr;
 }
@@ -128,7 +131,8 @@ void TMainform::RestoreHandPlacements()
             pos = {FOpt.KBoxX, FOpt.KBoxY};
             size = QSize(FOpt.KBoxW, FOpt.KBoxH).expandedTo(window->minimumSizeHint());
             break;
-        case twTextBox: break;
+        case twTextBox:
+        case twHistory: break;
         }
         window->resize(size);
         dockHost_->Float(window, kind, pos);
@@ -171,7 +175,8 @@ void TMainform::ToolWindowPlaced(TToolWindow kind, TDockSite site)
         if (FOpt.ToolDock)
             SetToolBookVisible(true);
         break;
-    case twTextBox: break;
+    case twTextBox:
+    case twHistory: break;
     }
     // Once the start-up has put back the places of the last run, a window the user placed by
     // hand keeps its record up to date wherever it goes, also by a layout preset.

@@ -90,6 +90,7 @@ void TMainform::UpdateActions()
     UpdateCommands();
     UpdateListActions();
     UpdateLibraryButtons();
+    UpdateHistoryWindow();
     // The tool properties window enables its actions from the active picture, like every command.
     if (tpform_)
         tpform_->UpdateActions();

@@ -14,6 +14,7 @@
 #include "dialogs/Spmform.h"
 #include "shell/EgenskaberPage.h"
 #include "shell/FileCommands.h"
+#include "shell/HistoryWindow.h"
 #include "shell/Mainform.h"
 #include "shell/Malvoform.h"
 #include "shell/RadioGroup.h"
@@ -130,7 +131,7 @@ void TMainform::SetSprog()
     // The windows in their fixed order; each remembers the language for its later messages.
     const auto switchAll = [engelsk](auto*... windows) { ((windows ? windows->SetSprog(engelsk) : void()), ...); };
     switchAll(farveform_, galForm_, spmform_, klicheForm_, tpform_, fontform_, tekstform_, flytform_, reguform_,
-              colform_, infForm_, printform_, progform_, justform_, palform_, sortform_);
+              colform_, infForm_, printform_, progform_, justform_, palform_, sortform_, historyForm_);
     for (TMalvoform* form : Documents())
         form->SetSprog(engelsk);
     QApplication::restoreOverrideCursor();

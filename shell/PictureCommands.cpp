@@ -1,4 +1,5 @@
 #include "shell/PictureCommands.h"
+#include "engine/Captions.h"
 #include "appcore/Message.h"
 #include "shell/CommandActions.h"
 #include "shell/CommandWindows.h"
@@ -211,6 +212,7 @@ TPictureCommands::TPictureCommands(TDocumentHost& host, TCommandWindows& windows
     FTable.Add(*this, kObject);
     FTable.Add(*this, kSearch);
     FUndo = Action(QStringLiteral("AUndo"));
+    FRedo = Action(QStringLiteral("ARedo"));
     FPaste = Action(QStringLiteral("APaste"));
     FHadClipboardPicture = ClipboardHasPicture();
     SetSprog(Engelsk());
@@ -277,16 +279,24 @@ void TPictureCommands::SetSprog(bool Engelsk)
 void TPictureCommands::UpdateActions()
 {
     FTable.Update(*this, HasDocument());
-    // While undo is possible it names the step; afterwards it keeps its last text.
-    if (FUndo->isEnabled()) {
-        const QString step = Picture()->InfoString();
-        if (!step.isEmpty() && FUndo->text() != step)
-            FUndo->setText(step);
-    }
+    // While undo and redo are possible they name their steps; afterwards they keep their last text.
+    if (FUndo->isEnabled())
+        NameStep(*FUndo, Picture()->InfoString(), QStringLiteral("Ctrl+Z"));
+    if (FRedo->isEnabled())
+        NameStep(*FRedo, RedoCaptionOf(Picture()->History().RedoCaption()), QStringLiteral("Ctrl+Y"));
     const bool clipboardPicture = ClipboardHasPicture();
     if (FHadClipboardPicture && !clipboardPicture)
         FHost.ShowClipboardPreview(TBitmap());
     FHadClipboardPicture = clipboardPicture;
+}
+
+void TPictureCommands::NameStep(QAction& action, const QString& step, const QString& key)
+{
+    if (step.isEmpty() || action.text() == step)
+        return;
+    action.setText(step);
+    action.setStatusTip(step + QStringLiteral(": ") + key);
+    action.setToolTip(action.statusTip());
 }
 
 bool TPictureCommands::HasDocument() const

@@ -95,6 +95,8 @@ public:
     static bool MagnifierFits(int Width, int Height, int Cell);
 
     bool HasDocument() const;
+    // Names an undo or redo command after its step (caption and hint).
+    static void NameStep(QAction& action, const QString& step, const QString& key);
     TImagePic* Picture() const;
     TDocumentHost& Host() const { return FHost; }
     TCommandWindows& Windows() const { return FWindows; }
@@ -113,6 +115,7 @@ private:
     QWidget* Parent;
     TActionTable<TPictureCommands, TCommand> FTable;
     QAction* FUndo = nullptr;
+    QAction* FRedo = nullptr;
     QAction* FPaste = nullptr;
     bool FHadClipboardPicture = false;
 };

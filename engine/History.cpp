@@ -1,0 +1,239 @@
+#include "engine/History.h"
+#include "engine/HistoryBudget.h"
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+namespace {
+bool RowsDiffer(const TBitmap& a, const TBitmap& b, const TRect& r)
+{
+    const size_t bytes = size_t(r.Right - r.Left) * 4;
+    for (int y = r.Top; y < r.Bottom; ++y)
+        if (std::memcmp(a.ScanLine(y) + r.Left, b.ScanLine(y) + r.Left, bytes) != 0)
+            return true;
+    return false;
+}
+
+void CopyRows(const TBitmap& from, TBitmap& to, const TRect& r)
+{
+    const size_t bytes = size_t(r.Right - r.Left) * 4;
+    for (int y = r.Top; y < r.Bottom; ++y)
+        std::memcpy(to.ScanLine(y) + r.Left, from.ScanLine(y) + r.Left, bytes);
+}
+
+// Every n-th pixel: a thumbnail costs a few thousand reads, also of a very big picture.
+QImage SampledThumbnail(const TBitmap& picture, int side)
+{
+    const int w = picture.Width(), h = picture.Height();
+    if (picture.Empty())
+        return QImage();
+    const double scale = std::min(1.0, double(side) / std::max(w, h));
+    const int tw = std::max(1, int(w * scale)), th = std::max(1, int(h * scale));
+    QImage thumb(tw, th, QImage::Format_RGB32);
+    for (int y = 0; y < th; ++y) {
+        const uint32_t* src = picture.ScanLine(int((y + 0.5) * h / th));
+        auto* dst = reinterpret_cast<uint32_t*>(thumb.scanLine(y));
+        for (int x = 0; x < tw; ++x)
+            dst[x] = src[int((x + 0.5) * w / tw)];
+    }
+    return thumb;
+}
+} // namespace
+
+THistory::THistory(TBitmap& picture, TBitmap& baseline) : FPicture(picture), FBaseline(baseline)
+{
+    THistoryBudget::Instance().Add(this);
+}
+
+THistory::~THistory()
+{
+    THistoryBudget::Instance().Remove(this);
+}
+
+void THistory::Begin(const QString& Caption)
+{
+    CloseOpenStep();
+    for (size_t i = size_t(FApplied); i < FSteps.size(); ++i)
+        FBytes -= FSteps[i].Bytes;
+    FSteps.erase(FSteps.begin() + FApplied, FSteps.end());
+    FSteps.push_back(TStep{Caption, {}, TBitmap(), QImage(), 0});
+    FApplied = int(FSteps.size());
+    FOpen = true;
+    THistoryBudget::Instance().Enforce();
+}
+
+void THistory::Commit()
+{
+    const TRect touched = FPicture.Touched();
+    FPicture.ResetTouched();
+    TStep* open = FOpen ? &FSteps.back() : nullptr;
+    const bool sameSize = FBaselineValid && FBaseline.Width() == FPicture.Width()
+        && FBaseline.Height() == FPicture.Height();
+    const TRect area = IntersectRect(touched, FPicture.BoundsRect());
+    if (!sameSize) {
+        // A new size: the step keeps the whole former picture.
+        if (open && FBaselineValid)
+            StoreWhole(*open);
+        FBaseline = FPicture;
+        FBaselineValid = !FPicture.Empty();
+        return;
+    }
+    if (area.IsEmpty())
+        return;
+    const TRect bounds = FPicture.BoundsRect();
+    for (int ty = area.Top / kTile * kTile; ty < area.Bottom; ty += kTile)
+        for (int tx = area.Left / kTile * kTile; tx < area.Right; tx += kTile) {
+            const TRect tile = IntersectRect(Rect(tx, ty, tx + kTile, ty + kTile), bounds);
+            const TRect inside = IntersectRect(tile, area);
+            if (!RowsDiffer(FPicture, FBaseline, inside))
+                continue;
+            if (open && open->Whole.Empty())
+                StoreTile(*open, tile);
+            CopyRows(FPicture, FBaseline, inside);
+        }
+}
+
+void THistory::StoreWhole(TStep& step)
+{
+    step.Tiles.clear();
+    step.Whole = TBitmap();
+    step.Whole.SwapPixels(FBaseline);
+    FBaselineValid = false;
+}
+
+void THistory::StoreTile(TStep& step, const TRect& tile)
+{
+    TTile t{tile.Left, tile.Top, tile.Right - tile.Left, tile.Bottom - tile.Top, {}};
+    t.Pixels.resize(size_t(t.W) * t.H);
+    uint32_t* dst = t.Pixels.data();
+    for (int y = tile.Top; y < tile.Bottom; ++y, dst += t.W)
+        std::memcpy(dst, std::as_const(FBaseline).ScanLine(y) + tile.Left, size_t(t.W) * 4);
+    step.Tiles.push_back(std::move(t));
+}
+
+void THistory::CloseOpenStep()
+{
+    Commit();
+    if (!FOpen)
+        return;
+    FOpen = false;
+    TStep& step = FSteps.back();
+    step.Thumbnail = SampledThumbnail(FPicture, kThumbnailSide);
+    Recount(step);
+}
+
+void THistory::Recount(TStep& step)
+{
+    FBytes -= step.Bytes;
+    step.Bytes = step.Thumbnail.sizeInBytes();
+    if (!step.Whole.Empty())
+        step.Bytes += qint64(step.Whole.Width()) * step.Whole.Height() * 4;
+    for (const TTile& t : step.Tiles)
+        step.Bytes += qint64(t.Pixels.size()) * 4;
+    FBytes += step.Bytes;
+}
+
+TRect THistory::Exchange(TStep& step)
+{
+    TRect changed;
+    if (!step.Whole.Empty()) {
+        FPicture.SwapPixels(step.Whole);
+        FBaseline = FPicture;
+        FBaselineValid = !FPicture.Empty();
+        changed = FPicture.BoundsRect();
+    } else {
+        for (TTile& t : step.Tiles) {
+            if (t.X + t.W > FPicture.Width() || t.Y + t.H > FPicture.Height())
+                continue;
+            uint32_t* stored = t.Pixels.data();
+            for (int y = t.Y; y < t.Y + t.H; ++y, stored += t.W) {
+                uint32_t* row = FPicture.ScanLine(y) + t.X;
+                std::swap_ranges(row, row + t.W, stored);
+                std::memcpy(FBaseline.ScanLine(y) + t.X, row, size_t(t.W) * 4);
+            }
+            changed = UnionRect(changed, Bounds(t.X, t.Y, t.W, t.H));
+        }
+    }
+    FPicture.ResetTouched();
+    Recount(step);
+    return changed;
+}
+
+bool THistory::Cancel()
+{
+    if (!FOpen)
+        return false;
+    Commit();
+    FOpen = false;
+    Exchange(FSteps.back());
+    FBytes -= FSteps.back().Bytes;
+    FSteps.pop_back();
+    FApplied = int(FSteps.size());
+    return true;
+}
+
+TRect THistory::Undo()
+{
+    CloseOpenStep();
+    if (!CanUndo())
+        return TRect();
+    const TRect changed = Exchange(FSteps[size_t(--FApplied)]);
+    THistoryBudget::Instance().Enforce();
+    return changed;
+}
+
+TRect THistory::Redo()
+{
+    CloseOpenStep();
+    if (!CanRedo())
+        return TRect();
+    const TRect changed = Exchange(FSteps[size_t(FApplied++)]);
+    THistoryBudget::Instance().Enforce();
+    return changed;
+}
+
+TRect THistory::GoTo(int Count)
+{
+    Count = std::clamp(Count, 0, int(FSteps.size()));
+    TRect changed;
+    while (FApplied > Count)
+        changed = UnionRect(changed, Undo());
+    while (FApplied < Count)
+        changed = UnionRect(changed, Redo());
+    return changed;
+}
+
+QString THistory::UndoCaption() const
+{
+    return CanUndo() ? FSteps[size_t(FApplied - 1)].Caption : QString();
+}
+
+QString THistory::RedoCaption() const
+{
+    return CanRedo() ? FSteps[size_t(FApplied)].Caption : QString();
+}
+
+QImage THistory::Thumbnail(int i) const
+{
+    if (FOpen && i == int(FSteps.size()) - 1)
+        return SampledThumbnail(FPicture, kThumbnailSide);
+    return FSteps[size_t(i)].Thumbnail;
+}
+
+bool THistory::DropOldest()
+{
+    if (FApplied == 0 || FSteps.size() < 2)
+        return false;
+    FBytes -= FSteps.front().Bytes;
+    FSteps.erase(FSteps.begin());
+    --FApplied;
+    return true;
+}
+
+void THistory::Clear()
+{
+    FSteps.clear();
+    FApplied = 0;
+    FOpen = false;
+    FBytes = 0;
+}

@@ -1,0 +1,250 @@
+#include "PicFixture.h"
+#include "engine/Captions.h"
+#include "engine/HistoryBudget.h"
+#include <QRandomGenerator>
+
+namespace {
+// Restores the budget after a test that shrinks it.
+struct TBudgetGuard {
+    qint64 saved = THistoryBudget::Instance().Limit();
+    ~TBudgetGuard() { THistoryBudget::Instance().SetLimit(saved); }
+};
+
+// One random change of the picture, made the ways operations make them: through the canvas,
+// through rows written directly, by a new size, or by a swap with a rewritten copy.
+void RandomChange(TImagePic& pic, QRandomGenerator& rng, int kind)
+{
+    TBitmap& p = pic.Picture();
+    const int w = p.Width(), h = p.Height();
+    const int x = rng.bounded(w), y = rng.bounded(h);
+    const int rw = 1 + rng.bounded(std::max(1, w / 2)), rh = 1 + rng.bounded(std::max(1, h / 2));
+    const TColor colour = RGB(rng.bounded(256), rng.bounded(256), rng.bounded(256));
+    switch (kind % 5) {
+    case 0:
+        p.Canvas().Brush.Color = colour;
+        p.Canvas().FillRect(Bounds(x, y, rw, rh));
+        break;
+    case 1:
+        p.Canvas().Pen.Color = colour;
+        p.Canvas().MoveTo(x, y);
+        p.Canvas().LineTo(rng.bounded(w), rng.bounded(h));
+        break;
+    case 2:
+        for (int row = y; row < std::min(h, y + rh); ++row)
+            p.ScanLine(row)[x] = ToQRgb(colour);
+        break;
+    case 3:
+        p.SetSize(std::max(1, w + rng.bounded(41) - 20), std::max(1, h + rng.bounded(41) - 20));
+        break;
+    case 4: {
+        TBitmap copy = p;
+        copy.Canvas().Brush.Color = colour;
+        copy.Canvas().FillRect(Bounds(x, y, rw, rh));
+        p.SwapPixels(copy);
+        break;
+    }
+    }
+    pic.AutoDimensioner();
+    pic.ShowPicture();
+}
+} // namespace
+
+TEST(History, EveryStepUndoesAndRedoesToTheExactPictureBeforeAndAfterIt)
+{
+    for (quint32 seed = 1; seed <= 6; ++seed) {
+        QRandomGenerator rng(seed);
+        auto pic = MakePic(150, 130);
+        std::vector<TBitmap> states{pic->Picture()};
+        for (int i = 0; i < 14; ++i) {
+            pic->SaveUndo(QStringLiteral("step %1").arg(i));
+            RandomChange(*pic, rng, int(rng.bounded(5u)));
+            states.push_back(pic->Picture());
+        }
+        for (int i = int(states.size()) - 2; i >= 0; --i) {
+            pic->Undo();
+            ASSERT_TRUE(SamePixels(pic->Picture(), states[size_t(i)])) << "seed " << seed << " undo to " << i;
+            ASSERT_TRUE(ViewShowsPicture(*pic));
+            ASSERT_EQ(pic->width(), states[size_t(i)].Width());
+        }
+        EXPECT_FALSE(pic->CanUndo());
+        for (size_t i = 1; i < states.size(); ++i) {
+            pic->Redo();
+            ASSERT_TRUE(SamePixels(pic->Picture(), states[i])) << "seed " << seed << " redo to " << i;
+            ASSERT_TRUE(ViewShowsPicture(*pic));
+        }
+        EXPECT_FALSE(pic->CanRedo());
+        // A jump goes through the same states.
+        pic->GoToStep(3);
+        EXPECT_TRUE(SamePixels(pic->Picture(), states[3]));
+        pic->GoToStep(11);
+        EXPECT_TRUE(SamePixels(pic->Picture(), states[11]));
+    }
+}
+
+TEST(History, ANewStepAfterThreeUndosEndsRedoAndKeepsTheNewWork)
+{
+    auto pic = MakePic(80, 60);
+    std::vector<TBitmap> states{pic->Picture()};
+    QRandomGenerator rng(7);
+    for (int i = 0; i < 6; ++i) {
+        pic->SaveUndo(QStringLiteral("s%1").arg(i));
+        RandomChange(*pic, rng, i);
+        states.push_back(pic->Picture());
+    }
+    for (int i = 0; i < 3; ++i)
+        pic->Undo();
+    EXPECT_TRUE(pic->CanRedo());
+    pic->SaveUndo(QStringLiteral("new"));
+    RandomChange(*pic, rng, 0);
+    const TBitmap newWork = pic->Picture();
+    EXPECT_FALSE(pic->CanRedo());
+    EXPECT_EQ(pic->History().Count(), 4);
+    pic->Redo();
+    EXPECT_TRUE(SamePixels(pic->Picture(), newWork));
+    pic->Undo();
+    EXPECT_TRUE(SamePixels(pic->Picture(), states[3]));
+    pic->Redo();
+    EXPECT_TRUE(SamePixels(pic->Picture(), newWork));
+}
+
+TEST(History, CaptionsFollowTheStepsInTheLanguageTheyWereTakenIn)
+{
+    auto pic = MakePic(40, 40);
+    pic->SaveUndo(Caption(pic->Sprog(), kUndoInvert));
+    pic->SetSprog(stEngelsk);
+    pic->SaveUndo(Caption(pic->Sprog(), kUndoFlip));
+    pic->SaveUndo(Caption(pic->Sprog(), kUndoPaste));
+    EXPECT_EQ(pic->InfoString(), QStringLiteral("Undo paste"));
+    EXPECT_EQ(pic->History().RedoCaption(), QString());
+    pic->Undo();
+    EXPECT_EQ(pic->InfoString(), QStringLiteral("Undo flip"));
+    EXPECT_EQ(RedoCaptionOf(pic->History().RedoCaption()), QStringLiteral("Redo paste"));
+    pic->Undo();
+    EXPECT_EQ(pic->InfoString(), QStringLiteral("Annuller invertering"));
+    EXPECT_EQ(RedoCaptionOf(pic->History().RedoCaption()), QStringLiteral("Redo flip"));
+    pic->Undo();
+    EXPECT_FALSE(pic->CanUndo());
+    EXPECT_EQ(pic->InfoString(), QStringLiteral("Undo last action"));
+    EXPECT_EQ(RedoCaptionOf(pic->History().RedoCaption()), QStringLiteral("Gentag invertering"));
+    pic->Redo();
+    EXPECT_EQ(pic->InfoString(), QStringLiteral("Annuller invertering"));
+    EXPECT_EQ(RedoCaptionOf(QStringLiteral("Annuller")), QStringLiteral("Gentag"));
+    EXPECT_EQ(RedoCaptionOf(QStringLiteral("Annuller rektangel")), QStringLiteral("Gentag rektangel"));
+}
+
+TEST(History, AStrokeStoresOnlyTheTilesItChanged)
+{
+    auto pic = MakePic(1000, 800);
+    pic->SetToolNr(1);
+    pic->MouseDown(mbLeft, {}, 300, 300);
+    pic->MouseMove({}, 340, 310);
+    pic->MouseUp(mbLeft, {}, 340, 310);
+    pic->MouseDown(mbLeft, {}, 700, 500);
+    pic->MouseMove({}, 705, 520);
+    pic->MouseUp(mbLeft, {}, 705, 520);
+    const THistory& h = pic->History();
+    ASSERT_EQ(h.Count(), 2);
+    // The first stroke is closed: one or two tiles of 16 KiB and a thumbnail, not the picture.
+    EXPECT_GT(h.Bytes(), 0);
+    EXPECT_LT(h.Bytes(), 4 * THistory::kTile * THistory::kTile * 4 + 64 * 64 * 4);
+    pic->Undo();
+    pic->Undo();
+    EXPECT_TRUE(SamePixels(pic->Picture(), PatternPicture(1000, 800)));
+}
+
+TEST(History, TheBudgetDropsTheOldestStepsOfTheLargestHistoryButNeverTheNewest)
+{
+    TBudgetGuard guard;
+    auto a = WhitePicture(256, 256);
+    auto b = WhitePicture(64, 64);
+    // Every step changes the whole of a (256 KiB) and a corner of b.
+    THistoryBudget::Instance().SetLimit(qint64(1) << 20);
+    for (int i = 0; i < 8; ++i) {
+        a->SaveUndo(QStringLiteral("a%1").arg(i));
+        a->Picture().Canvas().Brush.Color = RGB(i * 20, 0, 0);
+        a->Picture().Canvas().FillRect(Rect(0, 0, 256, 256));
+        b->SaveUndo(QStringLiteral("b%1").arg(i));
+        b->Picture().Canvas().Brush.Color = RGB(0, i * 20, 0);
+        b->Picture().Canvas().FillRect(Rect(0, 0, 4, 4));
+    }
+    a->SaveUndo(QStringLiteral("a8"));
+    EXPECT_LE(THistoryBudget::Instance().Used(), qint64(1) << 20);
+    // a lost its oldest steps; b (small) kept all of them.
+    EXPECT_LT(a->History().Count(), 9);
+    EXPECT_EQ(a->History().StepCaption(a->History().Count() - 1), QStringLiteral("a8"));
+    EXPECT_EQ(a->History().StepCaption(0), QStringLiteral("a%1").arg(9 - a->History().Count()));
+    EXPECT_EQ(b->History().Count(), 8);
+    // The steps kept still undo exactly: the oldest kept one gives its red back.
+    a->GoToStep(1);
+    EXPECT_EQ(a->Picture().Canvas().Pixels(5, 5), RGB((9 - a->History().Count()) * 20, 0, 0));
+
+    // A budget smaller than one step still keeps each picture's newest step.
+    THistoryBudget::Instance().SetLimit(1);
+    EXPECT_GE(a->History().Count(), 1);
+    EXPECT_GE(b->History().Count(), 1);
+    EXPECT_TRUE(b->CanUndo());
+}
+
+TEST(History, ASizeChangingStepUndoesToTheOldSizeAndRedoesToTheNew)
+{
+    auto pic = MakePic(120, 90);
+    const TBitmap before = pic->Picture();
+    pic->NewFocusRect(10, 10, 50, 40);
+    pic->CutToFocus();
+    const TBitmap cut = pic->Picture();
+    ASSERT_EQ(cut.Width(), 40);
+    EXPECT_TRUE(pic->ScalePicture(200));
+    const TBitmap scaled = pic->Picture();
+    ASSERT_EQ(scaled.Width(), 80);
+    pic->Undo();
+    EXPECT_TRUE(SamePixels(pic->Picture(), cut));
+    EXPECT_EQ(pic->width(), 40);
+    pic->Undo();
+    EXPECT_TRUE(SamePixels(pic->Picture(), before));
+    EXPECT_EQ(pic->width(), 120);
+    EXPECT_TRUE(ViewShowsPicture(*pic));
+    pic->Redo();
+    pic->Redo();
+    EXPECT_TRUE(SamePixels(pic->Picture(), scaled));
+    EXPECT_TRUE(ViewShowsPicture(*pic));
+}
+
+TEST(History, AnIncrementalMoveIsOneStep)
+{
+    auto pic = MakePic(100, 100);
+    const TBitmap before = pic->Picture();
+    pic->NewFocusRect(10, 10, 30, 30);
+    for (int i = 0; i < 5; ++i)
+        pic->FlytBillede(frRight);
+    EXPECT_EQ(pic->History().Count(), 1);
+    pic->ResetMove();
+    const TBitmap moved = pic->Picture();
+    pic->SaveUndo(QStringLiteral("next"));
+    pic->Undo();
+    EXPECT_TRUE(SamePixels(pic->Picture(), moved));
+    pic->Undo();
+    EXPECT_TRUE(SamePixels(pic->Picture(), before));
+}
+
+TEST(History, UndoMarksThePictureModifiedAndCancelTakesAStepBack)
+{
+    auto pic = MakePic(60, 60);
+    const TBitmap before = pic->Picture();
+    pic->SaveUndo(QStringLiteral("x"));
+    pic->Picture().Canvas().Brush.Color = clRed;
+    pic->Picture().Canvas().FillRect(Rect(0, 0, 30, 30));
+    pic->SetModified(false);
+    pic->Undo();
+    EXPECT_TRUE(pic->Modified());
+    pic->SetModified(false);
+    pic->Redo();
+    EXPECT_TRUE(pic->Modified());
+
+    pic->SaveUndo(QStringLiteral("failed"));
+    pic->Picture() = TBitmap();
+    pic->CancelStep();
+    EXPECT_EQ(pic->History().Count(), 1);
+    EXPECT_EQ(pic->Picture().Width(), 60);
+    pic->Undo();
+    EXPECT_TRUE(SamePixels(pic->Picture(), before));
+}
