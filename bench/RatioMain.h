@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -50,7 +51,9 @@ private:
     std::map<std::string, double> times_;
 };
 
-inline int RunWithRatios(int argc, char** argv, std::map<std::string, std::string> references)
+// After the benchmarks, Measure (when given) prints measurements of its own.
+inline int RunWithRatios(int argc, char** argv, std::map<std::string, std::string> references,
+                         const std::function<void()>& Measure = {})
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -58,5 +61,7 @@ inline int RunWithRatios(int argc, char** argv, std::map<std::string, std::strin
     TRatioReporter reporter(std::move(references));
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
+    if (Measure)
+        Measure();
     return 0;
 }

@@ -21,6 +21,41 @@ void CopyRows(const TBitmap& from, TBitmap& to, const TRect& r)
         std::memcpy(to.ScanLine(y) + r.Left, from.ScanLine(y) + r.Left, bytes);
 }
 
+// Appends the exclusive-or of a and b over n pixels as (count, value) runs.
+void AppendRuns(const uint32_t* a, const uint32_t* b, int n, std::vector<uint32_t>& out)
+{
+    int i = 0;
+    while (i < n) {
+        const uint32_t v = a[i] ^ b[i];
+        int j = i + 1;
+        while (j < n && (a[j] ^ b[j]) == v)
+            ++j;
+        out.push_back(uint32_t(j - i));
+        out.push_back(v);
+        i = j;
+    }
+}
+
+// Applies one row of runs to row (n pixels); returns where the next row's runs begin.
+const uint32_t* ApplyRuns(const uint32_t* runs, uint32_t* row, int n)
+{
+    for (int x = 0; x < n; runs += 2) {
+        const int count = int(runs[0]);
+        if (const uint32_t v = runs[1])
+            for (int k = 0; k < count; ++k)
+                row[x + k] ^= v;
+        x += count;
+    }
+    return runs;
+}
+
+const uint32_t* ApplyValues(const uint32_t* values, uint32_t* row, int n)
+{
+    for (int x = 0; x < n; ++x)
+        row[x] ^= values[x];
+    return values + n;
+}
+
 // Every n-th pixel: a thumbnail costs a few thousand reads, also of a very big picture.
 QImage SampledThumbnail(const TBitmap& picture, int side)
 {
@@ -103,11 +138,22 @@ void THistory::StoreWhole(TStep& step)
 
 void THistory::StoreTile(TStep& step, const TRect& tile)
 {
-    TTile t{tile.Left, tile.Top, tile.Right - tile.Left, tile.Bottom - tile.Top, {}};
-    t.Pixels.resize(size_t(t.W) * t.H);
-    uint32_t* dst = t.Pixels.data();
-    for (int y = tile.Top; y < tile.Bottom; ++y, dst += t.W)
-        std::memcpy(dst, std::as_const(FBaseline).ScanLine(y) + tile.Left, size_t(t.W) * 4);
+    TTile t{tile.Left, tile.Top, tile.Right - tile.Left, tile.Bottom - tile.Top, true, {}};
+    const size_t pixels = size_t(t.W) * t.H;
+    for (int y = tile.Top; y < tile.Bottom && t.Data.size() <= pixels; ++y)
+        AppendRuns(std::as_const(FBaseline).ScanLine(y) + t.X, std::as_const(FPicture).ScanLine(y) + t.X, t.W, t.Data);
+    if (t.Data.size() > pixels) {
+        // Too many runs: the plain values are smaller.
+        t.Runs = false;
+        t.Data.resize(pixels);
+        uint32_t* dst = t.Data.data();
+        for (int y = tile.Top; y < tile.Bottom; ++y, dst += t.W) {
+            const uint32_t *a = std::as_const(FBaseline).ScanLine(y) + t.X, *b = std::as_const(FPicture).ScanLine(y) + t.X;
+            for (int x = 0; x < t.W; ++x)
+                dst[x] = a[x] ^ b[x];
+        }
+    }
+    t.Data.shrink_to_fit();
     step.Tiles.push_back(std::move(t));
 }
 
@@ -129,7 +175,7 @@ void THistory::Recount(TStep& step)
     if (!step.Whole.Empty())
         step.Bytes += qint64(step.Whole.Width()) * step.Whole.Height() * 4;
     for (const TTile& t : step.Tiles)
-        step.Bytes += qint64(t.Pixels.size()) * 4;
+        step.Bytes += qint64(t.Data.size()) * 4 + qint64(sizeof(TTile));
     FBytes += step.Bytes;
 }
 
@@ -142,13 +188,13 @@ TRect THistory::Exchange(TStep& step)
         FBaselineValid = !FPicture.Empty();
         changed = FPicture.BoundsRect();
     } else {
-        for (TTile& t : step.Tiles) {
+        for (const TTile& t : step.Tiles) {
             if (t.X + t.W > FPicture.Width() || t.Y + t.H > FPicture.Height())
                 continue;
-            uint32_t* stored = t.Pixels.data();
-            for (int y = t.Y; y < t.Y + t.H; ++y, stored += t.W) {
+            const uint32_t* data = t.Data.data();
+            for (int y = t.Y; y < t.Y + t.H; ++y) {
                 uint32_t* row = FPicture.ScanLine(y) + t.X;
-                std::swap_ranges(row, row + t.W, stored);
+                data = t.Runs ? ApplyRuns(data, row, t.W) : ApplyValues(data, row, t.W);
                 std::memcpy(FBaseline.ScanLine(y) + t.X, row, size_t(t.W) * 4);
             }
             changed = UnionRect(changed, Bounds(t.X, t.Y, t.W, t.H));

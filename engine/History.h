@@ -5,9 +5,10 @@
 #include <vector>
 
 // The undo history of one picture. A step stores only the 64 x 64 tiles of the picture that it
-// changed (the whole picture when the size changed or everything was rewritten): the tiles as
-// they were before the step while it is applied, and as they were after it while it is undone,
-// because undo and redo exchange them with the picture.
+// changed, each as the exclusive-or of its pixels before and after the step, kept as runs of
+// equal values where that is smaller (a stroke, a fill or an inversion leaves few runs). The
+// same exclusive-or undoes the step and redoes it. A step that changed the picture's size keeps
+// the whole picture of the other size instead, exchanged with the picture by undo and redo.
 //
 // What changed is found by comparing the picture with the baseline, a copy of its last
 // committed state, inside the part of the picture touched since then (TBitmap::Touched). The
@@ -60,7 +61,9 @@ public:
 private:
     struct TTile {
         int X = 0, Y = 0, W = 0, H = 0;
-        std::vector<uint32_t> Pixels;
+        // Row after row: (count, value) runs, or the W x H values themselves.
+        bool Runs = false;
+        std::vector<uint32_t> Data;
     };
     struct TStep {
         QString Caption;
@@ -76,7 +79,7 @@ private:
     void CloseOpenStep();
     void StoreWhole(TStep& step);
     void StoreTile(TStep& step, const TRect& tile);
-    // Exchanges a step's stored pixels with the picture (and the baseline follows).
+    // Undoes or redoes a step on the picture (and the baseline follows).
     TRect Exchange(TStep& step);
     void Recount(TStep& step);
 

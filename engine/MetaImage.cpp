@@ -1,5 +1,6 @@
 #include "engine/MetaImage.h"
 #include "platform/Shapes.h"
+#include <algorithm>
 
 namespace {
 // Tools that draw with the pen only, with pen and brush, and the special frames.
@@ -43,15 +44,28 @@ void TMetaImage::StartFigure(bool ForTool)
     } else {
         MetaTransFarve = FTransFarve;
     }
-    MetaBitmap = TBitmap(FPicture.Width(), FPicture.Height());
-    if (MetaTransFarve != clWhite) {
-        TCanvas& c = MetaBitmap.Canvas();
-        c.Brush.Style = bsSolid;
-        c.Brush.Color = MetaTransFarve;
-        c.FillRect(MetaBitmap.BoundsRect());
-    }
+    ClearMetaBitmap(MetaTransFarve);
     ApplyMetaSettings();
     SetObjektState(true, FToolNr);
+}
+
+void TMetaImage::ClearMetaBitmap(TColor colour)
+{
+    const int w = FPicture.Width(), h = FPicture.Height();
+    const uint32_t sheet = ToQRgb(colour);
+    TRect dirty = MetaBitmap.Touched();
+    if (MetaBitmap.Width() != w || MetaBitmap.Height() != h || sheet != FMetaSheet) {
+        MetaBitmap.Reshape(w, h);
+        dirty = MetaBitmap.BoundsRect();
+    }
+    dirty = IntersectRect(dirty, MetaBitmap.BoundsRect());
+    for (int y = dirty.Top; y < dirty.Bottom; ++y) {
+        uint32_t* row = MetaBitmap.ScanLine(y);
+        std::fill(row + dirty.Left, row + dirty.Right, sheet);
+    }
+    MetaBitmap.ResetTouched();
+    MetaBitmap.SetPixelFormat(pfDevice);
+    FMetaSheet = sheet;
 }
 
 void TMetaImage::ApplyMetaSettings()

@@ -36,6 +36,12 @@ protected:
     void GrowToolRect();
     // Copies FR from the picture to the view.
     void ShowChangedRect();
+    // Makes MetaBitmap a sheet of the picture's size in one colour. The sheet's memory stays
+    // from figure to figure and only what the last figure touched is filled again, so a small
+    // figure on a big picture costs what it covers.
+    void ClearMetaBitmap(TColor colour);
 
     bool FSomEllipse = false;
+    // The colour MetaBitmap was last cleared to.
+    uint32_t FMetaSheet = 0;
 };

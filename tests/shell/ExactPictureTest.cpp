@@ -320,3 +320,46 @@ TEST_F(ExactPictureTest, TransparentInsertFromBothBoxesLeavesOnlyTheShape)
         Restore(before, "transparent insert");
     }
 }
+
+TEST_F(ExactPictureTest, TenDifferentStepsUndoOneByOneToEachEarlierPictureAndRedoToEachLater)
+{
+    TImagePic& pic = OrdinaryStart();
+    std::vector<QImage> states{pic.Picture().Image()};
+    const auto commit = [&] {
+        QApplication::processEvents();
+        Form->UpdateActions();
+        states.push_back(pic.Picture().Image());
+    };
+    const std::pair<const char*, QPoint> strokes[] = {{"ARektF", {10, 10}},  {"AEllipse", {50, 20}},
+                                                     {"AStreg", {5, 60}},    {"ABlyant", {70, 70}},
+                                                     {"APilF", {20, 40}},    {"ARammeArtF", {60, 10}}};
+    for (const auto& [action, at] : strokes) {
+        for (const Tool& tool : kTools)
+            if (QLatin1String(tool.action) == QLatin1String(action))
+                UseTool(tool, at, at + QPoint(40, 25));
+        commit();
+    }
+    for (const char* command : {"AInverter", "AFlip1", "ADrej1", "AGray"}) {
+        pic.FjernFocus();
+        Act(command)->trigger();
+        commit();
+    }
+    ASSERT_EQ(states.size(), 11u);
+    for (size_t i = 1; i < states.size(); ++i)
+        ASSERT_FALSE(states[i] == states[i - 1]) << "step " << i << " changed nothing";
+    for (int i = 9; i >= 0; --i) {
+        ASSERT_TRUE(Act("AUndo")->isEnabled()) << i;
+        Act("AUndo")->trigger();
+        Form->UpdateActions();
+        ASSERT_TRUE(pic.Picture().Image() == states[size_t(i)]) << "undo to state " << i;
+        ASSERT_TRUE(pic.View().Image().copy(0, 0, pic.Picture().Width(), pic.Picture().Height()) == states[size_t(i)]);
+    }
+    EXPECT_FALSE(Act("AUndo")->isEnabled());
+    for (size_t i = 1; i < states.size(); ++i) {
+        ASSERT_TRUE(Act("ARedo")->isEnabled()) << i;
+        Act("ARedo")->trigger();
+        Form->UpdateActions();
+        ASSERT_TRUE(pic.Picture().Image() == states[i]) << "redo to state " << i;
+    }
+    EXPECT_FALSE(Act("ARedo")->isEnabled());
+}
