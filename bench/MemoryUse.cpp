@@ -88,7 +88,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     TDataFolder folder = TDataFolder::FromEnvironment();
     folder.Prepare(QString());
-    TMainform form({});
+    TMainform form(QStringList{});
     form.show();
     const QString file = home.filePath(QStringLiteral("photo.bmp"));
     {

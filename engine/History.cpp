@@ -5,7 +5,7 @@
 #include <utility>
 
 namespace {
-bool RowsDiffer(const TBitmap& a, const TBitmap& b, const TRect& r)
+bool Differ(const TBitmap& a, const TBitmap& b, const TRect& r)
 {
     const size_t bytes = size_t(r.Right - r.Left) * 4;
     for (int y = r.Top; y < r.Bottom; ++y)
@@ -14,17 +14,31 @@ bool RowsDiffer(const TBitmap& a, const TBitmap& b, const TRect& r)
     return false;
 }
 
-void CopyRows(const TBitmap& from, TBitmap& to, const TRect& r)
-{
-    const size_t bytes = size_t(r.Right - r.Left) * 4;
-    for (int y = r.Top; y < r.Bottom; ++y)
-        std::memcpy(to.ScanLine(y) + r.Left, from.ScanLine(y) + r.Left, bytes);
-}
-
 // Appends the exclusive-or of a and b over n pixels as (count, value) runs.
 void AppendRuns(const uint32_t* a, const uint32_t* b, int n, std::vector<uint32_t>& out)
 {
+    // A row that changed by one value throughout (untouched, filled, inverted) is one run; the
+    // test runs without branches, so the common case costs no more than reading the rows.
+    using Pixels4 = uint32_t __attribute__((vector_size(16)));
+    const uint32_t first = a[0] ^ b[0];
+    const Pixels4 first4 = {first, first, first, first};
+    Pixels4 other4 = {0, 0, 0, 0};
     int i = 0;
+    for (; i + 4 <= n; i += 4) {
+        Pixels4 pa, pb;
+        std::memcpy(&pa, a + i, sizeof pa);
+        std::memcpy(&pb, b + i, sizeof pb);
+        other4 |= pa ^ pb ^ first4;
+    }
+    uint32_t other = other4[0] | other4[1] | other4[2] | other4[3];
+    for (; i < n; ++i)
+        other |= (a[i] ^ b[i]) ^ first;
+    if (other == 0) {
+        out.push_back(uint32_t(n));
+        out.push_back(first);
+        return;
+    }
+    i = 0;
     while (i < n) {
         const uint32_t v = a[i] ^ b[i];
         int j = i + 1;
@@ -113,19 +127,35 @@ void THistory::Commit()
         FBaselineValid = !FPicture.Empty();
         return;
     }
-    if (area.IsEmpty())
-        return;
+    if (!area.IsEmpty())
+        TakeTiles(area, FPicture, FBaseline);
+}
+
+void THistory::TakeTiles(const TRect& area, const TBitmap& from, TBitmap& to)
+{
+    TStep* open = FOpen && FSteps.back().Whole.Empty() ? &FSteps.back() : nullptr;
     const TRect bounds = FPicture.BoundsRect();
     for (int ty = area.Top / kTile * kTile; ty < area.Bottom; ty += kTile)
         for (int tx = area.Left / kTile * kTile; tx < area.Right; tx += kTile) {
             const TRect tile = IntersectRect(Rect(tx, ty, tx + kTile, ty + kTile), bounds);
             const TRect inside = IntersectRect(tile, area);
-            if (!RowsDiffer(FPicture, FBaseline, inside))
+            if (!Differ(from, to, inside))
                 continue;
-            if (open && open->Whole.Empty())
+            if (open)
                 StoreTile(*open, tile);
-            CopyRows(FPicture, FBaseline, inside);
+            const size_t bytes = size_t(inside.Right - inside.Left) * 4;
+            for (int y = inside.Top; y < inside.Bottom; ++y)
+                std::memcpy(to.ScanLine(y) + inside.Left, from.ScanLine(y) + inside.Left, bytes);
         }
+}
+
+void THistory::TakeRewrittenRows(const TRect& band)
+{
+    const TRect touched = FPicture.Touched();
+    TakeTiles(IntersectRect(band, FPicture.BoundsRect()), FBaseline, FPicture);
+    // The copy made picture and baseline equal in the band: it counts as untouched.
+    FPicture.ResetTouched();
+    FPicture.Touch(touched);
 }
 
 void THistory::StoreWhole(TStep& step)

@@ -28,6 +28,11 @@ public:
     // Puts the picture back as it was when the open step began and forgets the step (an
     // operation that failed half-way); False when no step is open.
     bool Cancel();
+    // For an operation that rewrites the picture band by band: the baseline holds the new
+    // pixels of the band, the picture the old ones. The open step takes the change and the
+    // picture takes the new pixels.
+    void TakeRewrittenRows(const TRect& band);
+
     // Undoes or redoes one step; the rectangle of the picture that changed, the whole picture
     // after a change of size, empty when nothing happened.
     TRect Undo();
@@ -77,6 +82,9 @@ private:
     void Commit();
     // Ends the open step (commits it and makes its thumbnail).
     void CloseOpenStep();
+    // Stores into the open step the tiles where from and to differ inside area, and copies
+    // area from from to to.
+    void TakeTiles(const TRect& area, const TBitmap& from, TBitmap& to);
     void StoreWhole(TStep& step);
     void StoreTile(TStep& step, const TRect& tile);
     // Undoes or redoes a step on the picture (and the baseline follows).

@@ -71,9 +71,9 @@ protected:
     enum class TScaleKind { ToWidth, ToHeight };
     bool ScaleBy(TScaleKind kind, int target, const TCaptionPair& caption);
 
-    // The colour-operation frame with the snapshot, the per-row rule and the view update in
+    // The colour-operation frame with the undo step, the per-row rule and the view update in
     // one pass over the picture: rule(old picture, new row, x0, x1, y) writes pixels [x0, x1)
-    // of the new row y from the old picture.
+    // of the new row y from row y of the old picture (no other row).
     template <typename RowRule>
     void RewriteRows(const TCaptionPair& caption, RowRule rule);
     // The frame for rules that read pixels they have already rewritten: snapshot, then the
@@ -83,9 +83,8 @@ protected:
     // The frame of the two outline operations: RewriteArea guarded against re-entry.
     template <typename AreaRule>
     void OutlineFrame(AreaRule rule);
-    // Starts the snapshot of a fused pass: the caption and flags without copying; UndoBitmap
-    // is sized like the picture (its pixels are then free to overwrite). False for an empty
-    // picture.
+    // Starts the undo step of a fused pass; UndoBitmap then holds the picture as it is. False
+    // for an empty picture.
     bool BeginFusedSnapshot(const TCaptionPair& caption);
     // A per-channel table rule through RewriteRows.
     void ApplyTables(const TCaptionPair& caption, const PixelRows::TTables& tables);
@@ -114,27 +113,20 @@ void TImageMani::RewriteRows(const TCaptionPair& caption, RowRule rule)
         EndOperation();
         return;
     }
-    // The new picture is written into the undo raster's memory, row by row from the old one,
-    // and the two are exchanged at the end: the old picture becomes the snapshot without a copy.
-    const int W = FPicture.Width(), H = FPicture.Height();
+    // The new rows are written into the undo raster, which holds the picture as it is, one
+    // band of tiles at a time; the history takes each band's change while the band is fresh in
+    // the cache, and the picture takes the new pixels.
     const TBitmap& old = FPicture;
-    for (int y = 0; y < H; ++y) {
-        const uint32_t* src = old.ScanLine(y);
-        uint32_t* dst = UndoBitmap.ScanLine(y);
-        if (y < inside.Top || y >= inside.Bottom || inside.IsEmpty()) {
-            StreamCopy(dst, src, W);
-            continue;
+    for (int top = inside.Top; top < inside.Bottom;) {
+        const int bottom = std::min(inside.Bottom, (top / THistory::kTile + 1) * THistory::kTile);
+        for (int y = top; y < bottom; ++y) {
+            uint32_t* dst = UndoBitmap.ScanLine(y);
+            rule(old, dst, inside.Left, inside.Right, y);
+            ShowRow(dst, y, inside.Left, inside.Right);
         }
-        std::copy(src, src + inside.Left, dst);
-        std::copy(src + inside.Right, src + W, dst + inside.Right);
-        rule(old, dst, inside.Left, inside.Right, y);
-        ShowRow(dst, y, inside.Left, inside.Right);
+        FHistory.TakeRewrittenRows(Rect(inside.Left, top, inside.Right, bottom));
+        top = bottom;
     }
-    FPicture.SwapPixels(UndoBitmap);
-    UndoBitmap.SetPixelFormat(FPicture.PixelFormat());
-    // Outside the area the two rasters hold the same pixels.
-    FPicture.KeepTouched(inside);
-    FPicture.Canvas().Changed(inside);
     Canvas().Changed(inside);
     EndOperation();
 }

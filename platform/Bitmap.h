@@ -67,9 +67,6 @@ public:
     TRect Touched() const { return touched_; }
     void ResetTouched() { touched_ = TRect(); }
     void Touch(const TRect& r);
-    // Narrows the touched part to r after an exchange of pixels with a raster that is equal
-    // outside r (a rewrite into a second raster that is swapped in).
-    void KeepTouched(const TRect& r) { touched_ = IntersectRect(r, BoundsRect()); }
 
     // The size limits of every raster: at most kMaxSide pixels a side and kMaxBytes of pixels.
     static constexpr int kMaxSide = 32767;

@@ -124,15 +124,6 @@ protected:
 
     TImagePic& Picture() { return *Form->GForm()->Image; }
 
-    QAction* Act(const char* name)
-    {
-        for (QAction* a : Form->findChildren<QAction*>(QLatin1String(name)))
-            return a;
-        ADD_FAILURE() << "no action " << name;
-        static QAction none;
-        return &none;
-    }
-
     void ClickToolBookPage(int page)
     {
         QTabBar* bar = Form->topBog->tabBar();

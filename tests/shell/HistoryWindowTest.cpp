@@ -26,15 +26,6 @@ protected:
         return *Form->GForm()->Image;
     }
 
-    QAction* Act(const char* name)
-    {
-        for (QAction* a : Form->findChildren<QAction*>(QLatin1String(name)))
-            return a;
-        ADD_FAILURE() << "no action " << name;
-        static QAction none;
-        return &none;
-    }
-
     // A filled rectangle dragged from x, as the user draws it.
     void Rectangle(TImagePic& pic, int x)
     {

@@ -6,6 +6,7 @@
 #include "shell/FileCommands.h"
 #include "shell/Mainform.h"
 #include "shell/Malvoform.h"
+#include <QAction>
 #include <QFile>
 #include <QFileDialog>
 #include <QTemporaryDir>
@@ -60,6 +61,16 @@ protected:
     {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // The main window's action of the name (a failure when there is none).
+    QAction* Act(const char* name)
+    {
+        for (QAction* a : Form->findChildren<QAction*>(QLatin1String(name)))
+            return a;
+        ADD_FAILURE() << "no action " << name;
+        static QAction none;
+        return &none;
     }
 
     // A picture of the active document is marked as changed.
