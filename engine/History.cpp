@@ -5,13 +5,14 @@
 #include <utility>
 
 namespace {
-bool Differ(const TBitmap& a, const TBitmap& b, const TRect& r)
+// Copies the rows of r from one raster to another (both holding the picture's rows from
+// their Top on).
+template <typename Rows>
+void CopyRows(const Rows& from, TBitmap& to, int toTop, const TRect& r)
 {
     const size_t bytes = size_t(r.Right - r.Left) * 4;
     for (int y = r.Top; y < r.Bottom; ++y)
-        if (std::memcmp(a.ScanLine(y) + r.Left, b.ScanLine(y) + r.Left, bytes) != 0)
-            return true;
-    return false;
+        std::memcpy(to.ScanLine(y - toTop) + r.Left, from.Row(y) + r.Left, bytes);
 }
 
 // Appends the exclusive-or of a and b over n pixels as (count, value) runs.
@@ -70,23 +71,6 @@ const uint32_t* ApplyValues(const uint32_t* values, uint32_t* row, int n)
     return values + n;
 }
 
-// Every n-th pixel: a thumbnail costs a few thousand reads, also of a very big picture.
-QImage SampledThumbnail(const TBitmap& picture, int side)
-{
-    const int w = picture.Width(), h = picture.Height();
-    if (picture.Empty())
-        return QImage();
-    const double scale = std::min(1.0, double(side) / std::max(w, h));
-    const int tw = std::max(1, int(w * scale)), th = std::max(1, int(h * scale));
-    QImage thumb(tw, th, QImage::Format_RGB32);
-    for (int y = 0; y < th; ++y) {
-        const uint32_t* src = picture.ScanLine(int((y + 0.5) * h / th));
-        auto* dst = reinterpret_cast<uint32_t*>(thumb.scanLine(y));
-        for (int x = 0; x < tw; ++x)
-            dst[x] = src[int((x + 0.5) * w / tw)];
-    }
-    return thumb;
-}
 } // namespace
 
 THistory::THistory(TBitmap& picture, TBitmap& baseline) : FPicture(picture), FBaseline(baseline)
@@ -125,37 +109,53 @@ void THistory::Commit()
             StoreWhole(*open);
         FBaseline = FPicture;
         FBaselineValid = !FPicture.Empty();
+        FThumbnail.Update(FPicture, FPicture.BoundsRect());
         return;
     }
-    if (!area.IsEmpty())
-        TakeTiles(area, FPicture, FBaseline);
+    if (area.IsEmpty())
+        return;
+    TakeTiles(area, {FBaseline}, {FPicture});
+    CopyRows(TRows{FPicture}, FBaseline, 0, area);
+    FThumbnail.Update(FPicture, area);
 }
 
-void THistory::TakeTiles(const TRect& area, const TBitmap& from, TBitmap& to)
+THistory::TStep* THistory::TileStep()
 {
-    TStep* open = FOpen && FSteps.back().Whole.Empty() ? &FSteps.back() : nullptr;
+    return FOpen && FSteps.back().Whole.Empty() ? &FSteps.back() : nullptr;
+}
+
+void THistory::TakeTiles(const TRect& area, const TRows& before, const TRows& after)
+{
+    TStep* step = TileStep();
+    if (!step)
+        return;
     const TRect bounds = FPicture.BoundsRect();
     for (int ty = area.Top / kTile * kTile; ty < area.Bottom; ty += kTile)
         for (int tx = area.Left / kTile * kTile; tx < area.Right; tx += kTile) {
-            const TRect tile = IntersectRect(Rect(tx, ty, tx + kTile, ty + kTile), bounds);
-            const TRect inside = IntersectRect(tile, area);
-            if (!Differ(from, to, inside))
-                continue;
-            if (open)
-                StoreTile(*open, tile);
-            const size_t bytes = size_t(inside.Right - inside.Left) * 4;
-            for (int y = inside.Top; y < inside.Bottom; ++y)
-                std::memcpy(to.ScanLine(y) + inside.Left, from.ScanLine(y) + inside.Left, bytes);
+            const TRect part = IntersectRect(IntersectRect(Rect(tx, ty, tx + kTile, ty + kTile), bounds), area);
+            const size_t bytes = size_t(part.Right - part.Left) * 4;
+            for (int y = part.Top; y < part.Bottom; ++y)
+                if (std::memcmp(before.Row(y) + part.Left, after.Row(y) + part.Left, bytes) != 0) {
+                    StoreTile(*step, part, before, after);
+                    break;
+                }
         }
 }
 
-void THistory::TakeRewrittenRows(const TRect& band)
+void THistory::TakeNewRows(const TRect& band, const TBitmap& NewRows)
 {
+    const TRect area = IntersectRect(band, FPicture.BoundsRect());
+    if (area.IsEmpty())
+        return;
+    const TRows fresh{NewRows, band.Top};
+    TakeTiles(area, {FPicture}, fresh);
+    // Picture and baseline take the new rows alike: for the history the band is untouched.
     const TRect touched = FPicture.Touched();
-    TakeTiles(IntersectRect(band, FPicture.BoundsRect()), FBaseline, FPicture);
-    // The copy made picture and baseline equal in the band: it counts as untouched.
+    CopyRows(fresh, FPicture, 0, area);
+    CopyRows(fresh, FBaseline, 0, area);
     FPicture.ResetTouched();
     FPicture.Touch(touched);
+    FThumbnail.Update(FPicture, area);
 }
 
 void THistory::StoreWhole(TStep& step)
@@ -166,19 +166,19 @@ void THistory::StoreWhole(TStep& step)
     FBaselineValid = false;
 }
 
-void THistory::StoreTile(TStep& step, const TRect& tile)
+void THistory::StoreTile(TStep& step, const TRect& r, const TRows& before, const TRows& after)
 {
-    TTile t{tile.Left, tile.Top, tile.Right - tile.Left, tile.Bottom - tile.Top, true, {}};
+    TTile t{r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top, true, {}};
     const size_t pixels = size_t(t.W) * t.H;
-    for (int y = tile.Top; y < tile.Bottom && t.Data.size() <= pixels; ++y)
-        AppendRuns(std::as_const(FBaseline).ScanLine(y) + t.X, std::as_const(FPicture).ScanLine(y) + t.X, t.W, t.Data);
+    for (int y = r.Top; y < r.Bottom && t.Data.size() <= pixels; ++y)
+        AppendRuns(before.Row(y) + t.X, after.Row(y) + t.X, t.W, t.Data);
     if (t.Data.size() > pixels) {
         // Too many runs: the plain values are smaller.
         t.Runs = false;
         t.Data.resize(pixels);
         uint32_t* dst = t.Data.data();
-        for (int y = tile.Top; y < tile.Bottom; ++y, dst += t.W) {
-            const uint32_t *a = std::as_const(FBaseline).ScanLine(y) + t.X, *b = std::as_const(FPicture).ScanLine(y) + t.X;
+        for (int y = r.Top; y < r.Bottom; ++y, dst += t.W) {
+            const uint32_t *a = before.Row(y) + t.X, *b = after.Row(y) + t.X;
             for (int x = 0; x < t.W; ++x)
                 dst[x] = a[x] ^ b[x];
         }
@@ -194,7 +194,7 @@ void THistory::CloseOpenStep()
         return;
     FOpen = false;
     TStep& step = FSteps.back();
-    step.Thumbnail = SampledThumbnail(FPicture, kThumbnailSide);
+    step.Thumbnail = FThumbnail.Image().copy();
     Recount(step);
 }
 
@@ -230,6 +230,7 @@ TRect THistory::Exchange(TStep& step)
             changed = UnionRect(changed, Bounds(t.X, t.Y, t.W, t.H));
         }
     }
+    FThumbnail.Update(FPicture, changed);
     FPicture.ResetTouched();
     Recount(step);
     return changed;
@@ -292,7 +293,12 @@ QString THistory::RedoCaption() const
 QImage THistory::Thumbnail(int i) const
 {
     if (FOpen && i == int(FSteps.size()) - 1)
-        return SampledThumbnail(FPicture, kThumbnailSide);
+    {
+        // The open step's operation may still be changing the picture.
+        TLiveThumbnail now(kThumbnailSide);
+        now.Update(FPicture, FPicture.BoundsRect());
+        return now.Image();
+    }
     return FSteps[size_t(i)].Thumbnail;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
+#include "engine/LiveThumbnail.h"
 #include "platform/Bitmap.h"
 #include <QImage>
 #include <QString>
+#include <deque>
 #include <vector>
 
 // The undo history of one picture. A step stores only the 64 x 64 tiles of the picture that it
@@ -28,10 +30,10 @@ public:
     // Puts the picture back as it was when the open step began and forgets the step (an
     // operation that failed half-way); False when no step is open.
     bool Cancel();
-    // For an operation that rewrites the picture band by band: the baseline holds the new
-    // pixels of the band, the picture the old ones. The open step takes the change and the
-    // picture takes the new pixels.
-    void TakeRewrittenRows(const TRect& band);
+    // For an operation that rewrites the picture band by band: NewRows holds the new pixels of
+    // the band, its row 0 being the band's top row, its columns those of the picture. The open
+    // step takes the change, and the picture and the baseline take the new pixels.
+    void TakeNewRows(const TRect& band, const TBitmap& NewRows);
 
     // Undoes or redoes one step; the rectangle of the picture that changed, the whole picture
     // after a change of size, empty when nothing happened.
@@ -82,11 +84,19 @@ private:
     void Commit();
     // Ends the open step (commits it and makes its thumbnail).
     void CloseOpenStep();
-    // Stores into the open step the tiles where from and to differ inside area, and copies
-    // area from from to to.
-    void TakeTiles(const TRect& area, const TBitmap& from, TBitmap& to);
+    // The rows of a raster that holds the picture's rows from Top on, in the picture's columns.
+    struct TRows {
+        const TBitmap& Raster;
+        int Top = 0;
+        const uint32_t* Row(int y) const { return Raster.ScanLine(y - Top); }
+    };
+    // Stores into the open step the part of every tile of area where the picture before and
+    // after the step differ.
+    void TakeTiles(const TRect& area, const TRows& before, const TRows& after);
+    void StoreTile(TStep& step, const TRect& r, const TRows& before, const TRows& after);
     void StoreWhole(TStep& step);
-    void StoreTile(TStep& step, const TRect& tile);
+    // The open step when it stores tiles (not a whole picture), else nullptr.
+    TStep* TileStep();
     // Undoes or redoes a step on the picture (and the baseline follows).
     TRect Exchange(TStep& step);
     void Recount(TStep& step);
@@ -94,8 +104,11 @@ private:
     TBitmap& FPicture;
     TBitmap& FBaseline;
     bool FBaselineValid = false;
-    std::vector<TStep> FSteps;
+    // A deque: the budget drops steps at the front without moving the others.
+    std::deque<TStep> FSteps;
     int FApplied = 0;
     bool FOpen = false;
     qint64 FBytes = 0;
+    // The picture in small, following every change the history sees.
+    TLiveThumbnail FThumbnail{kThumbnailSide};
 };

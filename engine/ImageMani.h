@@ -113,18 +113,19 @@ void TImageMani::RewriteRows(const TCaptionPair& caption, RowRule rule)
         EndOperation();
         return;
     }
-    // The new rows are written into the undo raster, which holds the picture as it is, one
-    // band of tiles at a time; the history takes each band's change while the band is fresh in
-    // the cache, and the picture takes the new pixels.
+    // The new rows are written into a band of one tile row, which the history takes (with the
+    // change) while the band is fresh in the cache; the picture and its copy before the step
+    // take the new rows from there.
     const TBitmap& old = FPicture;
+    TBitmap band(FPicture.Width(), std::min(THistory::kTile, std::max(1, inside.Bottom - inside.Top)));
     for (int top = inside.Top; top < inside.Bottom;) {
         const int bottom = std::min(inside.Bottom, (top / THistory::kTile + 1) * THistory::kTile);
         for (int y = top; y < bottom; ++y) {
-            uint32_t* dst = UndoBitmap.ScanLine(y);
+            uint32_t* dst = band.ScanLine(y - top);
             rule(old, dst, inside.Left, inside.Right, y);
             ShowRow(dst, y, inside.Left, inside.Right);
         }
-        FHistory.TakeRewrittenRows(Rect(inside.Left, top, inside.Right, bottom));
+        FHistory.TakeNewRows(Rect(inside.Left, top, inside.Right, bottom), band);
         top = bottom;
     }
     Canvas().Changed(inside);

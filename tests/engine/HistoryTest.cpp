@@ -60,6 +60,12 @@ TEST(History, EveryStepUndoesAndRedoesToTheExactPictureBeforeAndAfterIt)
             RandomChange(*pic, rng, int(rng.bounded(5u)));
             states.push_back(pic->Picture());
         }
+        // Each step's thumbnail shows the picture after it (the open step's: the picture now).
+        for (size_t i = 0; i + 1 < states.size(); ++i) {
+            TLiveThumbnail fresh(THistory::kThumbnailSide);
+            fresh.Update(states[i + 1], states[i + 1].BoundsRect());
+            ASSERT_TRUE(pic->History().Thumbnail(int(i)) == fresh.Image()) << "thumbnail " << i;
+        }
         for (int i = int(states.size()) - 2; i >= 0; --i) {
             pic->Undo();
             ASSERT_TRUE(SamePixels(pic->Picture(), states[size_t(i)])) << "seed " << seed << " undo to " << i;
