@@ -373,6 +373,7 @@ bool ReadJpeg(const QByteArray& data, TBitmap& bitmap, bool* damaged)
         CmykToRgb(image, !parsed || structure.adobe);
     bitmap.SetImage(image);
     bitmap.SetPixelFormat(pf24bit);
+    Orient(bitmap, JpegOrientation(data));
     if (damaged)
         *damaged = cut;
     return true;
