@@ -79,6 +79,7 @@ bool ReadWithQt(const QByteArray& data, const char* format, TBitmap& bitmap)
     }
     TBitmap read;
     read.SetImage(image);
+    image = QImage(); // the raster's pixels are its own, so turning them copies nothing
     if (read.Empty())
         return false;
     Orient(read, OrientationOf(reader.transformation()));

@@ -413,6 +413,34 @@ TEST(Orientation, AJpegOpensUprightAndIsSavedWithoutTheTag)
     EXPECT_EQ(JpegOrientation(WithOrientation(jpeg, 6).left(20)), 1);
 }
 
+TEST(Orientation, ATurnedJpegDecodesToTheSamePixelsAsTurningAfterwards)
+{
+    QByteArray jpeg;
+    ASSERT_TRUE(WriteJpeg(Bitmap(Pattern(77, 45)), 90, jpeg)); // 4:2:0, sides not blocks of 16
+    TBitmap stored;
+    ASSERT_TRUE(ReadJpeg(jpeg, stored));
+    for (int o = 5; o <= 8; ++o) {
+        TBitmap expected = stored, turned;
+        Orient(expected, o);
+        bool damaged = true;
+        ASSERT_TRUE(ReadJpeg(WithOrientation(jpeg, o), turned, &damaged));
+        EXPECT_FALSE(damaged);
+        EXPECT_EQ(turned.Image(), expected.Image()) << o;
+    }
+    // Cut short, the turned photo opens as far as it goes and says so.
+    const QByteArray big = [] {
+        QByteArray data;
+        WriteJpeg(Bitmap(Pattern(400, 300)), 90, data);
+        return WithOrientation(data, 6);
+    }();
+    TBitmap part;
+    bool damaged = false;
+    ASSERT_TRUE(ReadJpeg(big.left(big.size() / 2), part, &damaged));
+    EXPECT_TRUE(damaged);
+    EXPECT_EQ(part.Width(), 300);
+    EXPECT_FALSE(ReadJpeg(big.left(big.size() / 50), part));
+}
+
 TEST(Orientation, ATiffsOrientationIsAppliedToo)
 {
     const QImage stored = Pattern(6, 3);
