@@ -18,7 +18,7 @@ namespace {
 static_assert(QSysInfo::ByteOrder == QSysInfo::LittleEndian, "rows are written as B, G, R, A bytes");
 
 constexpr int kLevel = 2;                  // zlib level of saved files
-constexpr int kFilter = PNG_FILTER_PAETH;  // the one filter of saved files
+constexpr int kFilter = PNG_FILTER_UP;     // the one filter of saved files
 
 void AppendBytes(png_structp png, png_bytep bytes, size_t n)
 {
@@ -188,13 +188,14 @@ bool ReadPng(const QByteArray& data, TBitmap& bitmap, bool* damaged, int step)
     TReadStruct s;
     if (!s.png || !s.info)
         return false;
-    // A thumbnail does without the checksums: a damaged file shows as what it decodes to.
-    if (step > 1) {
-        png_set_crc_action(s.png, PNG_CRC_QUIET_USE, PNG_CRC_QUIET_USE);
+    // The chunks' checksums already cover every byte of the compressed data, so the second
+    // checksum over the much larger decompressed data is left out. A thumbnail does without
+    // the chunks' checksums too: a damaged file shows as what it decodes to.
 #ifdef PNG_IGNORE_ADLER32
-        png_set_option(s.png, PNG_IGNORE_ADLER32, PNG_OPTION_ON);
+    png_set_option(s.png, PNG_IGNORE_ADLER32, PNG_OPTION_ON);
 #endif
-    }
+    if (step > 1)
+        png_set_crc_action(s.png, PNG_CRC_QUIET_USE, PNG_CRC_QUIET_USE);
     TBitmap out;
     TDecode d{std::max(step, 1), &out};
     // Any fault libpng reports refuses the file, and so does an end before the first row.
