@@ -25,6 +25,19 @@ int OrientationOf(QImageIOHandler::Transformations t)
     }
 }
 
+// A GIF's codes grow one pixel longer at most with each code, so n codes of at least 3 bits
+// never describe more than n x n pixels: a picture far bigger than its data could hold is
+// refused before Qt's reader allocates and paints it.
+bool GifPlausible(const QByteArray& data)
+{
+    if (data.size() < 10 || !(data.startsWith("GIF87a") || data.startsWith("GIF89a")))
+        return false;
+    const auto* d = reinterpret_cast<const uchar*>(data.constData());
+    const qint64 w = d[6] | d[7] << 8, h = d[8] | d[9] << 8;
+    const qint64 codes = data.size() * 8 / 3;
+    return w * h <= codes * codes;
+}
+
 } // namespace
 
 TPictureType PictureTypeOf(QStringView ext)
@@ -49,7 +62,7 @@ bool ReadPicture(TPictureType type, const QByteArray& data, TBitmap& bitmap, boo
     case ptPng: return ReadPng(data, bitmap, damaged);
     case ptWebp: return ReadWithQt(data, "webp", bitmap);
     case ptTiff: return ReadWithQt(data, "tiff", bitmap);
-    case ptGif: return ReadWithQt(data, "gif", bitmap);
+    case ptGif: return GifPlausible(data) && ReadWithQt(data, "gif", bitmap);
     case ptNone: break;
     }
     return false;

@@ -1,9 +1,24 @@
 #pragma once
-// Small picture files made in code for the tests and benchmarks of the readers: a JPEG given an
-// EXIF orientation, and GIF files (Qt only reads GIF).
+// Small picture files made in code for the tests, benchmarks and fuzz seeds of the readers: any
+// file Qt writes, a JPEG given an EXIF orientation, and GIF files (Qt only reads GIF).
+#include <QBuffer>
 #include <QByteArray>
+#include <QImageWriter>
 #include <QRgb>
 #include <vector>
+
+// The image as Qt's writer of that format stores it, with a quality and an orientation tag.
+inline QByteArray QtEncoded(const QImage& image, const char* format, int quality = -1,
+                            QImageIOHandler::Transformations t = QImageIOHandler::TransformationNone)
+{
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setQuality(quality);
+    writer.setTransformation(t);
+    return writer.write(image) ? data : QByteArray();
+}
 
 // The JPEG with an EXIF segment giving orientation o put right after its start marker.
 inline QByteArray WithOrientation(const QByteArray& jpeg, int o, bool bigEndian = false)
