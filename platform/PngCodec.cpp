@@ -45,6 +45,7 @@ struct TReadStruct {
 struct TDecode {
     int step;            // keep every step-th row and column
     TBitmap* out;
+    qint64 size;         // the file's bytes
     int w = 0, h = 0;
     int passes = 1;
     bool alpha = false;  // rows carry straight alpha (B, G, R, A) to compose onto white
@@ -63,6 +64,10 @@ void OnHeader(png_structp png, png_infop info)
         png_error(png, "too big");
     d.w = int(w);
     d.h = int(h);
+    // Deflate packs at most 1,032 bytes into one: a file far too short for the rows it claims
+    // is refused before the raster is allocated.
+    if (qint64(h) * qint64(png_get_rowbytes(png, info) + 1) / 1032 > d.size)
+        png_error(png, "too short for its size");
     const int type = png_get_color_type(png, info), depth = png_get_bit_depth(png, info);
     const bool trns = png_get_valid(png, info, PNG_INFO_tRNS) != 0;
     const bool interlaced = png_get_interlace_type(png, info) != PNG_INTERLACE_NONE;
@@ -197,7 +202,7 @@ bool ReadPng(const QByteArray& data, TBitmap& bitmap, bool* damaged, int step)
     if (step > 1)
         png_set_crc_action(s.png, PNG_CRC_QUIET_USE, PNG_CRC_QUIET_USE);
     TBitmap out;
-    TDecode d{std::max(step, 1), &out};
+    TDecode d{std::max(step, 1), &out, data.size()};
     // Any fault libpng reports refuses the file, and so does an end before the first row.
     if (!Decode(s.png, s.info, data, d) || d.rows == 0 || out.Empty())
         return false;

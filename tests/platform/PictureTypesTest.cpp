@@ -3,6 +3,7 @@
 #include "tests/common/PictureFiles.h"
 #include <QBuffer>
 #include <QImageWriter>
+#include <QtEndian>
 #include <csetjmp>
 #include <gtest/gtest.h>
 #include <png.h>
@@ -93,6 +94,18 @@ QByteArray PatternPng(int w, int h, bool interlaced, int (*alpha)(int, int) = nu
                 p[3] = png_byte(alpha(x, y));
         }
     return WritePngRows({w, h, alpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB, 8, interlaced}, rows);
+}
+
+// The CRC of a PNG chunk (its type and data), bit by bit.
+quint32 Crc32(const QByteArray& bytes)
+{
+    quint32 c = 0xFFFFFFFFu;
+    for (const char b : bytes) {
+        c ^= uchar(b);
+        for (int k = 0; k < 8; ++k)
+            c = c & 1 ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+    }
+    return ~c;
 }
 
 int AlphaRamp(int x, int y) { return (x * 37 + y * 5) % 256; }
@@ -233,7 +246,18 @@ TEST(Png, CutDamagedHugeAndWrongFilesAreRefusedOrReadInPart)
     large[21] = 0;
     large[22] = 0x4E;
     large[23] = 0x20;
-    for (const QByteArray& data : {whole.left(60), crc, wide, large, QtEncoded(Pattern(8, 8), "bmp"), QByteArray()}) {
+    // 16,000 x 16,000 within the limits, but far more rows than 20 kB can describe.
+    QByteArray liar = whole;
+    ASSERT_EQ(Crc32(whole.mid(12, 17)), qFromBigEndian<quint32>(whole.constData() + 29)) << "the header's own CRC";
+    for (const int at : {16, 20}) {
+        liar[at + 2] = 0x3E;
+        liar[at + 3] = char(0x80);
+    }
+    const quint32 ihdrCrc = Crc32(liar.mid(12, 17));
+    for (int i = 0; i < 4; ++i)
+        liar[29 + i] = char(ihdrCrc >> (24 - 8 * i));
+    for (const QByteArray& data :
+         {whole.left(60), crc, wide, large, liar, QtEncoded(Pattern(8, 8), "bmp"), QByteArray()}) {
         EXPECT_FALSE(ReadPng(data, untouched));
         EXPECT_EQ(untouched.Width(), 3);
     }
