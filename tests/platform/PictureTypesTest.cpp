@@ -318,10 +318,22 @@ TEST(QtTypes, DamagedHugeAndWrongFilesAreRefused)
     ASSERT_GT(tag, 0);
     const quint32 big = 60000;
     std::memcpy(hugeTiff.data() + tag + 8, &big, shortTag > 0 ? 2 : 4);
+    // A lossless WebP that claims 16,384 x 16,384 (its 14-bit sides all ones) in a few bytes.
+    QByteArray hugeWebp = webp;
+    ASSERT_EQ(hugeWebp.mid(12, 4), QByteArray("VP8L"));
+    hugeWebp[21] = hugeWebp[22] = hugeWebp[23] = char(0xFF);
+    hugeWebp[24] = char(hugeWebp[24] | 0x0F);
+    // Damage inside the data never crashes; what is read keeps the picture's size.
+    QByteArray scrambled = webp;
+    for (int i = 30; i < scrambled.size(); i += 7)
+        scrambled[i] = char(scrambled[i] ^ 0x5A);
+    TBitmap read;
+    if (ReadPicture(ptWebp, scrambled, read))
+        EXPECT_EQ(read.Width(), 40);
     const struct {
         TPictureType type;
         QByteArray data;
-    } refused[] = {{ptWebp, webp.left(webp.size() / 2)}, {ptWebp, tiff},    {ptTiff, webp},  {ptTiff, hugeTiff},
+    } refused[] = {{ptWebp, hugeWebp},{ptWebp, webp.left(webp.size() / 2)}, {ptWebp, tiff},    {ptTiff, webp},  {ptTiff, hugeTiff},
                    {ptTiff, tiff.left(40)},           {ptGif, hugeGif}, {ptGif, webp},   {ptGif, gif.left(12)},
                    {ptGif, liarGif},                  {ptNone, gif}};
     for (const auto& r : refused) {
