@@ -36,9 +36,9 @@ public:
     static QString SetExt(const QString& FNavn, const QString& Ext);
     // Reads a ".jpg", ".bmp", ".ico", ".png", ".webp", ".tif"/".tiff" or ".gif" file
     // (extension in any case) into Bitmap, upright and opaque; records FNavn as Filnavn. False
-    // for a missing, unreadable, damaged or unknown file (Bitmap untouched). A JPEG or PNG whose
-    // data ends early but whose first rows are there is read as far as it goes; FReadDamaged
-    // then tells that the rest is lost.
+    // for a missing, unreadable, damaged or unknown file (Bitmap untouched). A JPEG, PNG or GIF
+    // whose data ends early but whose first rows are there is read as far as it goes;
+    // FReadDamaged then tells that the rest is lost.
     bool LoadPictureFile(const QString& FNavn, TBitmap& Bitmap, bool AutoDim);
     // Writes Bitmap as ".jpg" (quality JpgKvalitet), ".bmp" or ".ico" (lower-case extension
     // only), or ".png" or ".webp" (any case); an empty raster is not written. A failed write

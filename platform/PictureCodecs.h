@@ -52,8 +52,8 @@ enum TPictureType { ptNone, ptPng, ptWebp, ptTiff, ptGif };
 TPictureType PictureTypeOf(QStringView ext);
 // Reads a picture of one of those types as an opaque raster: transparency is composed onto
 // white, 16 bits a channel become 8, a TIFF's orientation is applied, and only a TIFF's first
-// page and a GIF's first frame are read. Refused like the readers above; a PNG that ends early
-// keeps the rows read before the end and sets *damaged.
+// page and a GIF's first frame are read. Refused like the readers above; a PNG or GIF that ends
+// early keeps what was read before the end (the rest white) and sets *damaged.
 bool ReadPicture(TPictureType type, const QByteArray& data, TBitmap& bitmap, bool* damaged = nullptr);
 // PNG through libpng. With step > 1 only every step-th row and column is kept (thumbnails):
 // the raster is about w/step x h/step and the file's rows pass through one row of memory.

@@ -38,6 +38,49 @@ bool GifPlausible(const QByteArray& data)
     return w * h <= codes * codes;
 }
 
+// Whether a GIF's blocks are all there up to the end of its first frame's pixel data. Qt's
+// reader opens a cut file without a word, as far as it goes.
+bool GifFrameWhole(const QByteArray& data)
+{
+    const auto* d = reinterpret_cast<const uchar*>(data.constData());
+    const qint64 n = data.size();
+    if (n < 13)
+        return false;
+    qint64 pos = 13;
+    if (d[10] & 0x80) // the global colour table
+        pos += qint64(3) << ((d[10] & 7) + 1);
+    // Data sub-blocks up to their empty end block.
+    const auto blocks = [&] {
+        while (pos < n) {
+            const int length = d[pos++];
+            if (length == 0)
+                return true;
+            pos += length;
+        }
+        return false;
+    };
+    while (pos < n) {
+        const int kind = d[pos++];
+        if (kind == 0x21) { // an extension: its label, then sub-blocks
+            ++pos;
+            if (!blocks())
+                return false;
+        } else if (kind == 0x2C) { // the first frame: its descriptor, colour table and pixel data
+            if (pos + 9 > n)
+                return false;
+            const int flags = d[pos + 8];
+            pos += 9;
+            if (flags & 0x80)
+                pos += qint64(3) << ((flags & 7) + 1);
+            ++pos; // the code size
+            return blocks();
+        } else {
+            return false;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 TPictureType PictureTypeOf(QStringView ext)
@@ -62,7 +105,12 @@ bool ReadPicture(TPictureType type, const QByteArray& data, TBitmap& bitmap, boo
     case ptPng: return ReadPng(data, bitmap, damaged);
     case ptWebp: return ReadWithQt(data, "webp", bitmap);
     case ptTiff: return ReadWithQt(data, "tiff", bitmap);
-    case ptGif: return GifPlausible(data) && ReadWithQt(data, "gif", bitmap);
+    case ptGif:
+        if (!GifPlausible(data) || !ReadWithQt(data, "gif", bitmap))
+            return false;
+        if (damaged)
+            *damaged = !GifFrameWhole(data);
+        return true;
     case ptNone: break;
     }
     return false;
@@ -85,6 +133,10 @@ bool ReadWithQt(const QByteArray& data, const char* format, TBitmap& bitmap)
     QImage image;
     if (!reader.read(&image) || image.isNull() || !SizeAllowed(image.width(), image.height()))
         return false;
+    // Qt's GIF reader leaves the pixels a cut file never reached at 0, alpha included, while
+    // every pixel it decodes is opaque or transparent by the file: those become white too.
+    if (qstrcmp(format, "gif") == 0 && image.format() == QImage::Format_RGB32)
+        image.reinterpretAsFormat(QImage::Format_ARGB32);
     if (image.hasAlphaChannel()) {
         image.convertTo(QImage::Format_ARGB32);
         for (int y = 0; y < image.height(); ++y)

@@ -487,6 +487,7 @@ TEST_F(Files, TiffAndGifOpenAndDamagedPngsOpenInPartOrNotAtAll)
     ASSERT_TRUE(reader.LoadBitmap(Path("p.TIFF")));
     EXPECT_EQ(reader.Picture().Image(), PatternPicture(30, 20).Image());
     ASSERT_TRUE(reader.LoadBitmap(Path("g.gif")));
+    EXPECT_FALSE(reader.Damaged());
     EXPECT_EQ(reader.Picture().Canvas().Pixels(1, 0), clWhite);
     EXPECT_EQ(reader.Picture().Canvas().Pixels(2, 1), clWhite);
     EXPECT_EQ(reader.Picture().Canvas().Pixels(0, 0), clBlack);

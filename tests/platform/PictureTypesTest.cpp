@@ -302,6 +302,23 @@ TEST(QtTypes, WebpTiffAndGifReadAsOpaquePictures)
               -1);
 }
 
+TEST(QtTypes, ACutGifOpensAsFarAsItGoesAndSaysSo)
+{
+    std::vector<int> pixels;
+    for (int i = 0; i < 60 * 40; ++i)
+        pixels.push_back(i / 60 % 4);
+    const QByteArray gif = SmallGif(60, 40, {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(9, 9, 9)}, pixels);
+    TBitmap b;
+    bool damaged = true;
+    ASSERT_TRUE(ReadPicture(ptGif, gif, b, &damaged));
+    EXPECT_FALSE(damaged);
+    ASSERT_TRUE(ReadPicture(ptGif, gif.left(gif.size() / 2), b, &damaged));
+    EXPECT_TRUE(damaged);
+    EXPECT_EQ(b.ScanLine(0)[5], 0xFFFF0000u);
+    EXPECT_EQ(b.ScanLine(1)[5], 0xFF00FF00u);
+    EXPECT_EQ(b.ScanLine(39)[5], 0xFFFFFFFFu) << "never reached: white";
+}
+
 TEST(QtTypes, DamagedHugeAndWrongFilesAreRefused)
 {
     const QByteArray webp = QtEncoded(Pattern(40, 30), "webp", 100), tiff = QtEncoded(Pattern(40, 30), "tiff");
