@@ -62,8 +62,9 @@ bool ReadPng(const QByteArray& data, TBitmap& bitmap, bool* damaged = nullptr, i
 void ComposeOnWhite(uint32_t* pixels, int n);
 // The picture size a PNG's header gives, without decoding; False for anything but a PNG.
 bool PngSize(const QByteArray& data, int& w, int& h);
-// WebP, TIFF or GIF through Qt's reader of that format ("webp", "tiff", "gif").
-bool ReadWithQt(const QByteArray& data, const char* format, TBitmap& bitmap);
+// WebP, TIFF or GIF through Qt's reader of that format ("webp", "tiff", "gif"); a picture of
+// more than mostPixels pixels (when not negative) is refused before it is read.
+bool ReadWithQt(const QByteArray& data, const char* format, TBitmap& bitmap, qint64 mostPixels = -1);
 // PNG: 8-bit RGB, lossless; WebP: lossless. False for the types that are only read.
 bool WritePicture(TPictureType type, const TBitmap& bitmap, QByteArray& data);
 bool WritePng(const TBitmap& bitmap, QByteArray& data);

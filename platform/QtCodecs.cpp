@@ -4,6 +4,7 @@
 // is the size check before anything is decoded and the conversion to an opaque raster.
 #include "platform/PictureCodecs.h"
 #include <QBuffer>
+#include <algorithm>
 #include <QImageReader>
 #include <QImageWriter>
 
@@ -25,27 +26,24 @@ int OrientationOf(QImageIOHandler::Transformations t)
     }
 }
 
-// A GIF's codes grow one pixel longer at most with each code, so n codes of at least 3 bits
-// never describe more than n x n pixels: a picture far bigger than its data could hold is
-// refused before Qt's reader allocates and paints it.
-bool GifPlausible(const QByteArray& data)
-{
-    if (data.size() < 10 || !(data.startsWith("GIF87a") || data.startsWith("GIF89a")))
-        return false;
-    const auto* d = reinterpret_cast<const uchar*>(data.constData());
-    const qint64 w = d[6] | d[7] << 8, h = d[8] | d[9] << 8;
-    const qint64 codes = data.size() * 8 / 3;
-    return w * h <= codes * codes;
-}
+// What the blocks of a GIF tell of its first frame: where its pixels end, and whether its
+// pixel data is all there. Qt's reader opens a cut file without a word, as far as it goes.
+struct TGifFrame {
+    bool found = false;
+    bool whole = false;
+    qint64 right = 0, bottom = 0; // the picture Qt makes: the screen, widened to the frame
+};
 
-// Whether a GIF's blocks are all there up to the end of its first frame's pixel data. Qt's
-// reader opens a cut file without a word, as far as it goes.
-bool GifFrameWhole(const QByteArray& data)
+TGifFrame FirstGifFrame(const QByteArray& data)
 {
+    TGifFrame f;
     const auto* d = reinterpret_cast<const uchar*>(data.constData());
     const qint64 n = data.size();
-    if (n < 13)
-        return false;
+    if (n < 13 || !(data.startsWith("GIF87a") || data.startsWith("GIF89a")))
+        return f;
+    const auto u16 = [d](qint64 at) { return qint64(d[at] | d[at + 1] << 8); };
+    f.right = u16(6);
+    f.bottom = u16(8);
     qint64 pos = 13;
     if (d[10] & 0x80) // the global colour table
         pos += qint64(3) << ((d[10] & 7) + 1);
@@ -64,21 +62,34 @@ bool GifFrameWhole(const QByteArray& data)
         if (kind == 0x21) { // an extension: its label, then sub-blocks
             ++pos;
             if (!blocks())
-                return false;
+                return f;
         } else if (kind == 0x2C) { // the first frame: its descriptor, colour table and pixel data
             if (pos + 9 > n)
-                return false;
+                return f;
+            f.found = true;
+            f.right = std::max(f.right, u16(pos) + u16(pos + 4));
+            f.bottom = std::max(f.bottom, u16(pos + 2) + u16(pos + 6));
             const int flags = d[pos + 8];
             pos += 9;
             if (flags & 0x80)
                 pos += qint64(3) << ((flags & 7) + 1);
             ++pos; // the code size
-            return blocks();
+            f.whole = blocks();
+            return f;
         } else {
-            return false;
+            return f;
         }
     }
-    return false;
+    return f;
+}
+
+// A GIF's codes grow one pixel longer at most with each code, so n codes of at least 3 bits
+// never describe more than n x n pixels: a picture far bigger than its data could hold is
+// refused before Qt's reader allocates and paints it.
+qint64 GifMostPixels(const QByteArray& data)
+{
+    const qint64 codes = data.size() * 8 / 3;
+    return codes * codes;
 }
 
 } // namespace
@@ -105,18 +116,21 @@ bool ReadPicture(TPictureType type, const QByteArray& data, TBitmap& bitmap, boo
     case ptPng: return ReadPng(data, bitmap, damaged);
     case ptWebp: return ReadWithQt(data, "webp", bitmap);
     case ptTiff: return ReadWithQt(data, "tiff", bitmap);
-    case ptGif:
-        if (!GifPlausible(data) || !ReadWithQt(data, "gif", bitmap))
+    case ptGif: {
+        const TGifFrame frame = FirstGifFrame(data);
+        const qint64 most = GifMostPixels(data);
+        if (!frame.found || frame.right * frame.bottom > most || !ReadWithQt(data, "gif", bitmap, most))
             return false;
         if (damaged)
-            *damaged = !GifFrameWhole(data);
+            *damaged = !frame.whole;
         return true;
+    }
     case ptNone: break;
     }
     return false;
 }
 
-bool ReadWithQt(const QByteArray& data, const char* format, TBitmap& bitmap)
+bool ReadWithQt(const QByteArray& data, const char* format, TBitmap& bitmap, qint64 mostPixels)
 {
     QBuffer buffer;
     buffer.setData(data);
@@ -128,10 +142,12 @@ bool ReadWithQt(const QByteArray& data, const char* format, TBitmap& bitmap)
     QImageReader::setAllocationLimit(int(kMaxBytes >> 20));
     // The header's size is checked before the reader allocates anything.
     const QSize size = reader.size();
-    if (!reader.canRead() || !size.isValid() || !SizeAllowed(size.width(), size.height()))
+    if (!reader.canRead() || !size.isValid() || !SizeAllowed(size.width(), size.height())
+        || (mostPixels >= 0 && qint64(size.width()) * size.height() > mostPixels))
         return false;
     QImage image;
-    if (!reader.read(&image) || image.isNull() || !SizeAllowed(image.width(), image.height()))
+    if (!reader.read(&image) || image.isNull() || !SizeAllowed(image.width(), image.height())
+        || (mostPixels >= 0 && qint64(image.width()) * image.height() > mostPixels))
         return false;
     // Qt's GIF reader leaves the pixels a cut file never reached at 0, alpha included, while
     // every pixel it decodes is opaque or transparent by the file: those become white too.

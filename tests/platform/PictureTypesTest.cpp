@@ -352,7 +352,10 @@ TEST(QtTypes, DamagedHugeAndWrongFilesAreRefused)
         QByteArray data;
     } refused[] = {{ptWebp, hugeWebp},{ptWebp, webp.left(webp.size() / 2)}, {ptWebp, tiff},    {ptTiff, webp},  {ptTiff, hugeTiff},
                    {ptTiff, tiff.left(40)},           {ptGif, hugeGif}, {ptGif, webp},   {ptGif, gif.left(12)},
-                   {ptGif, liarGif},                  {ptNone, gif}};
+                   {ptGif, liarGif},
+                   // Found by fuzzing: files of a few bytes that Qt's reader paints as 1 GB pictures.
+                   {ptGif, QByteArray("GIF87a\x00\x00\x00]\x00\x00\x00,\xF9)\x00\x00\x00\x00\x00" "4\x00\x00\x00" "bT\xFB\xC4", 29)},
+                   {ptGif, QByteArray("GIF89GIF87a\x01\x00,\x00\x00\x00\x00\x04\x00\x02\x00,\x00\xAA`", 26)},                  {ptNone, gif}};
     for (const auto& r : refused) {
         TBitmap b = Bitmap(Pattern(3, 3));
         EXPECT_FALSE(ReadPicture(r.type, r.data, b)) << r.type;
