@@ -34,14 +34,18 @@ public:
     static QString GetExt(const QString& FNavn);
     // FNavn with its extension replaced by Ext (appended when it has none).
     static QString SetExt(const QString& FNavn, const QString& Ext);
-    // Reads a ".jpg", ".bmp" or ".ico" file (extension in any case) into Bitmap; records
-    // FNavn as Filnavn. False for a missing, unreadable, damaged or unknown file (Bitmap
-    // untouched). A JPEG whose data ends early but whose first rows are there is read as far
-    // as it goes; FReadDamaged then tells that the rest is lost.
+    // Reads a ".jpg", ".bmp", ".ico", ".png", ".webp", ".tif"/".tiff" or ".gif" file
+    // (extension in any case) into Bitmap, upright and opaque; records FNavn as Filnavn. False
+    // for a missing, unreadable, damaged or unknown file (Bitmap untouched). A JPEG, PNG or GIF
+    // whose data ends early but whose first rows are there is read as far as it goes;
+    // FReadDamaged then tells that the rest is lost.
     bool LoadPictureFile(const QString& FNavn, TBitmap& Bitmap, bool AutoDim);
     // Writes Bitmap as ".jpg" (quality JpgKvalitet), ".bmp" or ".ico" (lower-case extension
-    // only); an empty raster is not written. A failed write keeps the old file.
+    // only), or ".png" or ".webp" (any case); an empty raster is not written. A failed write
+    // keeps the old file.
     bool SavePictureFile(const QString& FNavn, const TBitmap& Bitmap);
+    // Whether SavePictureFile writes a file of this name's type (TIFF and GIF are only read).
+    static bool Writable(const QString& FNavn);
     // Bitmap becomes a tiling of itself over a raster one pixel larger than the tool rectangle.
     void ReproducerCB(TBitmap& Bitmap);
 

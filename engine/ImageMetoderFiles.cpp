@@ -79,6 +79,10 @@ bool TImageMetoder::LoadPictureFile(const QString& FNavn, TBitmap& Bitmap, bool 
                 return false;
             PictureFromIcon(read, mask);
         }
+    } else if (const PictureCodecs::TPictureType type = PictureCodecs::PictureTypeOf(ext); type != PictureCodecs::ptNone) {
+        QByteArray data;
+        if (!PictureCodecs::ReadFile(FNavn, data) || !PictureCodecs::ReadPicture(type, data, read, &damaged))
+            return false;
     } else {
         return false;
     }
@@ -106,11 +110,22 @@ bool TImageMetoder::SavePictureFile(const QString& FNavn, const TBitmap& Bitmap)
         TBitmap colour, mask;
         IconFromPicture(Bitmap, colour, mask);
         encoded = PictureCodecs::WriteIcon(colour, mask, data);
+    } else {
+        // PNG and WebP in any case, so that saving keeps the type of the file that was opened.
+        encoded = PictureCodecs::WritePicture(PictureCodecs::PictureTypeOf(ext), Bitmap, data);
     }
     if (!encoded || !PictureCodecs::WriteFileSafely(FNavn, data))
         return false;
     FFilnavn = FNavn;
     return true;
+}
+
+bool TImageMetoder::Writable(const QString& FNavn)
+{
+    const QString ext = GetExt(FNavn);
+    const PictureCodecs::TPictureType type = PictureCodecs::PictureTypeOf(ext);
+    return ext == QLatin1String("jpg") || ext == QLatin1String("bmp") || ext == QLatin1String("ico")
+        || type == PictureCodecs::ptPng || type == PictureCodecs::ptWebp;
 }
 
 void TImageMetoder::ReproducerCB(TBitmap& Bitmap)

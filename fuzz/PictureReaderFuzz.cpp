@@ -1,5 +1,5 @@
 // libFuzzer entry for the picture readers. The build compiles this file once per format with
-// one of MALVO_FUZZ_JPEG, MALVO_FUZZ_BMP or MALVO_FUZZ_ICO defined.
+// one of MALVO_FUZZ_JPEG, _BMP, _ICO, _PNG, _WEBP, _TIFF or _GIF defined.
 #include "platform/PictureCodecs.h"
 #include <QGuiApplication>
 #include <cstdint>
@@ -48,8 +48,34 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
     if (!PictureCodecs::WriteIcon(colour, mask, written) || !PictureCodecs::ReadIcon(written, colourBack, maskBack)
         || colourBack.Image() != colour.Image() || maskBack.Image() != mask.Image())
         std::abort();
+#elif defined(MALVO_FUZZ_PNG)
+    // A file read whole or in part is a whole raster, and so is its thumbnail; a small picture
+    // survives our writer unchanged.
+    bool damaged = false;
+    if (!PictureCodecs::ReadPng(data, colour, &damaged))
+        return 0;
+    TBitmap thumb;
+    if (colour.Empty() || (PictureCodecs::ReadPng(data, thumb, nullptr, 3) && thumb.Empty()))
+        std::abort();
+    if (qint64(colour.Width()) * colour.Height() <= 256 * 256) {
+        QByteArray written;
+        TBitmap back;
+        if (!PictureCodecs::WritePng(colour, written) || !PictureCodecs::ReadPng(written, back)
+            || back.Image() != colour.Image())
+            std::abort();
+    }
+#elif defined(MALVO_FUZZ_WEBP) || defined(MALVO_FUZZ_TIFF) || defined(MALVO_FUZZ_GIF)
+#if defined(MALVO_FUZZ_WEBP)
+    constexpr PictureCodecs::TPictureType type = PictureCodecs::ptWebp;
+#elif defined(MALVO_FUZZ_TIFF)
+    constexpr PictureCodecs::TPictureType type = PictureCodecs::ptTiff;
 #else
-#error "define MALVO_FUZZ_JPEG, MALVO_FUZZ_BMP or MALVO_FUZZ_ICO"
+    constexpr PictureCodecs::TPictureType type = PictureCodecs::ptGif;
+#endif
+    if (PictureCodecs::ReadPicture(type, data, colour) && colour.Empty())
+        std::abort();
+#else
+#error "define one of MALVO_FUZZ_JPEG, _BMP, _ICO, _PNG, _WEBP, _TIFF or _GIF"
 #endif
     return 0;
 }

@@ -147,7 +147,7 @@ std::vector<TBilRec> TBibPan::ListFolder() const
     // Read straight from the directory: a folder of hundreds of clips is listed at every copy,
     // and the size and time of each file are all that is needed.
     // Each kind is sorted by a case-folded key made once per name.
-    std::vector<std::pair<QString, TBilRec>> kinds[3];
+    std::vector<std::pair<QString, TBilRec>> kinds[bkGif];
     DIR* dir = opendir(QFile::encodeName(FBibliotek).constData());
     if (!dir)
         return {};

@@ -65,8 +65,12 @@ bool ReadJpegReduced(const QByteArray& data, const TThumbLayout& Layout, TBitmap
         H = Out.Height();
         return true;
     }
-    const TRect target = ThumbTarget(W, H, Layout);
-    const tjscalingfactor f = CoveringScale(W, H, target.Width(), target.Height());
+    // The target belongs to the upright picture; the decoder reduces the stored one.
+    const int orientation = PictureCodecs::JpegOrientation(data);
+    const bool turned = orientation >= 5;
+    const TRect target = ThumbTarget(turned ? H : W, turned ? W : H, Layout);
+    const tjscalingfactor f = turned ? CoveringScale(W, H, target.Height(), target.Width())
+                                     : CoveringScale(W, H, target.Width(), target.Height());
     const int w = TJSCALED(W, f), h = TJSCALED(H, f);
     QImage image(w, h, QImage::Format_RGB32);
     if (image.isNull())
@@ -76,7 +80,20 @@ bool ReadJpegReduced(const QByteArray& data, const TThumbLayout& Layout, TBitmap
         && tjGetErrorCode(dec.h) == TJERR_FATAL)
         return false;
     Out.SetImage(image);
+    PictureCodecs::Orient(Out, orientation);
+    if (turned)
+        std::swap(W, H);
     return !Out.Empty();
+}
+
+// A PNG read with only every n-th row and column kept, n as large as still covers its target.
+bool ReadPngReduced(const QByteArray& data, const TThumbLayout& Layout, TBitmap& Out, int& W, int& H)
+{
+    if (!PictureCodecs::PngSize(data, W, H))
+        return false;
+    const TRect target = ThumbTarget(W, H, Layout);
+    const int step = target.IsEmpty() ? 1 : std::max(1, std::min(W / target.Width(), H / target.Height()));
+    return PictureCodecs::ReadPng(data, Out, nullptr, step);
 }
 
 bool ReadIconFile(const QByteArray& data, TBitmap& Out)
@@ -122,21 +139,46 @@ bool ReadWhole(TBilKind kind, const QByteArray& data, TBitmap& Out)
         return ReadIconFile(data, Out);
     case bkIngen:
         break;
+    default:
+        return PictureCodecs::ReadPicture(PictureTypeOf(kind), data, Out);
     }
     return false;
 }
+
+// The kind of an extension (without the dot, any case).
+TBilKind KindOfExt(QStringView ext)
+{
+    if (ext.compare(QLatin1String("bmp"), Qt::CaseInsensitive) == 0)
+        return bkBmp;
+    if (ext.compare(QLatin1String("jpg"), Qt::CaseInsensitive) == 0)
+        return bkJpg;
+    if (ext.compare(QLatin1String("ico"), Qt::CaseInsensitive) == 0)
+        return bkIco;
+    switch (PictureCodecs::PictureTypeOf(ext)) {
+    case PictureCodecs::ptPng: return bkPng;
+    case PictureCodecs::ptWebp: return bkWebp;
+    case PictureCodecs::ptTiff: return bkTiff;
+    case PictureCodecs::ptGif: return bkGif;
+    case PictureCodecs::ptNone: break;
+    }
+    return bkIngen;
+}
 } // namespace
+
+PictureCodecs::TPictureType PictureTypeOf(TBilKind kind)
+{
+    switch (kind) {
+    case bkPng: return PictureCodecs::ptPng;
+    case bkWebp: return PictureCodecs::ptWebp;
+    case bkTiff: return PictureCodecs::ptTiff;
+    case bkGif: return PictureCodecs::ptGif;
+    default: return PictureCodecs::ptNone;
+    }
+}
 
 TBilKind BilKind(const QString& FNavn)
 {
-    const QString ext = TAlmenX::GetExt(FNavn).toLower();
-    if (ext == QLatin1String("bmp"))
-        return bkBmp;
-    if (ext == QLatin1String("jpg"))
-        return bkJpg;
-    if (ext == QLatin1String("ico"))
-        return bkIco;
-    return bkIngen;
+    return KindOfExt(TAlmenX::GetExt(FNavn));
 }
 
 TBilKind BilKind(const QByteArray& LokaltNavn)
@@ -144,18 +186,9 @@ TBilKind BilKind(const QByteArray& LokaltNavn)
     // The extension is ASCII, so the bytes after the last dot of the name tell the kind.
     const qsizetype slash = LokaltNavn.lastIndexOf('/');
     const qsizetype dot = LokaltNavn.lastIndexOf('.');
-    if (dot < 0 || dot < slash || LokaltNavn.size() - dot != 4)
+    if (dot < 0 || dot < slash || LokaltNavn.size() - dot > 5)
         return bkIngen;
-    char ext[3];
-    for (int i = 0; i < 3; ++i)
-        ext[i] = char(std::tolower(static_cast<unsigned char>(LokaltNavn[dot + 1 + i])));
-    if (std::equal(ext, ext + 3, "bmp"))
-        return bkBmp;
-    if (std::equal(ext, ext + 3, "jpg"))
-        return bkJpg;
-    if (std::equal(ext, ext + 3, "ico"))
-        return bkIco;
-    return bkIngen;
+    return KindOfExt(QString::fromLatin1(LokaltNavn.constData() + dot + 1, LokaltNavn.size() - dot - 1));
 }
 
 void PaintIconBackground(TBitmap& Colour, const TBitmap& Mask)
@@ -215,8 +248,8 @@ TThumb MakeThumb(const QByteArray& LokalSti, const TThumbLayout& Layout)
         return t;
     TBitmap picture;
     int W = 0, H = 0;
-    if (kind == bkJpg) {
-        if (!ReadJpegReduced(data, Layout, picture, W, H))
+    if (kind == bkJpg || kind == bkPng) {
+        if (!(kind == bkJpg ? ReadJpegReduced : ReadPngReduced)(data, Layout, picture, W, H))
             return t;
     } else {
         if (!ReadWhole(kind, data, picture))

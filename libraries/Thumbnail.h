@@ -1,17 +1,20 @@
 #pragma once
 #include "platform/Bitmap.h"
+#include "platform/PictureCodecs.h"
 #include "platform/Color.h"
 #include "platform/Types.h"
 #include <QByteArray>
 #include <QString>
 
-// Which picture files a library panel lists; ftBegge lists all three kinds.
+// Which picture files a library panel lists; ftBegge lists every kind.
 enum TFilType { ftBmp, ftJpg, ftIco, ftBegge };
 
 // The kind of a picture file by its extension (the text after the last dot of the file name,
 // any case), as the program reads files.
-enum TBilKind { bkIngen, bkBmp, bkJpg, bkIco };
+enum TBilKind { bkIngen, bkBmp, bkJpg, bkIco, bkPng, bkWebp, bkTiff, bkGif };
 TBilKind BilKind(const QString& FNavn);
+// The reader's type of the kinds beyond bmp, jpg and ico; ptNone for those three.
+PictureCodecs::TPictureType PictureTypeOf(TBilKind kind);
 // The same for a name or path in the file system's own bytes.
 TBilKind BilKind(const QByteArray& LokaltNavn);
 
@@ -41,9 +44,10 @@ struct TThumb {
     bool Ok = false;
 };
 
-// Reads the picture file and draws its thumbnail. A JPEG is decoded at the smallest DCT scale
-// that still covers its target; damaged, empty, huge and unknown files give a blank thumbnail.
-// Safe to run on a worker thread.
+// Reads the picture file and draws its thumbnail, upright. A JPEG is decoded at the smallest
+// DCT scale that still covers its target, a PNG keeps only every n-th row and column that
+// still do; damaged, empty, huge and unknown files give a blank thumbnail. Safe to run on a
+// worker thread.
 TThumb MakeThumb(const QString& FNavn, const TThumbLayout& Layout);
 // The same for a path in the file system's own bytes (a name that is not valid UTF-8 has no
 // QString that leads back to it).

@@ -1,10 +1,23 @@
 // JPEG through libjpeg-turbo's TurboJPEG interface. The raster's 32-bit pixels are B, G, R, X
-// bytes in memory on little-endian machines, which TurboJPEG reads and writes directly.
+// bytes in memory on little-endian machines, which TurboJPEG reads and writes directly. A photo
+// whose orientation turns it a quarter goes through libjpeg-turbo's row interface instead, so
+// that its rows are turned into place while they are still in the cache.
 #include "platform/PictureCodecs.h"
 #include <QtEndian>
 #include <algorithm>
+#include <csetjmp>
+#include <cstdio>
 #include <cstring>
 #include <turbojpeg.h>
+#include <sys/mman.h>
+#include <unistd.h>
+#include <vector>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+// jpeglib.h wants FILE and size_t declared before it (cstdio).
+#include <jpeglib.h>
+#include <jerror.h>
 
 namespace PictureCodecs {
 namespace {
@@ -325,6 +338,135 @@ void CmykToRgb(QImage& image, bool inverted)
         }
     }
 }
+// ---- Decoding a quarter-turned photo in strips ----
+
+struct TJpegError {
+    jpeg_error_mgr pub;
+    jmp_buf jump;
+    int firstWarning = -1;
+};
+
+void ErrorExit(j_common_ptr c) { longjmp(reinterpret_cast<TJpegError*>(c->err)->jump, 1); }
+void EmitMessage(j_common_ptr c, int level)
+{
+    auto* e = reinterpret_cast<TJpegError*>(c->err);
+    if (level < 0 && e->firstWarning < 0)
+        e->firstWarning = e->pub.msg_code;
+}
+void OutputMessage(j_common_ptr) {}
+
+constexpr int kStripRows = 32;
+
+// Stored pixel (c, r) of a w x h picture lands in row RowOf(c) and column ColumnOf(r) of the
+// upright raster (orientations 5 to 8).
+struct TTurn {
+    int o, w, h;
+    int RowOf(int c) const { return o == 5 || o == 6 ? c : w - 1 - c; }
+    int ColumnOf(int r) const { return o == 5 || o == 8 ? r : h - 1 - r; }
+};
+
+// Stored rows k0.. k1 - 1 of the strip (from row y0), columns c0.. c1 - 1, into out, one pixel at
+// a time.
+void TurnPixels(const uint32_t* strip, int y0, int k0, int k1, int c0, int c1, const TTurn& t, uint32_t* base,
+                qsizetype stride)
+{
+    for (int c = c0; c < c1; ++c) {
+        uint32_t* row = base + qsizetype(t.RowOf(c)) * stride;
+        for (int k = k0; k < k1; ++k)
+            row[t.ColumnOf(y0 + k)] = strip[qsizetype(k) * t.w + c];
+    }
+}
+
+// n stored rows from row y0, w pixels each in strip, into their columns of out: in blocks of
+// 4 x 4 pixels, four stored rows of four pixels becoming four upright rows of four.
+void TurnStrip(const uint32_t* strip, int y0, int n, const TTurn& t, TBitmap& out)
+{
+    uint32_t* base = out.ScanLine(0);
+    const qsizetype stride = out.Image().bytesPerLine() / 4;
+    int c = 0, k = 0;
+#ifdef __SSE2__
+    const qsizetype down = t.o == 5 || t.o == 6 ? stride : -stride; // from stored column c's row to c + 1's
+    const bool rising = t.o == 5 || t.o == 8;                        // columns grow with the stored row
+    const int blockRows = n / 4 * 4;
+    for (; c + 4 <= t.w; c += 4) {
+        uint32_t* rows = base + qsizetype(t.RowOf(c)) * stride;
+        for (k = 0; k < blockRows; k += 4) {
+            const uint32_t* s = strip + qsizetype(k) * t.w + c;
+            const __m128i r0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s));
+            const __m128i r1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + t.w));
+            const __m128i r2 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + 2 * qsizetype(t.w)));
+            const __m128i r3 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + 3 * qsizetype(t.w)));
+            const __m128i t0 = _mm_unpacklo_epi32(r0, r1), t1 = _mm_unpacklo_epi32(r2, r3);
+            const __m128i t2 = _mm_unpackhi_epi32(r0, r1), t3 = _mm_unpackhi_epi32(r2, r3);
+            __m128i col[4] = {_mm_unpacklo_epi64(t0, t1), _mm_unpackhi_epi64(t0, t1), _mm_unpacklo_epi64(t2, t3),
+                              _mm_unpackhi_epi64(t2, t3)};
+            const int at = t.ColumnOf(y0 + (rising ? k : k + 3));
+            for (int j = 0; j < 4; ++j) {
+                if (!rising)
+                    col[j] = _mm_shuffle_epi32(col[j], _MM_SHUFFLE(0, 1, 2, 3));
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(rows + j * down + at), col[j]);
+            }
+        }
+    }
+    TurnPixels(strip, y0, blockRows, n, 0, c, t, base, stride); // the rows below the blocks
+#endif
+    TurnPixels(strip, y0, 0, n, c, t.w, t, base, stride); // the columns right of the blocks
+}
+
+// The decoding itself; libjpeg's errors come back here by longjmp, so it owns nothing with a
+// destructor. out is already the upright size and strip holds kStripRows stored rows.
+bool DecodeTurned(jpeg_decompress_struct& cinfo, TJpegError& err, const uchar* src, qint64 size, const TTurn& t,
+                  uint32_t* strip, TBitmap& out)
+{
+    if (setjmp(err.jump))
+        return false;
+    jpeg_mem_src(&cinfo, src, static_cast<unsigned long>(size));
+    jpeg_read_header(&cinfo, TRUE);
+    cinfo.out_color_space = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? JCS_EXT_BGRX : JCS_EXT_XRGB;
+    jpeg_start_decompress(&cinfo);
+    if (int(cinfo.output_width) != t.w || int(cinfo.output_height) != t.h || cinfo.output_components != 4)
+        return false;
+    JSAMPROW rows[kStripRows];
+    for (int k = 0; k < kStripRows; ++k)
+        rows[k] = reinterpret_cast<JSAMPROW>(strip + qsizetype(k) * t.w);
+    while (int(cinfo.output_scanline) < t.h) {
+        const int y0 = int(cinfo.output_scanline);
+        int n = 0;
+        while (n < kStripRows && int(cinfo.output_scanline) < t.h)
+            n += int(jpeg_read_scanlines(&cinfo, rows + n, JDIMENSION(kStripRows - n)));
+        TurnStrip(strip, y0, n, t, out);
+    }
+    return true;
+}
+
+// A photo of orientation 5 to 8 decoded straight into the upright raster. earlyEnd tells that
+// the decoder's first warning was of data that ended early.
+bool ReadTurned(const uchar* src, qint64 size, int w, int h, int orientation, TBitmap& out, bool& earlyEnd)
+{
+    const TTurn t{orientation, w, h};
+    out.Reshape(h, w);
+    std::vector<uint32_t> strip(size_t(w) * kStripRows);
+    if (out.Empty())
+        return false;
+    // The strips fill the raster column by column; its pages are brought in at once first,
+    // which costs far less than a page fault at every new page a column reaches.
+    const auto page = uintptr_t(sysconf(_SC_PAGESIZE));
+    const auto first = (reinterpret_cast<uintptr_t>(out.ScanLine(0)) + page - 1) & ~(page - 1);
+    const auto end = reinterpret_cast<uintptr_t>(out.ScanLine(out.Height() - 1) + out.Width()) & ~(page - 1);
+    if (end > first)
+        madvise(reinterpret_cast<void*>(first), end - first, MADV_POPULATE_WRITE); // refused before Linux 5.14
+    jpeg_decompress_struct cinfo;
+    TJpegError err;
+    cinfo.err = jpeg_std_error(&err.pub);
+    err.pub.error_exit = ErrorExit;
+    err.pub.emit_message = EmitMessage;
+    err.pub.output_message = OutputMessage;
+    jpeg_create_decompress(&cinfo);
+    const bool ok = DecodeTurned(cinfo, err, src, size, t, strip.data(), out);
+    jpeg_destroy_decompress(&cinfo);
+    earlyEnd = err.firstWarning == JWRN_JPEG_EOF;
+    return ok;
+}
 } // namespace
 
 bool ReadJpeg(const QByteArray& data, TBitmap& bitmap, bool* damaged)
@@ -352,27 +494,40 @@ bool ReadJpeg(const QByteArray& data, TBitmap& bitmap, bool* damaged)
     bool cut = parsed && !EndsProperly(src, size, structure.scanData);
     if (cut && FirstRowOfBlocks(src, size, structure) == TFirstRow::Missing)
         return false;
-    QImage image(w, h, QImage::Format_RGB32);
-    if (image.isNull())
-        return false;
+    // A quarter-turned photo is decoded in strips straight into the upright raster.
+    const int orientation = JpegOrientation(data);
     // Four components (CMYK, or YCCK which the decoder turns into CMYK) cannot be decoded to
-    // RGB by the decoder; they are converted here.
+    // RGB by the decoder; they are converted after decoding, and turned after that.
     const bool cmyk = colourspace == TJCS_CMYK || colourspace == TJCS_YCCK;
-    // A damaged stream still decodes as far as it goes; only a fatal error refuses the file.
-    if (tjDecompress2(dec.h, src, static_cast<unsigned long>(size), image.bits(), w,
-                      static_cast<int>(image.bytesPerLine()), h, cmyk ? TJPF_CMYK : kPixelFormat, 0) != 0) {
-        if (tjGetErrorCode(dec.h) == TJERR_FATAL)
+    TBitmap read;
+    bool earlyEnd = false;
+    if (orientation >= 5 && !cmyk) {
+        if (!ReadTurned(src, size, w, h, orientation, read, earlyEnd))
             return false;
-        if (!cut && WarnedOfEarlyEnd(dec.h)) {
-            cut = true;
-            if (parsed && FirstRowOfBlocks(src, size, structure) == TFirstRow::Missing)
+    } else {
+        QImage image(w, h, QImage::Format_RGB32);
+        if (image.isNull())
+            return false;
+        // A damaged stream still decodes as far as it goes; only a fatal error refuses the file.
+        if (tjDecompress2(dec.h, src, static_cast<unsigned long>(size), image.bits(), w,
+                          static_cast<int>(image.bytesPerLine()), h, cmyk ? TJPF_CMYK : kPixelFormat, 0) != 0) {
+            if (tjGetErrorCode(dec.h) == TJERR_FATAL)
                 return false;
+            earlyEnd = WarnedOfEarlyEnd(dec.h);
         }
+        if (cmyk)
+            CmykToRgb(image, !parsed || structure.adobe);
+        read.SetImage(image);
+        image = QImage(); // the raster's pixels are its own, so turning them copies nothing
+        Orient(read, orientation);
     }
-    if (cmyk)
-        CmykToRgb(image, !parsed || structure.adobe);
-    bitmap.SetImage(image);
-    bitmap.SetPixelFormat(pf24bit);
+    if (!cut && earlyEnd) {
+        cut = true;
+        if (parsed && FirstRowOfBlocks(src, size, structure) == TFirstRow::Missing)
+            return false;
+    }
+    read.SetPixelFormat(pf24bit);
+    bitmap = std::move(read);
     if (damaged)
         *damaged = cut;
     return true;

@@ -434,7 +434,8 @@ void TFileCommands::ASaveMalvoExecute()
     TMalvoform* form = Host.GForm();
     if (!form)
         return;
-    if (form->Image->Filnavn().isEmpty()) {
+    // A picture opened from a type that is only read (TIFF, GIF) is saved under a new name.
+    if (form->Image->Filnavn().isEmpty() || !TImageMetoder::Writable(form->Image->Filnavn())) {
         ASaveMalvoAsExecute();
         return;
     }

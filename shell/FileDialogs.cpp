@@ -28,6 +28,7 @@ void AddPreview(QFileDialog& dialog)
     grid->addWidget(preview, 1, grid->columnCount(), grid->rowCount() - 1, 1);
     QObject::connect(&dialog, &QFileDialog::currentChanged, preview, [preview](const QString& path) {
         QImageReader reader(path);
+        reader.setAutoTransform(true); // photos upright, as they open
         const QSize size = reader.size();
         if (size.isValid() && (size.width() > kPreviewSide || size.height() > kPreviewSide))
             reader.setScaledSize(size.scaled(kPreviewSide, kPreviewSide, Qt::KeepAspectRatio));
@@ -39,8 +40,8 @@ void AddPreview(QFileDialog& dialog)
 // The extension a name typed without one gets under each save filter ("Alle" keeps "bmp").
 QString SuffixOf(int filterIndex)
 {
-    static const char* const suffixes[] = {"bmp", "jpg", "bmp", "ico"};
-    return QString::fromLatin1(suffixes[filterIndex >= 1 && filterIndex <= 4 ? filterIndex - 1 : 0]);
+    static const char* const suffixes[] = {"bmp", "jpg", "bmp", "ico", "png", "webp"};
+    return QString::fromLatin1(suffixes[filterIndex >= 1 && filterIndex <= 6 ? filterIndex - 1 : 0]);
 }
 
 // The suffix follows the file type the user chooses.
@@ -64,14 +65,21 @@ TFileDialogs::TFileDialogs(QWidget* parent) : Parent(parent)
 
 QStringList TFileDialogs::OpenFilters()
 {
-    return {QStringLiteral("Alle (*.jpg *.bmp *.ico)"), QStringLiteral("JPEG Image File (*.jpg)"),
-            QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral("Icon (*.ico)")};
+    return {QStringLiteral("Alle (*.jpg *.bmp *.ico *.png *.webp *.tif *.tiff *.gif)"),
+            QStringLiteral("JPEG Image File (*.jpg)"),
+            QStringLiteral("Bitmaps (*.bmp)"),
+            QStringLiteral("Icon (*.ico)"),
+            QStringLiteral("PNG (*.png)"),
+            QStringLiteral("WebP (*.webp)"),
+            QStringLiteral("TIFF (*.tif *.tiff)"),
+            QStringLiteral("GIF (*.gif)")};
 }
 
 QStringList TFileDialogs::SaveFilters()
 {
-    return {QStringLiteral("Alle (*.bmp *.jpg *.ico)"), QStringLiteral("JPEG Image File (*.jpg)"),
-            QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral("Icon (*.ico)")};
+    return {QStringLiteral("Alle (*.bmp *.jpg *.ico *.png *.webp)"), QStringLiteral("JPEG Image File (*.jpg)"),
+            QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral("Icon (*.ico)"), QStringLiteral("PNG (*.png)"),
+            QStringLiteral("WebP (*.webp)")};
 }
 
 int TFileDialogs::SaveFilterFor(const QString& Name)
@@ -83,6 +91,10 @@ int TFileDialogs::SaveFilterFor(const QString& Name)
         return 3;
     if (ext == QLatin1String("ico"))
         return 4;
+    if (ext == QLatin1String("png"))
+        return 5;
+    if (ext == QLatin1String("webp"))
+        return 6;
     return 1;
 }
 

@@ -35,8 +35,8 @@ public:
     std::unique_ptr<QFileDialog> MakeOpenDialog(bool multiSelect, bool Engelsk) const;
     std::unique_ptr<QFileDialog> MakeSaveDialog(const QString& PresetName, bool Engelsk,
                                                 const QString& PictureFile = QString()) const;
-    // The save dialog's filter for a name, 1-based: ".jpg" 2, ".bmp" 3, ".ico" 4 (compared
-    // case-sensitively), anything else 1 ("Alle").
+    // The save dialog's filter for a name, 1-based: ".jpg" 2, ".bmp" 3, ".ico" 4, ".png" 5,
+    // ".webp" 6 (compared case-sensitively), anything else 1 ("Alle").
     static int SaveFilterFor(const QString& Name);
     static QStringList OpenFilters();
     static QStringList SaveFilters();

@@ -8,6 +8,7 @@
 #include "dialogs/Flytform.h"
 #include "libraries/Gallery.h"
 #include "libraries/Kliche.h"
+#include "platform/PictureCodecs.h"
 #include "shell/EgenskaberPage.h"
 #include "shell/FileCommands.h"
 #include "shell/Mainform.h"
@@ -41,7 +42,7 @@ bool IsPictureFile(const QString& name)
         return false;
     const QString ext = TAlmenX::GetExt(name).toLower();
     return ext == QLatin1String("jpg") || ext == QLatin1String("jpeg") || ext == QLatin1String("bmp")
-        || ext == QLatin1String("ico");
+        || ext == QLatin1String("ico") || PictureCodecs::PictureTypeOf(ext) != PictureCodecs::ptNone;
 }
 
 // The frame settings every palette field or button frame takes from the options.

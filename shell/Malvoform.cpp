@@ -241,7 +241,7 @@ bool TMalvoform::LukImage()
     if (answer != mrYes)
         return true;
     QString target = Image->Filnavn();
-    if (target.isEmpty() || !QFileInfo(target).isFile()) {
+    if (target.isEmpty() || !QFileInfo(target).isFile() || !TImageMetoder::Writable(target)) {
         target = files.Dialogs().RunSave(PNavn, Engelsk(), Image->Filnavn());
         if (target.isEmpty())
             return false;

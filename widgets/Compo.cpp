@@ -164,7 +164,9 @@ QString TPreGrundCompo::GetExt(const QString& FNavn)
 bool TPreGrundCompo::KunBitmap(const QString& FNavn, TBitmap& Bitmap)
 {
     const QString ext = GetExt(FNavn);
-    if (ext != QLatin1String("jpg") && ext != QLatin1String("bmp") && ext != QLatin1String("ico"))
+    const PictureCodecs::TPictureType type = PictureCodecs::PictureTypeOf(ext);
+    if (ext != QLatin1String("jpg") && ext != QLatin1String("bmp") && ext != QLatin1String("ico")
+        && type == PictureCodecs::ptNone)
         return false;
     QByteArray data;
     if (!QFileInfo(FNavn).isFile() || !PictureCodecs::ReadFile(FNavn, data))
@@ -175,6 +177,9 @@ bool TPreGrundCompo::KunBitmap(const QString& FNavn, TBitmap& Bitmap)
             return false;
     } else if (ext == QLatin1String("bmp")) {
         if (!PictureCodecs::ReadBmp(data, picture))
+            return false;
+    } else if (type != PictureCodecs::ptNone) {
+        if (!PictureCodecs::ReadPicture(type, data, picture))
             return false;
     } else {
         TBitmap mask;

@@ -50,8 +50,8 @@ public:
     static QString SetExt(const QString& FNavn, const QString& Ext);
     // Everything after the first "." of the file name, at most 255 characters; no "." gives "".
     static QString GetExt(const QString& FNavn);
-    // Loads a ".jpg", ".bmp" or ".ico" file (extension compared case-sensitively) into Bitmap.
-    // A missing, unreadable or other file leaves Bitmap unchanged and returns False.
+    // Loads a ".jpg", ".bmp" or ".ico" file (extension compared case-sensitively), or a ".png",
+    // ".webp", ".tif"/".tiff" or ".gif" file (any case), into Bitmap. A missing, unreadable or other file leaves Bitmap unchanged and returns False.
     static bool KunBitmap(const QString& FNavn, TBitmap& Bitmap);
 
     // Binds a painter's change notification to a repaint of this widget, and releases it again

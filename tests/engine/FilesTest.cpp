@@ -1,5 +1,6 @@
 #include "PicFixture.h"
 #include "platform/PictureCodecs.h"
+#include "tests/common/PictureFiles.h"
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -444,4 +445,97 @@ TEST_F(Files, AHiddenPictureFillsItsViewWhenTheViewIsFirstNeeded)
     shown.show();
     const QImage screen = shown.grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(MaxDiff(screen, first.Picture().Image()), 0);
+}
+
+TEST_F(Files, PngAndWebpAreSavedAndReadBackExactlyInAnyCase)
+{
+    TImagePic pic;
+    pic.SetAutoDim(true);
+    pic.SetPicture(PatternPicture(41, 27));
+    const QImage original = pic.Picture().Image();
+    for (const char* name : {"a.png", "b.webp", "C.PNG", "D.WebP"}) {
+        SCOPED_TRACE(name);
+        EXPECT_TRUE(TImagePic::Writable(Path(name)));
+        ASSERT_TRUE(pic.SaveBitmap(Path(name)));
+        EXPECT_EQ(pic.Filnavn(), Path(name));
+        // The type follows the extension.
+        const QByteArray bytes = Bytes(name);
+        EXPECT_TRUE(QByteArray(name).toLower().endsWith("png") ? bytes.startsWith("\x89PNG") : bytes.startsWith("RIFF"));
+        TImagePic reader;
+        ASSERT_TRUE(reader.LoadBitmap(Path(name)));
+        EXPECT_FALSE(reader.Damaged());
+        EXPECT_EQ(reader.Picture().Image(), original);
+    }
+    // TIFF and GIF are read, never written: the old file stays.
+    Write("keep.tif", "old");
+    EXPECT_FALSE(TImagePic::Writable(Path("keep.tif")));
+    EXPECT_FALSE(pic.SaveBitmap(Path("keep.tif")));
+    EXPECT_EQ(Bytes("keep.tif"), QByteArray("old"));
+    EXPECT_FALSE(pic.SaveBitmap(Path("x.gif")));
+    EXPECT_FALSE(QFile::exists(Path("x.gif")));
+}
+
+TEST_F(Files, TiffAndGifOpenAndDamagedPngsOpenInPartOrNotAtAll)
+{
+    QByteArray tiff;
+    QBuffer buffer(&tiff);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(PatternPicture(30, 20).Image().save(&buffer, "tiff"));
+    Write("p.TIFF", tiff);
+    Write("g.gif", SmallGif(3, 2, {qRgb(0, 0, 0), qRgb(255, 255, 255)}, {0, 1, 0, 1, 0, 1}));
+    TImagePic reader;
+    ASSERT_TRUE(reader.LoadBitmap(Path("p.TIFF")));
+    EXPECT_EQ(reader.Picture().Image(), PatternPicture(30, 20).Image());
+    ASSERT_TRUE(reader.LoadBitmap(Path("g.gif")));
+    EXPECT_FALSE(reader.Damaged());
+    EXPECT_EQ(reader.Picture().Canvas().Pixels(1, 0), clWhite);
+    EXPECT_EQ(reader.Picture().Canvas().Pixels(2, 1), clWhite);
+    EXPECT_EQ(reader.Picture().Canvas().Pixels(0, 0), clBlack);
+
+    TImagePic pic;
+    pic.SetPicture(PatternPicture(300, 200));
+    ASSERT_TRUE(pic.SaveBitmap(Path("whole.png")));
+    const QByteArray png = Bytes("whole.png");
+    Write("cut.png", png.left(png.size() / 2));
+    ASSERT_TRUE(reader.LoadBitmap(Path("cut.png")));
+    EXPECT_TRUE(reader.Damaged());
+    EXPECT_EQ(reader.Picture().Width(), 300);
+    EXPECT_EQ(reader.Picture().Canvas().Pixels(1, 1), pic.Picture().Canvas().Pixels(1, 1));
+    EXPECT_EQ(reader.Picture().Canvas().Pixels(1, 199), clWhite);
+    ASSERT_TRUE(reader.LoadBitmap(Path("whole.png")));
+    EXPECT_FALSE(reader.Damaged());
+
+    Write("bmp.png", Bytes("p.TIFF"));
+    Write("short.png", png.left(50));
+    Write("text.webp", "RIFF and nothing else");
+    for (const char* name : {"bmp.png", "short.png", "text.webp"}) {
+        reader.SetPicture(PatternPicture(5, 5));
+        EXPECT_FALSE(reader.LoadBitmap(Path(name))) << name;
+        reader.Undo();
+        EXPECT_EQ(reader.Picture().Width(), 5) << name;
+    }
+}
+
+TEST_F(Files, ATurnedPhotoOpensUprightAndIsSavedUpright)
+{
+    TBitmap stored(64, 32);
+    stored.Canvas().Brush = {clRed, bsSolid};
+    stored.Canvas().FillRect(Rect(0, 0, 32, 32)); // left half red, right half white
+    QByteArray jpeg;
+    ASSERT_TRUE(PictureCodecs::WriteJpeg(stored, 95, jpeg));
+    Write("phone.jpg", WithOrientation(jpeg, 8)); // turned anticlockwise to show
+    TImagePic pic;
+    pic.SetAutoDim(true);
+    ASSERT_TRUE(pic.LoadBitmap(Path("phone.jpg")));
+    ASSERT_EQ(pic.Picture().Width(), 32);
+    ASSERT_EQ(pic.Picture().Height(), 64);
+    const auto reddish = [](TColor c) { return (c & 0xFF) > 200 && ((c >> 8) & 0xFF) < 60; };
+    EXPECT_TRUE(reddish(pic.Picture().Canvas().Pixels(16, 60))) << "the stored left half lies at the bottom";
+    EXPECT_FALSE(reddish(pic.Picture().Canvas().Pixels(16, 4)));
+    ASSERT_TRUE(pic.SaveBitmap(Path("phone.jpg")));
+    EXPECT_EQ(PictureCodecs::JpegOrientation(Bytes("phone.jpg")), 1);
+    TImagePic again;
+    ASSERT_TRUE(again.LoadBitmap(Path("phone.jpg")));
+    EXPECT_EQ(again.Picture().Height(), 64);
+    EXPECT_TRUE(reddish(again.Picture().Canvas().Pixels(16, 60)));
 }

@@ -1,6 +1,7 @@
 #include "FakeDocumentHost.h"
 #include "dialogs/InfForm.h"
 #include <QAction>
+#include <QBuffer>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QToolButton>
@@ -93,6 +94,9 @@ TEST_F(FilesTest, SaveAsPresetsTheFilterByTheNamesExactExtension)
     EXPECT_EQ(TFileDialogs::SaveFilterFor(QStringLiteral("UdenNavn2.jpg")), 2);
     EXPECT_EQ(TFileDialogs::SaveFilterFor(QStringLiteral("a.bmp")), 3);
     EXPECT_EQ(TFileDialogs::SaveFilterFor(QStringLiteral("a.ico")), 4);
+    EXPECT_EQ(TFileDialogs::SaveFilterFor(QStringLiteral("a.png")), 5);
+    EXPECT_EQ(TFileDialogs::SaveFilterFor(QStringLiteral("a.webp")), 6);
+    EXPECT_EQ(TFileDialogs::SaveFilterFor(QStringLiteral("a.tif")), 1);
     EXPECT_EQ(TFileDialogs::SaveFilterFor(QStringLiteral("Billede.JPG")), 1);
     EXPECT_EQ(TFileDialogs::SaveFilterFor(QStringLiteral("UdenNavn1")), 1);
 
@@ -102,14 +106,17 @@ TEST_F(FilesTest, SaveAsPresetsTheFilterByTheNamesExactExtension)
     EXPECT_EQ(host.LastDialogTitle, QStringLiteral("Gem billede"));
     host.GForm()->SetPNavn(QStringLiteral("Billede.JPG"));
     host.Files->ASaveMalvoAsExecute();
-    EXPECT_EQ(host.LastDialogFilter, QStringLiteral("Alle (*.bmp *.jpg *.ico)"));
+    EXPECT_EQ(host.LastDialogFilter, QStringLiteral("Alle (*.bmp *.jpg *.ico *.png *.webp)"));
+    host.GForm()->SetPNavn(QStringLiteral("Skærm.png"));
+    host.Files->ASaveMalvoAsExecute();
+    EXPECT_EQ(host.LastDialogFilter, QStringLiteral("PNG (*.png)"));
 }
 
 TEST_F(FilesTest, SaveAsRenamesOnlyWhenTheSaveSucceeded)
 {
     MakeNew(host, 1);
     Modify(*host.GForm());
-    host.Choose = QStringList{Path("hus.png")};
+    host.Choose = QStringList{Path("hus.gif")}; // GIF is only read
     host.Files->ASaveMalvoAsExecute();
     EXPECT_EQ(host.Messages, QStringList{kSaveFailure});
     EXPECT_EQ(host.GForm()->PNavn, QStringLiteral("UdenNavn1.bmp"));
@@ -511,4 +518,68 @@ TEST(FileDialogsTest, QtsOwnDialogSpeaksTheProgramsLanguage)
     EXPECT_EQ(open->labelText(QFileDialog::Accept), QStringLiteral("Åben"));
     auto english = dialogs.MakeOpenDialog(false, true);
     EXPECT_NE(english->labelText(QFileDialog::Accept), QStringLiteral("Åben"));
+}
+
+TEST_F(FilesTest, GemKeepsPngAndAsksForANameForATypeThatIsOnlyRead)
+{
+    TBitmap red(20, 10);
+    red.Canvas().Brush.Color = clRed;
+    red.Canvas().FillRect(red.BoundsRect());
+    // Written by Qt, so that our own save gives other bytes.
+    ASSERT_TRUE(red.Image().save(Path("screen.PNG"), "png", 0));
+    QByteArray png, tiff;
+    ASSERT_TRUE(PictureCodecs::ReadFile(Path("screen.PNG"), png));
+    ASSERT_TRUE(host.Files->HentPicture(Path("screen.PNG")));
+    Modify(*host.GForm());
+    host.Files->ASaveMalvoExecute();
+    EXPECT_TRUE(host.LastDialogTitle.isEmpty()) << "saved under its own name, no dialog";
+    EXPECT_TRUE(host.Messages.isEmpty());
+    QByteArray saved;
+    ASSERT_TRUE(PictureCodecs::ReadFile(Path("screen.PNG"), saved));
+    EXPECT_TRUE(saved.startsWith("\x89PNG"));
+    EXPECT_NE(saved, png) << "the picture was written by the program";
+
+    QBuffer buffer(&tiff);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(red.Image().save(&buffer, "tiff"));
+    ASSERT_TRUE(PictureCodecs::WriteFileSafely(Path("scan.tif"), tiff));
+    ASSERT_TRUE(host.Files->HentPicture(Path("scan.tif")));
+    Modify(*host.GForm());
+    host.Choose = QStringList{Path("scan.png")};
+    host.Files->ASaveMalvoExecute();
+    EXPECT_EQ(host.LastDialogTitle, QStringLiteral("Gem billede"));
+    EXPECT_EQ(host.GForm()->PNavn, QStringLiteral("scan.png"));
+    ASSERT_TRUE(PictureCodecs::ReadFile(Path("scan.png"), saved));
+    EXPECT_TRUE(saved.startsWith("\x89PNG"));
+    QByteArray kept;
+    ASSERT_TRUE(PictureCodecs::ReadFile(Path("scan.tif"), kept));
+    EXPECT_EQ(kept, tiff);
+}
+
+TEST_F(FilesTest, DamagedNewTypesAreRefusedOrReportedInBothLanguages)
+{
+    ASSERT_TRUE(PictureCodecs::WriteFileSafely(Path("bad.png"), "\x89PNG but nothing more"));
+    ASSERT_TRUE(PictureCodecs::WriteFileSafely(Path("bad.webp"), QByteArray(200, 'x')));
+    EXPECT_FALSE(host.Files->HentPicture(Path("bad.png")));
+    EXPECT_EQ(host.Messages, QStringList{OpenFailure(Path("bad.png"))});
+    host.Messages.clear();
+    host.Options.Sprog = 1;
+    EXPECT_FALSE(host.Files->HentPicture(Path("bad.webp")));
+    EXPECT_EQ(host.Messages, QStringList{MessageText(QStringLiteral("Error: Unknown!\r") + Path("bad.webp"))});
+    EXPECT_TRUE(host.Forms().isEmpty());
+
+    TBitmap big(300, 200);
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 300; ++x)
+            big.ScanLine(y)[x] = 0xFF000000u | uint32_t(x * y * 2654435761u >> 8);
+    QByteArray png;
+    ASSERT_TRUE(PictureCodecs::WritePng(big, png));
+    ASSERT_TRUE(PictureCodecs::WriteFileSafely(Path("cut.png"), png.left(png.size() / 2)));
+    for (const int sprog : {0, 1}) {
+        host.Messages.clear();
+        host.Options.Sprog = sprog;
+        ASSERT_TRUE(host.Files->HentPicture(Path("cut.png")));
+        EXPECT_EQ(host.Messages, QStringList{sprog ? QStringLiteral("The file is damaged: only part of the picture could be read!")
+                                                   : QStringLiteral("Filen er beskadiget: kun en del af billedet kunne læses!")});
+    }
 }
