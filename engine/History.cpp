@@ -292,8 +292,7 @@ QString THistory::RedoCaption() const
 
 QImage THistory::Thumbnail(int i) const
 {
-    if (FOpen && i == int(FSteps.size()) - 1)
-    {
+    if (FOpen && i == int(FSteps.size()) - 1) {
         // The open step's operation may still be changing the picture.
         TLiveThumbnail now(kThumbnailSide);
         now.Update(FPicture, FPicture.BoundsRect());
@@ -310,12 +309,4 @@ bool THistory::DropOldest()
     FSteps.erase(FSteps.begin());
     --FApplied;
     return true;
-}
-
-void THistory::Clear()
-{
-    FSteps.clear();
-    FApplied = 0;
-    FOpen = false;
-    FBytes = 0;
 }

@@ -60,8 +60,6 @@ public:
     qint64 Bytes() const { return FBytes; }
     // Forgets the oldest step when it is applied and not the newest one; False otherwise.
     bool DropOldest();
-    // Forgets every step.
-    void Clear();
 
     static constexpr int kThumbnailSide = 64;
 

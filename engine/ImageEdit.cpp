@@ -1,5 +1,6 @@
 #include "engine/ImageEdit.h"
 #include "engine/Captions.h"
+#include <algorithm>
 
 TImageEdit::TImageEdit(QWidget* parent) : TMetaImage(parent)
 {
@@ -21,35 +22,27 @@ void TImageEdit::ResetToolRect()
 
 void TImageEdit::Undo()
 {
-    if (CanUndo()) {
+    if (CanUndo())
         FPolyCount = 0;
-        GoToStep(FHistory.Applied() - 1);
-    } else {
-        ResetToolRect();
-        if (OnAutoPerform)
-            OnAutoPerform(this, false);
-    }
+    GoToStep(FHistory.Applied() - 1);
 }
 
 void TImageEdit::Redo()
 {
-    if (CanRedo()) {
-        GoToStep(FHistory.Applied() + 1);
-    } else {
-        ResetToolRect();
-        if (OnAutoPerform)
-            OnAutoPerform(this, false);
-    }
+    GoToStep(FHistory.Applied() + 1);
 }
 
 void TImageEdit::GoToStep(int Applied)
 {
-    const int oldW = FPicture.Width(), oldH = FPicture.Height();
-    FjernFocus();
-    const TRect changed = FHistory.GoTo(Applied);
-    ShowRestored(changed, FPicture.Width() != oldW || FPicture.Height() != oldH);
-    FInfoString = CanUndo() ? FHistory.UndoCaption() : Caption(FSprog, kUndoGeneric);
-    RedoBitmap = TBitmap();
+    // A step beyond either end changes nothing, but the tool rectangle and the events follow.
+    if (const int target = std::clamp(Applied, 0, FHistory.Count()); target != FHistory.Applied()) {
+        const int oldW = FPicture.Width(), oldH = FPicture.Height();
+        FjernFocus();
+        const TRect changed = FHistory.GoTo(target);
+        ShowRestored(changed, FPicture.Width() != oldW || FPicture.Height() != oldH);
+        NameUndoStep();
+        RedoBitmap = TBitmap();
+    }
     ResetToolRect();
     if (OnAutoPerform)
         OnAutoPerform(this, false);

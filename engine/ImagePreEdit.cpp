@@ -64,6 +64,11 @@ void TImagePreEdit::CancelStep()
     ShowPicture();
     DefFocusRect(0, 0, width(), height());
     Objekt = false;
+    NameUndoStep();
+}
+
+void TImagePreEdit::NameUndoStep()
+{
     FInfoString = CanUndo() ? FHistory.UndoCaption() : Caption(FSprog, kUndoGeneric);
 }
 

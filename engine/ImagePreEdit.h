@@ -37,6 +37,8 @@ public:
     // Shows the part r of the picture in the view after an undo or redo (all of it after a
     // change of size) and marks the picture modified.
     void ShowRestored(const TRect& r, bool newSize);
+    // InfoString after the history moved: the step undo would undo, else the generic caption.
+    void NameUndoStep();
     // Takes back the step just begun, with what the operation did to the picture so far (an
     // operation that failed half-way).
     void CancelStep();

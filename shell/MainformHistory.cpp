@@ -76,5 +76,6 @@ void TMainform::UpdateHistoryWindow()
     AHistorik->setChecked(HistoryShown());
     if (dockHost_->SiteOf(historyForm_) == dsNone && historyForm_->isVisible())
         settings_.SetValue(kFloatKey, QStringLiteral("%1,%2").arg(historyForm_->x()).arg(historyForm_->y()));
-    historyForm_->Follow(gForm_ ? gForm_->Image : nullptr);
+    // A hidden window builds no rows: it catches up when it is shown.
+    historyForm_->Follow(HistoryShown() && gForm_ ? gForm_->Image : nullptr);
 }
