@@ -1,77 +1,10 @@
 #include "engine/History.h"
 #include "engine/HistoryBudget.h"
+#include "engine/XorRuns.h"
+#include "platform/Raster.h"
 #include <algorithm>
 #include <cstring>
 #include <utility>
-
-namespace {
-// Copies the rows of r from one raster to another (both holding the picture's rows from
-// their Top on).
-template <typename Rows>
-void CopyRows(const Rows& from, TBitmap& to, int toTop, const TRect& r)
-{
-    const size_t bytes = size_t(r.Right - r.Left) * 4;
-    for (int y = r.Top; y < r.Bottom; ++y)
-        std::memcpy(to.ScanLine(y - toTop) + r.Left, from.Row(y) + r.Left, bytes);
-}
-
-// Appends the exclusive-or of a and b over n pixels as (count, value) runs.
-void AppendRuns(const uint32_t* a, const uint32_t* b, int n, std::vector<uint32_t>& out)
-{
-    // A row that changed by one value throughout (untouched, filled, inverted) is one run; the
-    // test runs without branches, so the common case costs no more than reading the rows.
-    using Pixels4 = uint32_t __attribute__((vector_size(16)));
-    const uint32_t first = a[0] ^ b[0];
-    const Pixels4 first4 = {first, first, first, first};
-    Pixels4 other4 = {0, 0, 0, 0};
-    int i = 0;
-    for (; i + 4 <= n; i += 4) {
-        Pixels4 pa, pb;
-        std::memcpy(&pa, a + i, sizeof pa);
-        std::memcpy(&pb, b + i, sizeof pb);
-        other4 |= pa ^ pb ^ first4;
-    }
-    uint32_t other = other4[0] | other4[1] | other4[2] | other4[3];
-    for (; i < n; ++i)
-        other |= (a[i] ^ b[i]) ^ first;
-    if (other == 0) {
-        out.push_back(uint32_t(n));
-        out.push_back(first);
-        return;
-    }
-    i = 0;
-    while (i < n) {
-        const uint32_t v = a[i] ^ b[i];
-        int j = i + 1;
-        while (j < n && (a[j] ^ b[j]) == v)
-            ++j;
-        out.push_back(uint32_t(j - i));
-        out.push_back(v);
-        i = j;
-    }
-}
-
-// Applies one row of runs to row (n pixels); returns where the next row's runs begin.
-const uint32_t* ApplyRuns(const uint32_t* runs, uint32_t* row, int n)
-{
-    for (int x = 0; x < n; runs += 2) {
-        const int count = int(runs[0]);
-        if (const uint32_t v = runs[1])
-            for (int k = 0; k < count; ++k)
-                row[x + k] ^= v;
-        x += count;
-    }
-    return runs;
-}
-
-const uint32_t* ApplyValues(const uint32_t* values, uint32_t* row, int n)
-{
-    for (int x = 0; x < n; ++x)
-        row[x] ^= values[x];
-    return values + n;
-}
-
-} // namespace
 
 THistory::THistory(TBitmap& picture, TBitmap& baseline) : FPicture(picture), FBaseline(baseline)
 {
@@ -114,9 +47,23 @@ void THistory::Commit()
     }
     if (area.IsEmpty())
         return;
-    TakeTiles(area, {FBaseline}, {FPicture});
-    CopyRows(TRows{FPicture}, FBaseline, 0, area);
+    TakeTiles(area);
+    for (int y = area.Top; y < area.Bottom; ++y)
+        BaselineTakes(y, area.Left, area.Right);
     FThumbnail.Update(FPicture, area);
+}
+
+void THistory::BaselineTakes(int y, int x0, int x1)
+{
+    // The baseline is read again only by a later step: long rows bypass the cache, so writing
+    // them does not first read them in.
+    constexpr int kLongRow = 256;
+    const uint32_t* from = std::as_const(FPicture).ScanLine(y) + x0;
+    uint32_t* to = FBaseline.ScanLine(y) + x0;
+    if (x1 - x0 >= kLongRow)
+        StreamCopy(to, from, x1 - x0);
+    else
+        std::memcpy(to, from, size_t(x1 - x0) * 4);
 }
 
 THistory::TStep* THistory::TileStep()
@@ -124,7 +71,7 @@ THistory::TStep* THistory::TileStep()
     return FOpen && FSteps.back().Whole.Empty() ? &FSteps.back() : nullptr;
 }
 
-void THistory::TakeTiles(const TRect& area, const TRows& before, const TRows& after)
+void THistory::TakeTiles(const TRect& area)
 {
     TStep* step = TileStep();
     if (!step)
@@ -135,27 +82,12 @@ void THistory::TakeTiles(const TRect& area, const TRows& before, const TRows& af
             const TRect part = IntersectRect(IntersectRect(Rect(tx, ty, tx + kTile, ty + kTile), bounds), area);
             const size_t bytes = size_t(part.Right - part.Left) * 4;
             for (int y = part.Top; y < part.Bottom; ++y)
-                if (std::memcmp(before.Row(y) + part.Left, after.Row(y) + part.Left, bytes) != 0) {
-                    StoreTile(*step, part, before, after);
+                if (std::memcmp(std::as_const(FBaseline).ScanLine(y) + part.Left,
+                                std::as_const(FPicture).ScanLine(y) + part.Left, bytes) != 0) {
+                    StoreTile(*step, part);
                     break;
                 }
         }
-}
-
-void THistory::TakeNewRows(const TRect& band, const TBitmap& NewRows)
-{
-    const TRect area = IntersectRect(band, FPicture.BoundsRect());
-    if (area.IsEmpty())
-        return;
-    const TRows fresh{NewRows, band.Top};
-    TakeTiles(area, {FPicture}, fresh);
-    // Picture and baseline take the new rows alike: for the history the band is untouched.
-    const TRect touched = FPicture.Touched();
-    CopyRows(fresh, FPicture, 0, area);
-    CopyRows(fresh, FBaseline, 0, area);
-    FPicture.ResetTouched();
-    FPicture.Touch(touched);
-    FThumbnail.Update(FPicture, area);
 }
 
 void THistory::StoreWhole(TStep& step)
@@ -166,24 +98,56 @@ void THistory::StoreWhole(TStep& step)
     FBaselineValid = false;
 }
 
-void THistory::StoreTile(TStep& step, const TRect& r, const TRows& before, const TRows& after)
+void THistory::StoreTile(TStep& step, const TRect& r)
 {
-    TTile t{r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top, true, {}};
-    const size_t pixels = size_t(t.W) * t.H;
-    for (int y = r.Top; y < r.Bottom && t.Data.size() <= pixels; ++y)
-        AppendRuns(before.Row(y) + t.X, after.Row(y) + t.X, t.W, t.Data);
-    if (t.Data.size() > pixels) {
-        // Too many runs: the plain values are smaller.
-        t.Runs = false;
-        t.Data.resize(pixels);
-        uint32_t* dst = t.Data.data();
-        for (int y = r.Top; y < r.Bottom; ++y, dst += t.W) {
-            const uint32_t *a = before.Row(y) + t.X, *b = after.Row(y) + t.X;
-            for (int x = 0; x < t.W; ++x)
-                dst[x] = a[x] ^ b[x];
-        }
+    FScratch.Reset();
+    const size_t pixels = size_t(r.Right - r.Left) * size_t(r.Bottom - r.Top);
+    for (int y = r.Top; y < r.Bottom; ++y)
+        FScratch.TakeRow(std::as_const(FBaseline).ScanLine(y) + r.Left, std::as_const(FPicture).ScanLine(y) + r.Left,
+                         r.Right - r.Left, pixels);
+    AddTile(step, r, FScratch);
+}
+
+void THistory::TColumn::Reset()
+{
+    Data.clear();
+    Values = Changed = false;
+}
+
+void THistory::TColumn::TakeRow(const uint32_t* before, const uint32_t* after, int n, size_t pixels)
+{
+    const size_t start = Data.size();
+    if (Values) {
+        Data.resize(start + size_t(n));
+        for (int x = 0; x < n; ++x)
+            Data[start + size_t(x)] = before[x] ^ after[x];
+        Changed = Changed || std::any_of(Data.begin() + long(start), Data.end(), [](uint32_t v) { return v != 0; });
+        return;
     }
-    t.Data.shrink_to_fit();
+    XorRuns::Append(before, after, n, Data);
+    Changed = Changed || XorRuns::AnyChange(Data.data() + start, Data.data() + Data.size());
+    if (Data.size() > pixels) {
+        // Too many runs: the plain values are smaller.
+        Data = XorRuns::Expand(Data);
+        Values = true;
+    }
+}
+
+void THistory::AddTile(TStep& step, const TRect& r, const TColumn& column)
+{
+    if (!column.Changed)
+        return;
+    TTile t{r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top, TCoding::Runs, {}};
+    if (column.Values) {
+        t.Coding = TCoding::Values;
+        t.Data.assign(column.Data.begin(), column.Data.end());
+    } else if (XorRuns::OneValueThroughout(column.Data, t.H)) {
+        // Every pixel changed by the same value (an inversion, a fill over one colour).
+        t.Coding = TCoding::Uniform;
+        t.Data.assign(1, column.Data[1]);
+    } else {
+        t.Data.assign(column.Data.begin(), column.Data.end());
+    }
     step.Tiles.push_back(std::move(t));
 }
 
@@ -224,7 +188,11 @@ TRect THistory::Exchange(TStep& step)
             const uint32_t* data = t.Data.data();
             for (int y = t.Y; y < t.Y + t.H; ++y) {
                 uint32_t* row = FPicture.ScanLine(y) + t.X;
-                data = t.Runs ? ApplyRuns(data, row, t.W) : ApplyValues(data, row, t.W);
+                switch (t.Coding) {
+                case TCoding::Runs: data = XorRuns::ApplyRuns(data, row, t.W); break;
+                case TCoding::Values: data = XorRuns::ApplyValues(data, row, t.W); break;
+                case TCoding::Uniform: XorRuns::ApplyValue(data[0], row, t.W); break;
+                }
                 std::memcpy(FBaseline.ScanLine(y) + t.X, row, size_t(t.W) * 4);
             }
             changed = UnionRect(changed, Bounds(t.X, t.Y, t.W, t.H));

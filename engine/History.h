@@ -8,7 +8,8 @@
 
 // The undo history of one picture. A step stores only the 64 x 64 tiles of the picture that it
 // changed, each as the exclusive-or of its pixels before and after the step, kept as runs of
-// equal values where that is smaller (a stroke, a fill or an inversion leaves few runs). The
+// equal values where that is smaller (a stroke or a fill leaves few runs), or as one value when
+// every pixel of the tile changed by the same value (an inversion). The
 // same exclusive-or undoes the step and redoes it. A step that changed the picture's size keeps
 // the whole picture of the other size instead, exchanged with the picture by undo and redo.
 //
@@ -30,11 +31,13 @@ public:
     // Puts the picture back as it was when the open step began and forgets the step (an
     // operation that failed half-way); False when no step is open.
     bool Cancel();
-    // For an operation that rewrites the picture band by band: NewRows holds the new pixels of
-    // the band, its row 0 being the band's top row, its columns those of the picture. The open
-    // step takes the change, and the picture and the baseline take the new pixels.
-    void TakeNewRows(const TRect& band, const TBitmap& NewRows);
-
+    // For an operation that rewrites the picture row by row, top to bottom inside Area, each
+    // row read only before it is rewritten: BeginRows gives a row of the picture's width to
+    // write each new row into, TakeNewRow(y) takes row y from there (the open step takes the
+    // change, the picture and the baseline the new pixels), EndRows ends the series.
+    uint32_t* BeginRows(const TRect& Area);
+    void TakeNewRow(int y);
+    void EndRows();
     // Undoes or redoes one step; the rectangle of the picture that changed, the whole picture
     // after a change of size, empty when nothing happened.
     TRect Undo();
@@ -64,10 +67,12 @@ public:
     static constexpr int kThumbnailSide = 64;
 
 private:
+    // How a tile keeps its exclusive-or: row after row as (count, value) runs, as the W x H
+    // values themselves, or as one value for every pixel (an inversion, a fill of the tile).
+    enum class TCoding { Runs, Values, Uniform };
     struct TTile {
         int X = 0, Y = 0, W = 0, H = 0;
-        // Row after row: (count, value) runs, or the W x H values themselves.
-        bool Runs = false;
+        TCoding Coding = TCoding::Runs;
         std::vector<uint32_t> Data;
     };
     struct TStep {
@@ -82,19 +87,15 @@ private:
     void Commit();
     // Ends the open step (commits it and makes its thumbnail).
     void CloseOpenStep();
-    // The rows of a raster that holds the picture's rows from Top on, in the picture's columns.
-    struct TRows {
-        const TBitmap& Raster;
-        int Top = 0;
-        const uint32_t* Row(int y) const { return Raster.ScanLine(y - Top); }
-    };
-    // Stores into the open step the part of every tile of area where the picture before and
-    // after the step differ.
-    void TakeTiles(const TRect& area, const TRows& before, const TRows& after);
-    void StoreTile(TStep& step, const TRect& r, const TRows& before, const TRows& after);
+    // Stores into the open step the part of every tile of area where the baseline and the
+    // picture differ.
+    void TakeTiles(const TRect& area);
+    void StoreTile(TStep& step, const TRect& r);
     void StoreWhole(TStep& step);
     // The open step when it stores tiles (not a whole picture), else nullptr.
     TStep* TileStep();
+    // Row y of the baseline takes the picture's pixels [x0, x1).
+    void BaselineTakes(int y, int x0, int x1);
     // Undoes or redoes a step on the picture (and the baseline follows).
     TRect Exchange(TStep& step);
     void Recount(TStep& step);
@@ -107,6 +108,28 @@ private:
     int FApplied = 0;
     bool FOpen = false;
     qint64 FBytes = 0;
+    // The change of one tile taken row by row: runs, or the values once runs take more room.
+    struct TColumn {
+        std::vector<uint32_t> Data;
+        bool Values = false;
+        bool Changed = false;
+        void Reset();
+        // Takes the next row of the tile (n pixels); pixels: the whole tile's pixel count.
+        void TakeRow(const uint32_t* before, const uint32_t* after, int n, size_t pixels);
+    };
+    // Stores the tile r of the step with the change column took, if any.
+    static void AddTile(TStep& step, const TRect& r, const TColumn& column);
+    // Working memory for StoreTile.
+    TColumn FScratch;
+
+    // The row series of BeginRows: the change of each tile of the tile row being taken.
+    // Stores the changed tiles of the tile row taken so far and starts the next.
+    void EndTileRow();
+    TRect FRowsArea;
+    TRect FRowsTouched;
+    int FTileTop = 0, FTileBottom = 0;
+    std::vector<TColumn> FColumns;
+    std::vector<uint32_t> FNewRow;
     // The picture in small, following every change the history sees.
     TLiveThumbnail FThumbnail{kThumbnailSide};
 };

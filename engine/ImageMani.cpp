@@ -3,6 +3,7 @@
 #include "engine/PixelRows.h"
 #include "platform/Transform.h"
 #include <QFileInfo>
+#include <algorithm>
 #include <cmath>
 
 TImageMani::TImageMani(QWidget* parent) : TImageProduTool(parent) {}
@@ -218,15 +219,33 @@ void TImageMani::Spejlvend(bool Lodret, bool Vandret, bool HeleBilledet)
 {
     if (!FSelected || HeleBilledet)
         FocusWholePicture();
-    // Row y of the area takes the mirrored row (top and bottom exchanged), reversed for
-    // left and right.
-    const TRect area = NormalizedRect(Rect(X1, Y1, X2, Y2));
-    RewriteRows(kUndoFlip, [&](const TBitmap& old, uint32_t* dst, int x0, int x1, int y) {
-        const uint32_t* src = old.ScanLine(Vandret ? area.Top + area.Bottom - 1 - y : y);
-        if (Lodret)
-            PixelRows::Reverse(src + x0, dst + x0, x1 - x0);
-        else
-            std::copy(src + x0, src + x1, dst + x0);
+    if (!Vandret) {
+        // Left and right only: every row is reversed in place of itself.
+        RewriteRows(kUndoFlip, [&](const TBitmap& old, uint32_t* dst, int x0, int x1, int y) {
+            const uint32_t* src = old.ScanLine(y);
+            if (Lodret)
+                PixelRows::Reverse(src + x0, dst + x0, x1 - x0);
+            else
+                std::copy(src + x0, src + x1, dst + x0);
+        });
+        return;
+    }
+    // Top and bottom exchanged: a row reads its mirror row, so the rows are exchanged in
+    // pairs in the picture itself (each reversed too for left and right).
+    RewriteArea(kUndoFlip, [&] {
+        const TRect r = IntersectRect(FR, FPicture.BoundsRect());
+        if (r.IsEmpty())
+            return;
+        for (int top = r.Top, bottom = r.Bottom - 1; top <= bottom; ++top, --bottom) {
+            uint32_t* a = FPicture.ScanLine(top) + r.Left;
+            uint32_t* b = FPicture.ScanLine(bottom) + r.Left;
+            std::swap_ranges(a, a + (r.Right - r.Left), b);
+            if (Lodret) {
+                std::reverse(a, a + (r.Right - r.Left));
+                if (top != bottom)
+                    std::reverse(b, b + (r.Right - r.Left));
+            }
+        }
     });
 }
 

@@ -113,21 +113,16 @@ void TImageMani::RewriteRows(const TCaptionPair& caption, RowRule rule)
         EndOperation();
         return;
     }
-    // The new rows are written into a band of one tile row, which the history takes (with the
-    // change) while the band is fresh in the cache; the picture and its copy before the step
-    // take the new rows from there.
+    // Each new row is written into the history's row, from which the view, the history, the
+    // picture and its copy before the step take it while it is fresh in the cache.
     const TBitmap& old = FPicture;
-    TBitmap band(FPicture.Width(), std::min(THistory::kTile, std::max(1, inside.Bottom - inside.Top)));
-    for (int top = inside.Top; top < inside.Bottom;) {
-        const int bottom = std::min(inside.Bottom, (top / THistory::kTile + 1) * THistory::kTile);
-        for (int y = top; y < bottom; ++y) {
-            uint32_t* dst = band.ScanLine(y - top);
-            rule(old, dst, inside.Left, inside.Right, y);
-            ShowRow(dst, y, inside.Left, inside.Right);
-        }
-        FHistory.TakeNewRows(Rect(inside.Left, top, inside.Right, bottom), band);
-        top = bottom;
+    uint32_t* row = FHistory.BeginRows(inside);
+    for (int y = inside.Top; y < inside.Bottom; ++y) {
+        rule(old, row, inside.Left, inside.Right, y);
+        ShowRow(row, y, inside.Left, inside.Right);
+        FHistory.TakeNewRow(y);
     }
+    FHistory.EndRows();
     Canvas().Changed(inside);
     EndOperation();
 }

@@ -2,6 +2,7 @@
 #include "engine/Captions.h"
 #include "engine/HistoryBudget.h"
 #include <QRandomGenerator>
+#include <functional>
 
 namespace {
 // Restores the budget after a test that shrinks it.
@@ -156,6 +157,70 @@ TEST(History, AStrokeStoresOnlyTheTilesItChanged)
     pic->Undo();
     pic->Undo();
     EXPECT_TRUE(SamePixels(pic->Picture(), PatternPicture(1000, 800)));
+}
+
+// An inversion changes every pixel of a tile by the same value: each tile keeps that value once,
+// also the tiles the focus cuts, and the step still undoes and redoes exactly.
+TEST(History, AnInversionKeepsOneValueATileAndUndoesExactly)
+{
+    auto pic = MakePic(300, 200);
+    const TBitmap before = pic->Picture();
+    pic->SetBrushColor(clBlue);
+    pic->NewFocusRect(10, 20, 250, 170);
+    pic->Inverter();
+    const TBitmap after = pic->Picture();
+    EXPECT_EQ(after.Canvas().Pixels(10, 20), before.Canvas().Pixels(10, 20) ^ ColorToRGB(clBlue));
+    EXPECT_EQ(after.Canvas().Pixels(9, 20), before.Canvas().Pixels(9, 20));
+    pic->SaveUndo(QStringLiteral("next"));
+    // Twelve tiles of one value each and the thumbnail; runs row by row would take 6 KiB more.
+    EXPECT_LT(pic->History().Bytes(), THistory::kThumbnailSide * THistory::kThumbnailSide * 4 + 2048);
+    pic->GoToStep(0);
+    EXPECT_TRUE(SamePixels(pic->Picture(), before));
+    EXPECT_TRUE(ViewShowsPicture(*pic));
+    pic->Redo();
+    EXPECT_TRUE(SamePixels(pic->Picture(), after));
+    EXPECT_TRUE(ViewShowsPicture(*pic));
+}
+
+// The colour operations and mirrors hand their new rows to the history one at a time; over a
+// focus that cuts tiles, in rows of one run, of many runs and of values, every step changes
+// only the focus and undoes and redoes exactly.
+TEST(History, RowByRowOperationsChangeOnlyTheFocusAndUndoExactly)
+{
+    auto pic = MakePic(300, 200);
+    const TRect focus{37, 13, 201, 150};
+    const std::pair<const char*, std::function<void(TImagePic&)>> operations[] = {
+        {"invert", [](TImagePic& p) { p.Inverter(); }},
+        {"grey", [](TImagePic& p) { p.MakeGray(); }},
+        {"reduce", [](TImagePic& p) { p.ReducerFarver(3, 4, 5); }},
+        {"replace", [](TImagePic& p) { p.UdskiftPixels(p.Picture().Canvas().Pixels(40, 20), clRed, 0); }},
+        {"mirror", [](TImagePic& p) { p.Spejlvend(true, false, false); }},
+    };
+    std::vector<TBitmap> states{pic->Picture()};
+    for (const auto& [name, operation] : operations) {
+        pic->NewFocusRect(focus.Left, focus.Top, focus.Right, focus.Bottom);
+        operation(*pic);
+        pic->FjernFocus();
+        const TBitmap& before = states.back();
+        const TBitmap& after = pic->Picture();
+        int outside = 0, inside = 0;
+        for (int y = 0; y < after.Height(); ++y)
+            for (int x = 0; x < after.Width(); ++x)
+                if (before.ScanLine(y)[x] != after.ScanLine(y)[x])
+                    ++(focus.Contains(x, y) ? inside : outside);
+        EXPECT_EQ(outside, 0) << name;
+        EXPECT_GT(inside, 0) << name;
+        EXPECT_TRUE(ViewShowsPicture(*pic)) << name;
+        states.push_back(after);
+    }
+    for (int i = int(states.size()) - 2; i >= 0; --i) {
+        pic->Undo();
+        ASSERT_TRUE(SamePixels(pic->Picture(), states[size_t(i)])) << "undo to " << i;
+    }
+    for (size_t i = 1; i < states.size(); ++i) {
+        pic->Redo();
+        ASSERT_TRUE(SamePixels(pic->Picture(), states[i])) << "redo to " << i;
+    }
 }
 
 TEST(History, TheBudgetDropsTheOldestStepsOfTheLargestHistoryButNeverTheNewest)

@@ -312,6 +312,42 @@ TEST_F(ExactPictureTest, TransparentInsertFromBothBoxesLeavesOnlyTheShape)
     }
 }
 
+// The pattern is taller than the bands in which whole-picture rules rewrite rows, so a rule
+// that read a row another band had already rewritten would show here.
+TEST_F(ExactPictureTest, MirrorsAndTurnsOfTheWholePictureAndOfAFocusAreExact)
+{
+    TImagePic& pic = OrdinaryStart();
+    const QImage original = pic.Picture().Image();
+    const struct {
+        const char* command;
+        QImage expected;
+    } whole[] = {{"AFlip1", original.mirrored(true, false)},
+                 {"AFlip2", original.mirrored(false, true)},
+                 {"ADrej2", original.mirrored(true, true)}};
+    for (const auto& [command, expected] : whole) {
+        pic.FjernFocus();
+        Act(command)->trigger();
+        QApplication::processEvents();
+        EXPECT_TRUE(pic.Picture().Image() == expected) << command;
+        EXPECT_TRUE(pic.View().Image().copy(0, 0, kW, kH) == expected) << command;
+        Form->UpdateActions();
+        Act("AUndo")->trigger();
+        ASSERT_TRUE(pic.Picture().Image() == original) << command;
+    }
+    // A focus across the first band's edge: only the focus turns over.
+    const QRect focus(10, 30, 50, 60);
+    QImage expected = original;
+    const QImage turned = original.copy(focus).mirrored(false, true);
+    for (int y = 0; y < focus.height(); ++y)
+        for (int x = 0; x < focus.width(); ++x)
+            expected.setPixel(focus.x() + x, focus.y() + y, turned.pixel(x, y));
+    pic.NewFocusRect(focus.left(), focus.top(), focus.right() + 1, focus.bottom() + 1);
+    Act("AFlip2")->trigger();
+    QApplication::processEvents();
+    pic.FjernFocus();
+    EXPECT_TRUE(pic.Picture().Image() == expected);
+}
+
 TEST_F(ExactPictureTest, TenDifferentStepsUndoOneByOneToEachEarlierPictureAndRedoToEachLater)
 {
     TImagePic& pic = OrdinaryStart();

@@ -1,0 +1,71 @@
+// The history's row series: an operation that rewrites the picture row by row hands each new
+// row over while it is fresh in the cache. The change is coded tile by tile as the rows come,
+// and the picture and the baseline take the row at once, so the whole operation reads the
+// picture once and writes each copy of it once.
+#include "engine/History.h"
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+uint32_t* THistory::BeginRows(const TRect& Area)
+{
+    FRowsArea = IntersectRect(Area, FPicture.BoundsRect());
+    FRowsTouched = FPicture.Touched();
+    const int columns = FRowsArea.IsEmpty() ? 0 : (FRowsArea.Right - 1) / kTile - FRowsArea.Left / kTile + 1;
+    FColumns.resize(size_t(columns));
+    for (TColumn& column : FColumns)
+        column.Reset();
+    FTileTop = FTileBottom = FRowsArea.Top;
+    FNewRow.resize(size_t(std::max(FPicture.Width(), 1)));
+    return FNewRow.data();
+}
+
+void THistory::TakeNewRow(int y)
+{
+    if (y < FRowsArea.Top || y >= FRowsArea.Bottom)
+        return;
+    if (y >= FTileBottom) {
+        EndTileRow();
+        FTileTop = y;
+        FTileBottom = std::min(FRowsArea.Bottom, (y / kTile + 1) * kTile);
+    }
+    const int left = FRowsArea.Left, right = FRowsArea.Right;
+    if (TileStep()) {
+        const uint32_t* before = std::as_const(FPicture).ScanLine(y);
+        const size_t rows = size_t(FTileBottom - FTileTop);
+        for (size_t c = 0; c < FColumns.size(); ++c) {
+            const int x0 = std::max(left, (left / kTile + int(c)) * kTile);
+            const int x1 = std::min(right, (left / kTile + int(c) + 1) * kTile);
+            FColumns[c].TakeRow(before + x0, FNewRow.data() + x0, x1 - x0, size_t(x1 - x0) * rows);
+        }
+    }
+    std::memcpy(FPicture.ScanLine(y) + left, FNewRow.data() + left, size_t(right - left) * 4);
+    if (FBaselineValid && FBaseline.Width() == FPicture.Width() && FBaseline.Height() == FPicture.Height())
+        BaselineTakes(y, left, right);
+}
+
+void THistory::EndTileRow()
+{
+    if (FTileBottom <= FTileTop)
+        return;
+    const int left = FRowsArea.Left, right = FRowsArea.Right;
+    if (TStep* step = TileStep())
+        for (size_t c = 0; c < FColumns.size(); ++c) {
+            const int x0 = std::max(left, (left / kTile + int(c)) * kTile);
+            const int x1 = std::min(right, (left / kTile + int(c) + 1) * kTile);
+            AddTile(*step, Rect(x0, FTileTop, x1, FTileBottom), FColumns[c]);
+        }
+    for (TColumn& column : FColumns)
+        column.Reset();
+    FThumbnail.Update(FPicture, Rect(left, FTileTop, right, FTileBottom));
+    FTileTop = FTileBottom;
+}
+
+void THistory::EndRows()
+{
+    EndTileRow();
+    // The history has taken the new rows: they are no change for the next commit.
+    FPicture.ResetTouched();
+    FPicture.Touch(FRowsTouched);
+    FRowsArea = TRect();
+}
