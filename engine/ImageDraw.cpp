@@ -271,7 +271,7 @@ void TImageDraw::PencilDot(int X, int Y)
 {
     if (!PointAllowed(X, Y))
         return;
-    for (TCanvas* c : {&MetaBitmap.Canvas(), &FPicture.Canvas(), &Canvas()})
+    for (TCanvas* c : {&MetaBitmap().Canvas(), &FPicture.Canvas(), &Canvas()})
         c->SetPixels(X, Y, FPenColor);
     FModified = true;
 }
@@ -303,7 +303,7 @@ void TImageDraw::SpecialDot(int X, int Y)
 {
     if (!PointAllowed(X, Y))
         return;
-    for (TCanvas* c : {&Canvas(), &FPicture.Canvas(), &MetaBitmap.Canvas()}) {
+    for (TCanvas* c : {&Canvas(), &FPicture.Canvas(), &MetaBitmap().Canvas()}) {
         c->Pen.Color = FBrushColor;
         c->Brush.Style = bsClear;
         c->Pen.Width = 1;

@@ -111,7 +111,7 @@ protected:
 template <typename DrawFn>
 void TImageDraw::CommitFigure(DrawFn draw, const TRect& changed)
 {
-    draw(MetaBitmap.Canvas());
+    draw(MetaBitmap().Canvas());
     if (FMetaMetode != mmNormal) {
         SetChangedRect(changed);
         MergeFigure();

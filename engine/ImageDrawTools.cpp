@@ -74,7 +74,7 @@ void TImageDraw::SprayAt(int cx, int cy)
         for (const TPoint& p : dots)
             c.SetPixels(p.X, p.Y, FBrushColor);
     };
-    setDots(MetaBitmap.Canvas());
+    setDots(MetaBitmap().Canvas());
     if (FMetaMetode != mmNormal) {
         MergeFigure();
     } else {

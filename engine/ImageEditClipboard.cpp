@@ -51,7 +51,7 @@ void TImageEdit::Paste(bool Reproducer)
     if (Reproducer)
         ReproducerCB(EditBitmap);
     const int w = EditBitmap.Width(), h = EditBitmap.Height();
-    TCanvas& meta = MetaBitmap.Canvas();
+    TCanvas& meta = MetaBitmap().Canvas();
     if (PasteToFocus) {
         meta.StretchDraw(FR, EditBitmap);
     } else {
@@ -90,7 +90,7 @@ void TImageEdit::LoadFromCB()
     if (OnLoad)
         OnLoad(this, FPicture.Width(), FPicture.Height());
     StartFigure(false);
-    MetaBitmap = EditBitmap;
+    MetaBitmap() = EditBitmap;
     if (FSomEllipse) {
         TempEllipse = true;
         PlaceFigure();

@@ -63,9 +63,9 @@ void TImageMani::Flyt(TFlytRetning Retning)
         FR = {X1, Y1, X2, Y2};
         Bredde = X2 - X1;
         Hojde = Y2 - Y1;
-        if (Objekt && MetaBitmap.Empty())
-            MetaBitmap = FPicture;
-        const TBitmap& from = Objekt ? MetaBitmap : FPicture;
+        if (Objekt && MetaBitmap().Empty())
+            MetaBitmap() = FPicture;
+        const TBitmap& from = Objekt ? MetaBitmap() : FPicture;
         EditBitmap = TBitmap(Bredde, Hojde);
         EditBitmap.Canvas().CopyRect(Rect(0, 0, Bredde, Hojde), from.Canvas(), FR);
         MoveX = X1;
@@ -155,7 +155,7 @@ void TImageMani::MoveRtoFocusR()
 
 void TImageMani::PladserObjekt(TMetaMetode TempMetode)
 {
-    if (MetaBitmap.Empty() || FSelected)
+    if (MetaBitmap().Empty() || FSelected)
         return;
     const TMetaMetode saved = FMetaMetode;
     FMetaMetode = TempMetode;

@@ -17,7 +17,7 @@ void TImagePicture::InsertPic(const QString& FNavn)
     FFilnavn = remembered;
     SaveUndo(Caption(FSprog, kUndoInsertPic));
     StartFigure(false);
-    MetaBitmap.Canvas().StretchDraw(FR, inserted);
+    MetaBitmap().Canvas().StretchDraw(FR, inserted);
     if (FMetaMetode != mmNormal || FMetaTrans) {
         PlaceFigure();
     } else {
@@ -87,11 +87,11 @@ void TImagePicture::TransKopierBitmap(const TBitmap& sourceBitmap, TBitmap& Dest
 
 void TImagePicture::LoadMetaBitmap()
 {
-    if (FPicture.Empty() || MetaBitmap.Empty())
+    if (FPicture.Empty() || MetaBitmap().Empty())
         return;
     TWaitCursor wait;
     SaveUndo(Caption(FSprog, kUndoLoadMetaBitmap));
-    FPicture = MetaBitmap;
+    FPicture = MetaBitmap();
     AutoDimensioner();
     ShowPicture();
     FCanScale = !FScaleFraFil;
@@ -107,7 +107,7 @@ void TImagePicture::LoadUndoBitmap()
 {
     if (FPicture.Empty() || EditBitmap.Empty())
         return;
-    MetaBitmap = EditBitmap;
+    MetaBitmap() = EditBitmap;
     LoadMetaBitmap();
 }
 

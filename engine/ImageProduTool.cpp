@@ -28,7 +28,7 @@ void TImageProduTool::RunMultiColour()
     const int s = Bredde < Hojde ? Bredde : Hojde;
     FRadius = s - s / 2;
     StartFigure(false);
-    FCan = &MetaBitmap.Canvas();
+    FCan = &MetaBitmap().Canvas();
     // Generate.
     switch (FToolNr) {
     case 50: ColourLine(); break;

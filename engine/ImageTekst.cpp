@@ -36,7 +36,7 @@ void TImageTekst::WriteText()
 
     // The text is written once, on the meta bitmap; the area every drawing reported is
     // collected so that only the pixels written there are carried into the picture.
-    TCanvas& mc = MetaBitmap.Canvas();
+    TCanvas& mc = MetaBitmap().Canvas();
     TRect changed{};
     auto savedOnChange = mc.OnChange;
     mc.OnChange = [&changed](const TRect& r) { changed = UnionRect(changed, r); };
@@ -184,11 +184,11 @@ void TImageTekst::WritePieces(TCanvas& c, std::vector<TextPiece>& pieces)
 
 TRect TImageTekst::WrittenPixels(const TRect& area) const
 {
-    const TRect r = IntersectRect(IntersectRect(area, MetaBitmap.BoundsRect()), FPicture.BoundsRect());
+    const TRect r = IntersectRect(IntersectRect(area, MetaBitmap().BoundsRect()), FPicture.BoundsRect());
     const uint32_t trans = ToQRgb(MetaTransFarve);
     int left = r.Right, right = r.Left, top = r.Bottom, bottom = r.Top;
     for (int y = r.Top; y < r.Bottom; ++y) {
-        const uint32_t* m = MetaBitmap.ScanLine(y);
+        const uint32_t* m = MetaBitmap().ScanLine(y);
         int x0 = r.Left;
         while (x0 < r.Right && m[x0] == trans)
             ++x0;
@@ -207,14 +207,14 @@ TRect TImageTekst::WrittenPixels(const TRect& area) const
 
 void TImageTekst::CopyFigure(const TRect& r)
 {
-    if (r.IsEmpty() || MetaBitmap.Empty())
+    if (r.IsEmpty() || MetaBitmap().Empty())
         return;
     const uint32_t trans = ToQRgb(MetaTransFarve);
-    const int right = std::min({r.Right, FPicture.Width(), MetaBitmap.Width()});
-    const int bottom = std::min({r.Bottom, FPicture.Height(), MetaBitmap.Height()});
+    const int right = std::min({r.Right, FPicture.Width(), MetaBitmap().Width()});
+    const int bottom = std::min({r.Bottom, FPicture.Height(), MetaBitmap().Height()});
     for (int y = std::max(r.Top, 0); y < bottom; ++y) {
         uint32_t* p = FPicture.ScanLine(y);
-        const uint32_t* m = std::as_const(MetaBitmap).ScanLine(y);
+        const uint32_t* m = std::as_const(MetaBitmap()).ScanLine(y);
         for (int x = std::max(r.Left, 0); x < right; ++x)
             if (m[x] != trans)
                 p[x] = m[x];

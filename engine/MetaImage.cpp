@@ -25,11 +25,34 @@ void ForRows(const TRect& r, int width, int height, RowFn fn)
 }
 } // namespace
 
+namespace {
+// A meta bitmap rests when it has not been used for this long, if it has at least
+// kRestingPixels pixels (a small picture's sheet costs little and is cheaper to keep).
+constexpr int kRestAfterMs = 2000;
+constexpr qint64 kRestingPixels = qint64(1) << 20;
+} // namespace
+
 TMetaImage::TMetaImage(QWidget* parent) : TImagePreEdit(parent)
 {
     FMetaMetode = mmNormal;
     FMetaFarve = clWhite;
     FTransFarve = clWhite;
+    FMetaIdle.setSingleShot(true);
+    FMetaIdle.setInterval(kRestAfterMs);
+    QObject::connect(&FMetaIdle, &QTimer::timeout, this, [this] { RestWhenIdle(); });
+}
+
+void TMetaImage::RestWhenIdle()
+{
+    if (FMetaUsed || MusNede) {
+        // Used since the timer started: it waits again.
+        FMetaUsed = false;
+        FMetaIdle.start();
+        return;
+    }
+    const TBitmap& sheet = FMeta.Raw();
+    if (qint64(sheet.Width()) * sheet.Height() >= kRestingPixels)
+        FMeta.Rest(FMetaSheet);
 }
 
 void TMetaImage::StartFigure(bool ForTool)
@@ -53,24 +76,28 @@ void TMetaImage::ClearMetaBitmap(TColor colour)
 {
     const int w = FPicture.Width(), h = FPicture.Height();
     const uint32_t sheet = ToQRgb(colour);
-    TRect dirty = MetaBitmap.Touched();
-    if (MetaBitmap.Width() != w || MetaBitmap.Height() != h || sheet != FMetaSheet) {
-        MetaBitmap.Reshape(w, h);
-        dirty = MetaBitmap.BoundsRect();
+    NoteMetaUse();
+    // A resting sheet is made anew rather than woken: all of it is filled anyway.
+    TBitmap& meta = FMeta.Raw();
+    TRect dirty = meta.Touched();
+    if (FMeta.Resting() || meta.Width() != w || meta.Height() != h || sheet != FMetaSheet) {
+        FMeta.Forget();
+        meta.Reshape(w, h);
+        dirty = meta.BoundsRect();
     }
-    dirty = IntersectRect(dirty, MetaBitmap.BoundsRect());
+    dirty = IntersectRect(dirty, meta.BoundsRect());
     for (int y = dirty.Top; y < dirty.Bottom; ++y) {
-        uint32_t* row = MetaBitmap.ScanLine(y);
+        uint32_t* row = meta.ScanLine(y);
         std::fill(row + dirty.Left, row + dirty.Right, sheet);
     }
-    MetaBitmap.ResetTouched();
-    MetaBitmap.SetPixelFormat(pfDevice);
+    meta.ResetTouched();
+    meta.SetPixelFormat(pfDevice);
     FMetaSheet = sheet;
 }
 
 void TMetaImage::ApplyMetaSettings()
 {
-    ApplySettingsTo(MetaBitmap.Canvas());
+    ApplySettingsTo(FMeta.Raw().Canvas());
 }
 
 void TMetaImage::GrowToolRect()
@@ -92,14 +119,15 @@ void TMetaImage::MergeFigure()
 {
     FMetaTrans = true;
     GrowToolRect();
-    if (FMetaMetode != mmNormal && !MetaBitmap.Empty()) {
+    const TBitmap& sheet = MetaBitmap();
+    if (FMetaMetode != mmNormal && !sheet.Empty()) {
         const uint32_t meta = ToQRgb(FMetaFarve), trans = ToQRgb(MetaTransFarve);
         const bool onFarve = FMetaMetode == mmFarve;
-        const int w = std::min(FPicture.Width(), MetaBitmap.Width());
-        const int h = std::min(FPicture.Height(), MetaBitmap.Height());
+        const int w = std::min(FPicture.Width(), sheet.Width());
+        const int h = std::min(FPicture.Height(), sheet.Height());
         ForRows(FR, w, h, [&](int y, int l, int r) {
             uint32_t* p = FPicture.ScanLine(y);
-            const uint32_t* m = std::as_const(MetaBitmap).ScanLine(y);
+            const uint32_t* m = sheet.ScanLine(y);
             for (int x = l; x < r; ++x)
                 if (m[x] != trans && (p[x] == meta) == onFarve)
                     p[x] = m[x];
@@ -117,19 +145,20 @@ void TMetaImage::PlaceFigure()
         return;
     }
     GrowToolRect();
-    if (!MetaBitmap.Empty()) {
+    const TBitmap& sheet = MetaBitmap();
+    if (!sheet.Empty()) {
         const uint32_t meta = ToQRgb(FMetaFarve), trans = ToQRgb(MetaTransFarve);
-        const int w = std::min(FPicture.Width(), MetaBitmap.Width());
-        const int h = std::min(FPicture.Height(), MetaBitmap.Height());
+        const int w = std::min(FPicture.Width(), sheet.Width());
+        const int h = std::min(FPicture.Height(), sheet.Height());
         const TBitmap& view = View();
         if (FMetaMetode == mmNormal && !FMetaTrans) {
-            FPicture.Canvas().CopyRect(FR, MetaBitmap.Canvas(), FR);
+            FPicture.Canvas().CopyRect(FR, sheet.Canvas(), FR);
         } else {
             // v is the view's pixel, which shows the picture; outside the view there is none.
             const bool onFarve = FMetaMetode == mmFarve;
             ForRows(FR, w, h, [&](int y, int l, int r) {
                 uint32_t* p = FPicture.ScanLine(y);
-                const uint32_t* m = std::as_const(MetaBitmap).ScanLine(y);
+                const uint32_t* m = sheet.ScanLine(y);
                 const uint32_t* v = y < view.Height() ? view.ScanLine(y) : nullptr;
                 for (int x = l; x < r; ++x) {
                     if (FMetaTrans && m[x] == trans)
@@ -157,12 +186,13 @@ void TMetaImage::PlaceInEllipse()
     X2 = std::min(X2 + FPenWidth, FPicture.Width());
     Y2 = std::min(Y2 + FPenWidth, FPicture.Height());
     FR = {X1, Y1, X2, Y2};
-    if (MetaBitmap.Empty())
+    TBitmap& sheet = MetaBitmap();
+    if (sheet.Empty())
         return;
-    TCanvas& mc = MetaBitmap.Canvas();
+    TCanvas& mc = sheet.Canvas();
     const TBrush saved = mc.Brush;
     mc.Brush = {MetaTransFarve, bsSolid};
-    const int W = MetaBitmap.Width(), H = MetaBitmap.Height();
+    const int W = sheet.Width(), H = sheet.Height();
     mc.FillRect(Rect(0, 0, W, FR.Top));
     mc.FillRect(Rect(0, FR.Bottom, W, H));
     mc.FillRect(Rect(0, FR.Top, FR.Left, FR.Bottom));
@@ -171,7 +201,7 @@ void TMetaImage::PlaceInEllipse()
     const uint32_t trans = ToQRgb(MetaTransFarve), meta = ToQRgb(FMetaFarve);
     const int w = std::min(W, FPicture.Width()), h = std::min(H, FPicture.Height());
     ForRows(FR, w, h, [&](int y, int l, int r) {
-        uint32_t* m = MetaBitmap.ScanLine(y);
+        uint32_t* m = sheet.ScanLine(y);
         uint32_t* p = FPicture.ScanLine(y);
         int e0 = r, e1 = r;
         if (!Shapes::EllipseRow(ellipse, y, e0, e1))

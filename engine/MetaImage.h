@@ -1,5 +1,7 @@
 #pragma once
 #include "engine/ImagePreEdit.h"
+#include "engine/RestingRaster.h"
+#include <QTimer>
 
 // Sixth link: the meta bitmap on which a figure is staged on a background of MetaTransFarve,
 // and the rules that place it into the picture.
@@ -27,7 +29,19 @@ public:
     void PlaceInEllipse();
     void ApplyMetaSettings();
 
-    TBitmap MetaBitmap;
+    // The meta bitmap. A big one that has not been used for a while rests (see RestWhenIdle)
+    // and is woken, exactly as it was, when it is asked for again.
+    TBitmap& MetaBitmap()
+    {
+        NoteMetaUse();
+        return FMeta.Bitmap();
+    }
+    const TBitmap& MetaBitmap() const { return const_cast<TMetaImage*>(this)->MetaBitmap(); }
+    bool MetaBitmapResting() const { return FMeta.Resting(); }
+    // Runs when the meta bitmap's timer ends: a meta bitmap of a big picture that was not used
+    // since the timer started, and not while a mouse button is down, gives its memory back.
+    void RestWhenIdle();
+
     TColor MetaTransFarve = clWhite;
     bool TempEllipse = false;
 
@@ -44,4 +58,15 @@ protected:
     bool FSomEllipse = false;
     // The colour MetaBitmap was last cleared to.
     uint32_t FMetaSheet = 0;
+
+private:
+    void NoteMetaUse()
+    {
+        FMetaUsed = true;
+        if (!FMetaIdle.isActive())
+            FMetaIdle.start();
+    }
+    TRestingRaster FMeta;
+    QTimer FMetaIdle;
+    bool FMetaUsed = false;
 };

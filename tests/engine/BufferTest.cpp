@@ -228,7 +228,7 @@ TEST(Figures, StartFigureChoosesTheBackgroundByTool)
     pic->SetToolNr(3); // pen only: white pen -> red
     pic->StartFigure(true);
     EXPECT_EQ(pic->MetaTransFarve, clRed);
-    EXPECT_EQ(pic->MetaBitmap.Canvas().Pixels(7, 7), clRed);
+    EXPECT_EQ(pic->MetaBitmap().Canvas().Pixels(7, 7), clRed);
     EXPECT_EQ(last, std::make_pair(true, 3));
     pic->SetToolNr(4); // pen and brush: white and red -> blue
     pic->StartFigure(true);
@@ -236,14 +236,14 @@ TEST(Figures, StartFigureChoosesTheBackgroundByTool)
     pic->SetToolNr(102); // not in the lists: keeps blue
     pic->StartFigure(true);
     EXPECT_EQ(pic->MetaTransFarve, clBlue);
-    EXPECT_EQ(pic->MetaBitmap.Width(), 20);
+    EXPECT_EQ(pic->MetaBitmap().Width(), 20);
     pic->SetToolNr(31); // frames: pen, brush, light and shadow
     pic->StartFigure(true);
     EXPECT_EQ(pic->MetaTransFarve, clGreen); // white, red and no blue among them
     pic->SetTransFarve(clGreen);
     pic->StartFigure(false); // pasted pictures: the transparent colour
     EXPECT_EQ(pic->MetaTransFarve, clGreen);
-    EXPECT_EQ(pic->MetaBitmap.Canvas().Pixels(0, 0), clGreen);
+    EXPECT_EQ(pic->MetaBitmap().Canvas().Pixels(0, 0), clGreen);
 }
 
 TEST(Figures, PlacingUnderTheMetaRuleReachesOnlyPixelsOfTheMetaColour)
@@ -257,8 +257,8 @@ TEST(Figures, PlacingUnderTheMetaRuleReachesOnlyPixelsOfTheMetaColour)
     pic->SetPicture(white);
     pic->SetTransFarve(clGreen);
     pic->StartFigure(false);
-    pic->MetaBitmap.Canvas().Brush.Color = clRed;
-    pic->MetaBitmap.Canvas().FillRect(Rect(0, 0, 30, 30));
+    pic->MetaBitmap().Canvas().Brush.Color = clRed;
+    pic->MetaBitmap().Canvas().FillRect(Rect(0, 0, 30, 30));
     pic->SetMetaMetode(mmFarve);
     pic->SetMetaFarve(clWhite);
     pic->SetPenWidth(1);
@@ -272,8 +272,8 @@ TEST(Figures, PlacingUnderTheMetaRuleReachesOnlyPixelsOfTheMetaColour)
     // mmNotFarve with transparency: only non-white pixels, never the meta background.
     pic->SetPicture(white);
     pic->StartFigure(false);
-    pic->MetaBitmap.Canvas().Brush.Color = clBlue;
-    pic->MetaBitmap.Canvas().FillRect(Rect(0, 0, 15, 30)); // the right half stays green
+    pic->MetaBitmap().Canvas().Brush.Color = clBlue;
+    pic->MetaBitmap().Canvas().FillRect(Rect(0, 0, 15, 30)); // the right half stays green
     pic->SetMetaMetode(mmNotFarve);
     pic->SetMetaTrans(true);
     pic->DefFocusRect(0, 0, 30, 30);
@@ -289,8 +289,8 @@ TEST(Figures, PlainPlacingCopiesTheBlockAndTransparencyLeavesTheBackground)
     const TBitmap before = pic->Picture();
     pic->SetTransFarve(clWhite);
     pic->StartFigure(false);
-    pic->MetaBitmap.Canvas().Brush.Color = clRed;
-    pic->MetaBitmap.Canvas().FillRect(Rect(10, 10, 12, 12));
+    pic->MetaBitmap().Canvas().Brush.Color = clRed;
+    pic->MetaBitmap().Canvas().FillRect(Rect(10, 10, 12, 12));
     pic->SetPenWidth(0);
     pic->DefFocusRect(5, 5, 15, 15);
     pic->SetMetaTrans(true);
@@ -312,8 +312,8 @@ TEST(Figures, MergeFigureAppliesTheMetaRuleInTheGrownRectangle)
     pic->SetPicture(base);
     pic->SetToolNr(3);
     pic->StartFigure(true); // black pen: background white
-    pic->MetaBitmap.Canvas().Brush.Color = clRed;
-    pic->MetaBitmap.Canvas().FillRect(Rect(0, 5, 30, 15));
+    pic->MetaBitmap().Canvas().Brush.Color = clRed;
+    pic->MetaBitmap().Canvas().FillRect(Rect(0, 5, 30, 15));
     pic->SetMetaMetode(mmNotFarve);
     pic->SetMetaFarve(clBlack);
     pic->DefFocusRect(20, 12, 5, 6); // unordered; grown by 1
@@ -334,8 +334,8 @@ TEST(Figures, SomEllipseClipsAPlacedPictureToTheInscribedEllipse)
     pic->SetTransFarve(clWhite);
     pic->SetToolNr(0);
     pic->StartFigure(false);
-    pic->MetaBitmap.Canvas().Brush.Color = clRed;
-    pic->MetaBitmap.Canvas().FillRect(Rect(10, 10, 110, 60));
+    pic->MetaBitmap().Canvas().Brush.Color = clRed;
+    pic->MetaBitmap().Canvas().FillRect(Rect(10, 10, 110, 60));
     pic->SetPenWidth(1);
     pic->DefFocusRect(10, 10, 110, 60);
     pic->PlaceFigure();
@@ -346,14 +346,14 @@ TEST(Figures, SomEllipseClipsAPlacedPictureToTheInscribedEllipse)
     EXPECT_EQ(c.Pixels(108, 58), before.Canvas().Pixels(108, 58));
     EXPECT_EQ(pic->FR, Rect(9, 9, 111, 61));
     // The meta bitmap now carries the clipped figure.
-    EXPECT_EQ(pic->MetaBitmap.Canvas().Pixels(11, 11), clWhite);
-    EXPECT_EQ(pic->MetaBitmap.Canvas().Pixels(60, 35), clRed);
+    EXPECT_EQ(pic->MetaBitmap().Canvas().Pixels(11, 11), clWhite);
+    EXPECT_EQ(pic->MetaBitmap().Canvas().Pixels(60, 35), clRed);
     // Tool 50 ignores the ellipse clip.
     pic->SetPicture(before);
     pic->SetToolNr(50);
     pic->StartFigure(false);
-    pic->MetaBitmap.Canvas().Brush.Color = clRed;
-    pic->MetaBitmap.Canvas().FillRect(Rect(10, 10, 110, 60));
+    pic->MetaBitmap().Canvas().Brush.Color = clRed;
+    pic->MetaBitmap().Canvas().FillRect(Rect(10, 10, 110, 60));
     pic->DefFocusRect(10, 10, 110, 60);
     pic->PlaceFigure();
     EXPECT_EQ(pic->Picture().Canvas().Pixels(11, 11), clRed);

@@ -91,11 +91,11 @@ TEST(PictureState, PenAndBrushReachViewAndPictureButNotTheMetaBitmap)
         EXPECT_EQ(c->Brush.Color, clBlue);
         EXPECT_EQ(c->Brush.Style, bsCross);
     }
-    EXPECT_EQ(pic->MetaBitmap.Canvas().Pen.Color, clBlack);
-    EXPECT_EQ(pic->MetaBitmap.Canvas().Brush.Style, bsSolid);
+    EXPECT_EQ(pic->MetaBitmap().Canvas().Pen.Color, clBlack);
+    EXPECT_EQ(pic->MetaBitmap().Canvas().Brush.Style, bsSolid);
     pic->StartFigure(true);
-    EXPECT_EQ(pic->MetaBitmap.Canvas().Pen.Color, clRed);
-    EXPECT_EQ(pic->MetaBitmap.Canvas().Pen.Width, 4);
+    EXPECT_EQ(pic->MetaBitmap().Canvas().Pen.Color, clRed);
+    EXPECT_EQ(pic->MetaBitmap().Canvas().Pen.Width, 4);
 }
 
 TEST(PictureState, SwapColoursTwiceRestoresBothCanvases)
