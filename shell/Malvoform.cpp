@@ -355,9 +355,6 @@ void TMalvoform::FitSheet()
 bool TMalvoform::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
-    // The zoom view follows the picture's size.
-    if (watched == Image && type == QEvent::Resize && Zoom() != 1)
-        ZoomView->SetZoom(Zoom());
     if ((watched == Image || watched == ZoomView || watched == MiniPic) &&
         (type == QEvent::Resize || type == QEvent::Move || type == QEvent::Show || type == QEvent::Hide))
         FitSheet();

@@ -69,7 +69,8 @@ TZoomView::TZoomView(TImagePic& picture, QWidget* parent) : QWidget(parent), FPi
 void TZoomView::SetZoom(double zoom)
 {
     FZoom = zoom;
-    const int w = FPicture.width(), h = FPicture.height();
+    FShaped = FPicture.size();
+    const int w = FShaped.width(), h = FShaped.height();
     if (zoom < 1)
         resize(TViewOverview::Reduced(w, zoom), TViewOverview::Reduced(h, zoom));
     else
@@ -100,6 +101,9 @@ void TZoomView::ViewChanged(const TRect& r)
 {
     if (FZoom == 1 || r.IsEmpty())
         return;
+    // A hidden component gets its resize event only when shown: its size is checked here.
+    if (FPicture.size() != FShaped)
+        SetZoom(FZoom);
     if (FZoom < 1)
         FOverview.Invalidate(r);
     // One pixel more on each side: an outline's line reaches into its neighbour's block.

@@ -59,6 +59,7 @@ private:
 
     TImagePic& FPicture;
     double FZoom = 1;
+    QSize FShaped; // the component's size the widget's size was made for
     bool FGrid = true;
     QColor FGridColour = QColor(128, 128, 128);
     TViewOverview FOverview;
