@@ -54,6 +54,9 @@ void TMalvoform::ZoomAround(double zoom, const QPoint& viewportPos)
 
 double TMalvoform::FittingZoom() const
 {
+    // Without a document area on the screen there is no window to fit.
+    if (!Host.MdiArea()->isVisible())
+        return 1;
     const TOptions& opt = Host.Opt();
     // Before the window is first shown it will fill the document area (documents open maximised).
     const QSize room = (isVisible() ? Box->maximumViewportSize() : Host.MdiArea()->viewport()->size()) -

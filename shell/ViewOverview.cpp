@@ -47,10 +47,12 @@ int TViewOverview::SourceStart(int d, int size, int reduced) const
 
 const QImage& TViewOverview::Image(const TBitmap& view, const TBitmap& picture)
 {
+    SetShape(FZoom, view.Width(), view.Height());
     const int w = Reduced(FWidth, FZoom), h = Reduced(FHeight, FZoom);
-    if (FImage.size() != QSize(w, h) || view.Width() != FWidth || view.Height() != FHeight) {
+    if (FImage.size() != QSize(w, h)) {
         FImage = QImage(w, h, QImage::Format_RGB32);
-        FDirty = QRect(0, 0, std::min(FWidth, view.Width()), std::min(FHeight, view.Height()));
+        FImage.fill(Qt::white);
+        FDirty = QRect(0, 0, FWidth, FHeight);
     }
     for (const QRect& r : FDirty) {
         // The reduced pixels whose areas meet the changed view rectangle.

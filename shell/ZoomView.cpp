@@ -149,7 +149,11 @@ void TZoomView::PaintBlocks(QPainter& painter, const QRect& r)
                                  inPicture ? picture.ScanLine(y) + source.left() : nullptr, n, &pixels[at], &marks[at]);
     }
 
-    QImage out(r.size(), QImage::Format_RGB32);
+    // The screen rows are made in a raster kept between repaints (of the largest exposed size).
+    if (FScratch.width() < r.width() || FScratch.height() < r.height())
+        FScratch = QImage(std::max(FScratch.width(), r.width()), std::max(FScratch.height(), r.height()),
+                          QImage::Format_RGB32);
+    QImage& out = FScratch;
     const bool grid = FGrid && k >= 8;
     const uint32_t gridColour = FGridColour.rgb();
     std::vector<uint32_t> line(r.width());
@@ -174,15 +178,16 @@ void TZoomView::PaintBlocks(QPainter& painter, const QRect& r)
         std::copy(line.begin(), line.end(), dest);
     }
     if (outlines)
-        DrawOutlines(out, r.topLeft(), source, marks);
-    painter.drawImage(r.topLeft(), out);
+        DrawOutlines(out, r, source, marks);
+    painter.drawImage(r.topLeft(), out, QRect(QPoint(0, 0), r.size()));
 }
 
-void TZoomView::DrawOutlines(QImage& out, const QPoint& origin, const QRect& source,
+void TZoomView::DrawOutlines(QImage& out, const QRect& area, const QRect& source,
                              const std::vector<uint8_t>& marks) const
 {
     const int k = int(std::lround(FZoom));
-    const int w = out.width(), h = out.height();
+    const QPoint origin = area.topLeft();
+    const int w = area.width(), h = area.height();
     std::vector<uint8_t> lit(size_t(w) * h);
     const auto light = [&](int x, int y) {
         if (x >= 0 && y >= 0 && x < w && y < h)

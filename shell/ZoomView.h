@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QList>
 #include <QWidget>
+#include <vector>
 
 class TImagePic;
 
@@ -54,8 +55,8 @@ private:
     void Forward(QMouseEvent* event);
     void PaintBlocks(QPainter& painter, const QRect& r);
     // Inverts thin lines through the centres of the marked pixels' blocks in out, whose
-    // top-left is the widget's point origin; marks cover the picture rectangle source.
-    void DrawOutlines(QImage& out, const QPoint& origin, const QRect& source, const std::vector<uint8_t>& marks) const;
+    // top-left part shows the widget's rectangle area; marks cover the picture rectangle source.
+    void DrawOutlines(QImage& out, const QRect& area, const QRect& source, const std::vector<uint8_t>& marks) const;
 
     TImagePic& FPicture;
     double FZoom = 1;
@@ -63,4 +64,5 @@ private:
     bool FGrid = true;
     QColor FGridColour = QColor(128, 128, 128);
     TViewOverview FOverview;
+    QImage FScratch;
 };
