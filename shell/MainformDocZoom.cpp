@@ -100,9 +100,9 @@ void TMainform::UpdateDocumentZoom()
         if (ZoomBox->itemData(i).toDouble() == zoom)
             ZoomBox->setCurrentIndex(i);
     }
-    ZoomPanel->setText(gForm_ ? Sprogtekst(engelsk, QStringLiteral("Forstørrelse: "), QStringLiteral("Zoom: ")) +
-                                    ZoomLevels::Text(zoom, engelsk)
-                              : QString());
+    // Without a document the panel shows its name alone, like "X:" and "Y:" beside it.
+    const QString name = Sprogtekst(engelsk, QStringLiteral("Forstørrelse:"), QStringLiteral("Zoom:"));
+    ZoomPanel->setText(gForm_ ? name + QLatin1Char(' ') + ZoomLevels::Text(zoom, engelsk) : name);
     for (TMalvoform* form : Documents())
         form->ZoomView->SetGrid(AGitter->isChecked());
 }
