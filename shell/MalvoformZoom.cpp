@@ -32,7 +32,9 @@ void TMalvoform::ApplyZoom(double zoom)
 
 void TMalvoform::SetZoom(double zoom)
 {
-    ZoomAround(zoom, Box->viewport()->rect().center());
+    // The centre of the part of the picture in sight (the picture may not fill the window).
+    const QRect inSight = QRect(Shown()->mapTo(Box->viewport(), QPoint(0, 0)), Shown()->size()) & Box->viewport()->rect();
+    ZoomAround(zoom, inSight.isEmpty() ? Box->viewport()->rect().center() : inSight.center());
 }
 
 void TMalvoform::ZoomAround(double zoom, const QPoint& viewportPos)

@@ -265,6 +265,14 @@ TEST_F(ZoomFixture, CtrlWheelKeepsThePixelUnderTheMouse)
         EXPECT_EQ(pixelUnder(), before) << "zoom " << doc.Zoom();
     }
     EXPECT_EQ(doc.Zoom(), 6);
+
+    // The commands keep the pixel at the window's centre.
+    const QPoint centre = viewport->rect().center();
+    const auto pixelAtCentre = [&] { return doc.ZoomView->PicturePoint(doc.ZoomView->mapFrom(viewport, centre)); };
+    const QPoint middle = pixelAtCentre();
+    Act("AZoomUd")->trigger();
+    EXPECT_EQ(doc.Zoom(), 4);
+    EXPECT_EQ(pixelAtCentre(), middle);
 }
 
 TEST_F(ZoomFixture, StatusBarShowsEachDocumentsZoomInBothLanguages)
