@@ -26,8 +26,6 @@ int TViewOverview::Reduced(int size, double zoom)
 
 void TViewOverview::SetShape(double zoom, int viewWidth, int viewHeight)
 {
-    if (zoom == FZoom && viewWidth == FWidth && viewHeight == FHeight)
-        return;
     FZoom = zoom;
     FWidth = viewWidth;
     FHeight = viewHeight;
@@ -47,7 +45,8 @@ int TViewOverview::SourceStart(int d, int size, int reduced) const
 
 const QImage& TViewOverview::Image(const TBitmap& view, const TBitmap& picture)
 {
-    SetShape(FZoom, view.Width(), view.Height());
+    if (view.Width() != FWidth || view.Height() != FHeight)
+        SetShape(FZoom, view.Width(), view.Height());
     const int w = Reduced(FWidth, FZoom), h = Reduced(FHeight, FZoom);
     if (FImage.size() != QSize(w, h)) {
         FImage = QImage(w, h, QImage::Format_RGB32);

@@ -15,7 +15,8 @@ bool TakeOutlines(const uint32_t* view, const uint32_t* picture, int n, uint32_t
 // reduced pixels are inverted, so it stays one screen pixel thin and never fades.
 class TViewOverview {
 public:
-    // The zoom (below 1) and the view's size; a change of either recomputes everything.
+    // The zoom (below 1) and the view's size; the whole raster is recomputed at its next use
+    // (changes made while the zoom was 1 or above were not followed).
     void SetShape(double zoom, int viewWidth, int viewHeight);
     // Marks a rectangle of the view as changed.
     void Invalidate(const TRect& r);

@@ -226,6 +226,12 @@ TEST_F(ZoomFixture, OverviewIsAveragedAndFollowsChanges)
     shown = Grab(*doc.ZoomView);
     EXPECT_EQ(qGray(shown.pixel(8, 7)), 0);
     EXPECT_EQ(qGray(shown.pixel(20, 20)), 128);
+
+    // What is drawn at 100 % shows when the document goes back to 50 %.
+    doc.SetZoom(1);
+    DragTool(doc, "ARektF", QPoint(36, 30), QPoint(50, 40));
+    doc.SetZoom(0.5);
+    EXPECT_EQ(qGray(Grab(*doc.ZoomView).pixel(21, 17)), 0);
 }
 
 TEST_F(ZoomFixture, BigPictureOpensWholeAtTheLargestFittingLevel)
