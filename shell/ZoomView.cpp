@@ -128,6 +128,21 @@ void TZoomView::PaintArea(QPainter& painter, const QRect& exposed)
         PaintBlocks(painter, r);
 }
 
+namespace {
+// Writes n pixels of a row of blocks k wide, starting skip pixels into the block of src[0].
+void RepeatPixels(const uint32_t* src, int skip, int k, uint32_t* dest, int n)
+{
+    uint32_t* const end = dest + n;
+    for (int j = skip; j < k && dest < end; ++j)
+        *dest++ = *src;
+    ++src;
+    for (; end - dest >= k; dest += k, ++src)
+        std::fill_n(dest, k, *src);
+    while (dest < end)
+        *dest++ = *src;
+}
+} // namespace
+
 void TZoomView::PaintBlocks(QPainter& painter, const QRect& r)
 {
     const TBitmap& view = FPicture.View();
@@ -139,59 +154,63 @@ void TZoomView::PaintBlocks(QPainter& painter, const QRect& r)
     if (source.isEmpty())
         return;
     const int n = source.width();
-    std::vector<uint32_t> pixels(size_t(n) * source.height());
-    std::vector<uint8_t> marks(pixels.size());
+    QImage blocks(source.size(), QImage::Format_RGB32);
+    std::vector<uint8_t> marks(size_t(n) * source.height());
     bool outlines = false;
     for (int y = source.top(); y <= source.bottom(); ++y) {
-        const size_t at = size_t(y - source.top()) * n;
         const bool inPicture = y < picture.Height() && source.right() < picture.Width();
         outlines |= TakeOutlines(view.ScanLine(y) + source.left(),
-                                 inPicture ? picture.ScanLine(y) + source.left() : nullptr, n, &pixels[at], &marks[at]);
+                                 inPicture ? picture.ScanLine(y) + source.left() : nullptr, n,
+                                 reinterpret_cast<uint32_t*>(blocks.scanLine(y - source.top())),
+                                 &marks[size_t(y - source.top()) * n]);
     }
-
-    // The screen rows are made in a raster kept between repaints (of the largest exposed size).
-    if (FScratch.width() < r.width() || FScratch.height() < r.height())
-        FScratch = QImage(std::max(FScratch.width(), r.width()), std::max(FScratch.height(), r.height()),
-                          QImage::Format_RGB32);
-    QImage& out = FScratch;
+    // Each picture row becomes one screen row (k copies of every pixel, the grid's columns
+    // in it). From 8 a brush of that row fills the k screen rows of its blocks: few calls and
+    // one pass over the screen. Below 8 the rows are copied into one raster drawn at once.
+    painter.save();
+    painter.setBrushOrigin(r.left(), 0);
     const bool grid = FGrid && k >= 8;
+    const bool band = k < 8;
     const uint32_t gridColour = FGridColour.rgb();
-    std::vector<uint32_t> line(r.width());
-    int lineOf = -1;
-    for (int oy = 0; oy < r.height(); ++oy) {
-        const int y = r.top() + oy;
-        auto* dest = reinterpret_cast<uint32_t*>(out.scanLine(oy));
-        if (grid && y % k == 0) {
-            std::fill(dest, dest + r.width(), gridColour);
-            continue;
+    QImage rows(r.width(), band ? r.height() : 1, QImage::Format_RGB32);
+    for (int py = shown.top(); py <= shown.bottom(); ++py) {
+        int top = std::max(py * k, r.top());
+        const int bottom = std::min((py + 1) * k, r.bottom() + 1);
+        if (grid && top == py * k) {
+            painter.fillRect(QRect(r.left(), top, r.width(), 1), FGridColour);
+            ++top;
         }
-        const int py = y / k;
-        if (py != lineOf) {
-            // One screen row of picture row py, made once for its k rows.
-            const uint32_t* src = &pixels[size_t(py - source.top()) * n];
-            for (int ox = 0; ox < r.width(); ++ox) {
-                const int x = r.left() + ox;
-                line[ox] = grid && x % k == 0 ? gridColour : src[x / k - source.left()];
-            }
-            lineOf = py;
-        }
-        std::copy(line.begin(), line.end(), dest);
+        auto* dest = reinterpret_cast<uint32_t*>(rows.scanLine(band ? top - r.top() : 0));
+        const auto* src = reinterpret_cast<const uint32_t*>(blocks.constScanLine(py - source.top()));
+        RepeatPixels(src + (r.left() / k - source.left()), r.left() % k, k, dest, r.width());
+        for (int x = (r.left() + k - 1) / k * k; grid && x <= r.right(); x += k)
+            dest[x - r.left()] = gridColour;
+        if (band)
+            for (int y = top + 1; y < bottom; ++y)
+                std::copy(dest, dest + r.width(), reinterpret_cast<uint32_t*>(rows.scanLine(y - r.top())));
+        else if (bottom > top)
+            painter.fillRect(QRect(r.left(), top, r.width(), bottom - top), QBrush(rows));
     }
+    if (band)
+        painter.drawImage(r.topLeft(), rows);
     if (outlines)
-        DrawOutlines(out, r, source, marks);
-    painter.drawImage(r.topLeft(), out, QRect(QPoint(0, 0), r.size()));
+        DrawOutlines(painter, r, source, marks);
+    painter.restore();
 }
 
-void TZoomView::DrawOutlines(QImage& out, const QRect& area, const QRect& source,
+void TZoomView::DrawOutlines(QPainter& painter, const QRect& area, const QRect& source,
                              const std::vector<uint8_t>& marks) const
 {
     const int k = int(std::lround(FZoom));
-    const QPoint origin = area.topLeft();
     const int w = area.width(), h = area.height();
-    std::vector<uint8_t> lit(size_t(w) * h);
+    // White where the lines go, transparent elsewhere: drawn by difference, white inverts.
+    QImage lines(area.size(), QImage::Format_ARGB32_Premultiplied);
+    lines.fill(Qt::transparent);
     const auto light = [&](int x, int y) {
+        x -= area.left();
+        y -= area.top();
         if (x >= 0 && y >= 0 && x < w && y < h)
-            lit[size_t(y) * w + x] = 1;
+            reinterpret_cast<uint32_t*>(lines.scanLine(y))[x] = 0xFFFFFFFFu;
     };
     const auto marked = [&](int x, int y) {
         return source.contains(x, y) &&
@@ -202,7 +221,7 @@ void TZoomView::DrawOutlines(QImage& out, const QRect& area, const QRect& source
         for (int x = source.left(); x <= source.right(); ++x) {
             if (!marked(x, y))
                 continue;
-            const int cx = x * k + k / 2 - origin.x(), cy = y * k + k / 2 - origin.y();
+            const int cx = x * k + k / 2, cy = y * k + k / 2;
             bool alone = true;
             for (const auto& d : kNeighbours)
                 if (marked(x + d[0], y + d[1])) {
@@ -218,12 +237,8 @@ void TZoomView::DrawOutlines(QImage& out, const QRect& area, const QRect& source
                         light(cx - s / 2 + dx, cy - s / 2 + dy);
             }
         }
-    for (int y = 0; y < h; ++y) {
-        auto* row = reinterpret_cast<uint32_t*>(out.scanLine(y));
-        for (int x = 0; x < w; ++x)
-            if (lit[size_t(y) * w + x])
-                row[x] ^= 0xFFFFFFu;
-    }
+    painter.setCompositionMode(QPainter::CompositionMode_Difference);
+    painter.drawImage(area.topLeft(), lines);
 }
 
 void TZoomView::Forward(QMouseEvent* event)

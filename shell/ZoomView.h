@@ -54,9 +54,9 @@ private:
     void ViewChanged(const TRect& r);
     void Forward(QMouseEvent* event);
     void PaintBlocks(QPainter& painter, const QRect& r);
-    // Inverts thin lines through the centres of the marked pixels' blocks in out, whose
-    // top-left part shows the widget's rectangle area; marks cover the picture rectangle source.
-    void DrawOutlines(QImage& out, const QRect& area, const QRect& source, const std::vector<uint8_t>& marks) const;
+    // Inverts thin lines through the centres of the marked pixels' blocks within the widget's
+    // rectangle area; marks cover the picture rectangle source.
+    void DrawOutlines(QPainter& painter, const QRect& area, const QRect& source, const std::vector<uint8_t>& marks) const;
 
     TImagePic& FPicture;
     double FZoom = 1;
@@ -64,5 +64,4 @@ private:
     bool FGrid = true;
     QColor FGridColour = QColor(128, 128, 128);
     TViewOverview FOverview;
-    QImage FScratch;
 };

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMdiArea>
+#include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
@@ -171,13 +172,31 @@ TEST_F(ZoomFixture, FocusDraggedAt400CoversTheSamePixelsAndStaysThin)
 
 TEST_F(ZoomFixture, BlocksAbove100AndTheGridFrom800)
 {
-    TMalvoform& doc = Open(20, 15, 4);
+    TMalvoform& doc = Open(20, 15);
     const QImage picture = doc.Image->Picture().Image();
-    QImage shown = Grab(*doc.ZoomView);
-    ASSERT_EQ(shown.size(), QSize(80, 60));
-    for (int y = 0; y < 60; ++y)
-        for (int x = 0; x < 80; ++x)
-            ASSERT_EQ(shown.pixel(x, y) | 0xFF000000, picture.pixel(x / 4, y / 4) | 0xFF000000) << x << "," << y;
+    QImage shown;
+    for (int k : {2, 3, 4, 6}) {
+        doc.SetZoom(k);
+        shown = Grab(*doc.ZoomView);
+        ASSERT_EQ(shown.size(), QSize(20 * k, 15 * k));
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                ASSERT_EQ(shown.pixel(x, y) | 0xFF000000, picture.pixel(x / k, y / k) | 0xFF000000)
+                    << k << ": " << x << "," << y;
+    }
+
+    // A repaint of a rectangle that starts and ends inside blocks shows the same pixels.
+    doc.SetZoom(3);
+    QImage part(30, 21, QImage::Format_RGB32);
+    {
+        QPainter painter(&part);
+        painter.translate(-5, -7);
+        doc.ZoomView->PaintArea(painter, QRect(5, 7, 30, 21));
+    }
+    for (int y = 0; y < part.height(); ++y)
+        for (int x = 0; x < part.width(); ++x)
+            ASSERT_EQ(part.pixel(x, y) | 0xFF000000, picture.pixel((x + 5) / 3, (y + 7) / 3) | 0xFF000000)
+                << x << "," << y;
 
     const QRgb grid = QColor::fromRgb(ToQRgb(Form->Opt().GridCol)).rgb();
     doc.SetZoom(6);
@@ -197,12 +216,17 @@ TEST_F(ZoomFixture, BlocksAbove100AndTheGridFrom800)
 
 TEST_F(ZoomFixture, BlocksAreSharpAtRatioTwo)
 {
-    TMalvoform& doc = Open(16, 12, 4);
+    TMalvoform& doc = Open(16, 12);
+    Act("AGitter")->trigger();
     const QImage picture = doc.Image->Picture().Image();
-    const QImage shown = Grab(*doc.ZoomView, 2);
-    for (int y = 0; y < shown.height(); ++y)
-        for (int x = 0; x < shown.width(); ++x)
-            ASSERT_EQ(shown.pixel(x, y) | 0xFF000000, picture.pixel(x / 8, y / 8) | 0xFF000000) << x << "," << y;
+    for (int k : {4, 8}) {
+        doc.SetZoom(k);
+        const QImage shown = Grab(*doc.ZoomView, 2);
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                ASSERT_EQ(shown.pixel(x, y) | 0xFF000000, picture.pixel(x / (2 * k), y / (2 * k)) | 0xFF000000)
+                    << k << ": " << x << "," << y;
+    }
 }
 
 TEST_F(ZoomFixture, OverviewIsAveragedAndFollowsChanges)
