@@ -304,7 +304,8 @@ void TMalvoform::SetClientSize(int w, int h)
 void TMalvoform::ResizeFormToPic()
 {
     const TOptions& opt = Host.Opt();
-    SetClientSize(Shown()->width() + 2 * opt.GMargenL, Shown()->height() + 2 * opt.GMargenV);
+    const QSize shown = ShownPictureSize();
+    SetClientSize(shown.width() + 2 * opt.GMargenL, shown.height() + 2 * opt.GMargenV);
 }
 
 void TMalvoform::MiniBitmap(bool NyeDim, bool AutoFeltDim)
@@ -321,10 +322,9 @@ void TMalvoform::MiniBitmap(bool NyeDim, bool AutoFeltDim)
         if (AutoFeltDim)
             felter->SetFeltDim(GetMiniDim());
         MiniPic->BeregnCompo();
-        const int shownW = Shown()->width();
+        const int shownW = ShownPictureSize().width();
         MiniPic->move(2 * opt.GMargenL + shownW, opt.GMargenV);
-        SetClientSize(3 * opt.GMargenL + shownW + MiniPic->GetWidth(),
-                      2 * opt.GMargenV + std::max(MiniPic->GetHeight(), Shown()->height()));
+        SetClientSize(3 * opt.GMargenL + shownW + MiniPic->GetWidth(), 2 * opt.GMargenV + MiniPic->GetHeight());
         MiniPic->show();
     } else {
         MiniPic->FreeDim();

@@ -40,6 +40,8 @@ public:
     double FittingZoom() const;
     // The widget that shows the picture: the component at 1, the zoom view otherwise.
     QWidget* Shown() const;
+    // The picture's size on the screen at the zoom.
+    QSize ShownPictureSize() const;
 
     // The document's name: caption and tab text.
     QString PNavn;

@@ -19,6 +19,11 @@ QWidget* TMalvoform::Shown() const
     return Zoom() == 1 ? static_cast<QWidget*>(Image) : ZoomView;
 }
 
+QSize TMalvoform::ShownPictureSize() const
+{
+    return Zoom() == 1 ? QSize(Image->Picture().Width(), Image->Picture().Height()) : ZoomView->size();
+}
+
 void TMalvoform::ApplyZoom(double zoom)
 {
     ZoomView->SetZoom(zoom);
@@ -26,7 +31,7 @@ void TMalvoform::ApplyZoom(double zoom)
     ZoomView->setVisible(zoom != 1);
     Image->setVisible(zoom == 1);
     if (FMiniPix)
-        MiniPic->move(2 * Host.Opt().GMargenL + Shown()->width(), MiniPic->y());
+        MiniPic->move(2 * Host.Opt().GMargenL + ShownPictureSize().width(), MiniPic->y());
     FitSheet();
 }
 
