@@ -1,4 +1,5 @@
 #include "shell/ViewOverview.h"
+#include <QColor>
 #include <cmath>
 #include <vector>
 
@@ -108,8 +109,10 @@ void TViewOverview::Recompute(const QRect& dest, const TBitmap& view, const TBit
             const uint32_t k = std::max(1u, count[c]);
             uint32_t p = 0xFF000000u | ((sum[3 * c] + k / 2) / k) << 16 | ((sum[3 * c + 1] + k / 2) / k) << 8 |
                          ((sum[3 * c + 2] + k / 2) / k);
+            // An outline shows black or white, whichever stands out against the mean (the
+            // inverse of a middle grey would be the same grey).
             if (outline[c])
-                p ^= 0xFFFFFFu;
+                p = qGray(p) >= 128 ? 0xFF000000u : 0xFFFFFFFFu;
             out[c] = p;
         }
     }

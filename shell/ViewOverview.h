@@ -12,7 +12,8 @@ bool TakeOutlines(const uint32_t* view, const uint32_t* picture, int n, uint32_t
 // The view reduced below 1:1 by area averaging (each reduced pixel the mean of the view
 // pixels it covers), kept between repaints: a change recomputes only the reduced pixels its
 // rectangle touches. An outline in the view is averaged from the picture beneath it and its
-// reduced pixels are inverted, so it stays one screen pixel thin and never fades.
+// reduced pixels show black or white against the mean, so it stays one screen pixel thin and
+// never fades.
 class TViewOverview {
 public:
     // The zoom (below 1) and the view's size; the whole raster is recomputed at its next use

@@ -256,6 +256,13 @@ TEST_F(ZoomFixture, OverviewIsAveragedAndFollowsChanges)
     DragTool(doc, "ARektF", QPoint(36, 30), QPoint(50, 40));
     doc.SetZoom(0.5);
     EXPECT_EQ(qGray(Grab(*doc.ZoomView).pixel(21, 17)), 0);
+
+    // A focus over the grey stays a one-pixel line that stands out (black on grey), not the
+    // grey's inverse.
+    DragTool(doc, "AFocus", QPoint(8, 30), QPoint(30, 44));
+    shown = Grab(*doc.ZoomView);
+    EXPECT_EQ(qGray(shown.pixel(4, 18)), 0);
+    EXPECT_EQ(qGray(shown.pixel(6, 18)), 128);
 }
 
 TEST_F(ZoomFixture, BigPictureOpensWholeAtTheLargestFittingLevel)
