@@ -9,7 +9,11 @@ TImageCurs::TImageCurs(QWidget* parent) : QWidget(parent)
     Randomize();
     TCursors::RegisterToolCursors();
     // Every change of the view is shown on screen, and only the changed rectangle.
-    FView.Canvas().OnChange = [this](const TRect& r) { update(ToQRect(r)); };
+    FView.Canvas().OnChange = [this](const TRect& r) {
+        update(ToQRect(r));
+        if (OnViewChange)
+            OnViewChange(r);
+    };
 }
 
 void TImageCurs::SetToolNr(int value)

@@ -46,6 +46,9 @@ public:
     TOnPosition OnPosition;
     TOnCursor OnCursor;
     TOnObjekt OnObjekt;
+    // Every changed rectangle of the view, and the whole view when its copy of the picture is
+    // put off: a window that shows the view scaled repaints only what changed.
+    std::function<void(const TRect&)> OnViewChange;
 
     // An object (a figure, a pasted or inserted picture) is present and may still be moved.
     bool Objekt = false;
@@ -55,7 +58,12 @@ public:
 protected:
     // The view waits for its copy of the picture until it is first needed (painted, drawn on
     // or read): a hidden document does not pay for a view it does not show.
-    void DeferViewRefresh() { FViewPending = true; }
+    void DeferViewRefresh()
+    {
+        FViewPending = true;
+        if (OnViewChange)
+            OnViewChange(FView.BoundsRect());
+    }
     // Copies the picture into the view; the link that owns the picture fills it in.
     virtual void RefreshView() {}
     // The view's canvas for its pen, brush and font alone: a pending copy of the picture stays

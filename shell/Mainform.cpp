@@ -99,6 +99,7 @@ void TMainform::FormCreate()
     BuildTextWindows();
     BuildLibraryWindows();
     BuildHistoryWindow();
+    BuildDocumentZoom();
 
     TabCon->setVisible(FOpt.FilBog);
     SetDockSide(FOpt.PladsRed);

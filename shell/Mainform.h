@@ -30,6 +30,7 @@ class QTabBar;
 class QTabWidget;
 class QTimer;
 class QCheckBox;
+class QComboBox;
 class QVBoxLayout;
 class TColorPan;
 class TColform;
@@ -131,6 +132,15 @@ public:
     QAction* AopenCloseLinje = nullptr; // tool line shown
     QAction* MIkonPalette = nullptr;    // icon palette panel shown
     QAction* AHistorik = nullptr;       // history window shown
+    QAction* AZoomInd = nullptr;        // the active document's zoom one level up
+    QAction* AZoomUd = nullptr;         // and down
+    QAction* ANormalStr = nullptr;      // at 100 %
+    QAction* ATilpas = nullptr;         // the whole picture in the window
+    QAction* AGitter = nullptr;         // the pixel grid from 800 % shown
+    QComboBox* ZoomBox = nullptr;       // the zoom levels on the tool line
+    QLabel* ZoomPanel = nullptr;        // the status bar's zoom of the active document
+    // Zooms the active document keeping its centre, and shows the zoom.
+    void ZoomActive(double zoom);
     QAction* poAction[4] = {};          // the layout presets
     QAction* MSorter = nullptr;         // tab bar: sort the tabs
     // A file command's action by its name.
@@ -404,6 +414,9 @@ private:
     void BuildHistoryWindow();
     void SetHistoryBudget(int megabytes);
     void UpdateHistoryWindow();
+    // MainformDocZoom.cpp
+    void BuildDocumentZoom();
+    void UpdateDocumentZoom();
     // MainformTextBox.cpp
     void BuildTextWindows();
     void GemTextWindows();

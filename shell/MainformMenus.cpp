@@ -91,6 +91,7 @@ void TMainform::UpdateActions()
     UpdateListActions();
     UpdateLibraryButtons();
     UpdateHistoryWindow();
+    UpdateDocumentZoom();
     // The tool properties window enables its actions from the active picture, like every command.
     if (tpform_)
         tpform_->UpdateActions();

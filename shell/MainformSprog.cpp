@@ -134,5 +134,6 @@ void TMainform::SetSprog()
               colform_, infForm_, printform_, progform_, justform_, palform_, sortform_, historyForm_);
     for (TMalvoform* form : Documents())
         form->SetSprog(engelsk);
+    UpdateDocumentZoom();
     QApplication::restoreOverrideCursor();
 }

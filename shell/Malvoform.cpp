@@ -4,6 +4,7 @@
 #include "shell/DocumentHost.h"
 #include "shell/FileCommands.h"
 #include "shell/FileDialogs.h"
+#include "shell/ZoomView.h"
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScrollArea>
+#include <QWheelEvent>
 
 namespace {
 
@@ -61,6 +63,10 @@ TMalvoform::TMalvoform(TDocumentHost& host) : QMdiSubWindow(nullptr), Host(host)
     Image->SetMerFont(CourierBold(11));
     Image->SetTekstBog(TekstX1);
     Image->installEventFilter(this);
+    ZoomView = new TZoomView(*Image, Sheet);
+    ZoomView->hide();
+    ZoomView->SetGridColour(QColor::fromRgb(ToQRgb(Host.Opt().GridCol)));
+    ZoomView->installEventFilter(this);
     BindImageEvents();
 
     MiniPic = new TPixelPic(Sheet);
@@ -86,6 +92,7 @@ void TMalvoform::BindImageEvents()
     Image->OnMusPos = [this](TObject*, int X, int Y) { ShowMousePosition(X, Y); };
     Image->OnPosition = [this](TObject*, int X, int Y) { Host.ShowPosition(X, Y); };
     Image->OnCursor = [this](TObject*, TCursor cursor) {
+        ZoomView->setCursor(Image->cursor());
         MiniPic->SetCursor(cursor);
         if (FFocusZoom)
             Host.SetZoomCursor(cursor);
@@ -95,7 +102,7 @@ void TMalvoform::BindImageEvents()
     Image->OnPixelInfo = [this](TObject*, int, int, uint8_t, uint8_t, uint8_t, TColor Farve, TMouseButton) {
         ImagePixelInfo(Farve);
     };
-    Image->OnLoad = [this](TObject*, int B, int H) { ImageLoad(B, H); };
+    Image->OnLoad = [this](TObject*, int, int) { ImageLoad(); };
     Image->OnScale = [this](TObject*, int, int, double) { ImageScale(); };
     Image->OnFriFocus = [this](TObject*, bool& NoNew) { ImageFriFocus(NoNew); };
     Image->OnCopy = [this](TObject*, TBitmap& copyBitmap) { ImageCopy(copyBitmap); };
@@ -146,6 +153,7 @@ void TMalvoform::FormCreate()
     if (Host.NewImage()) {
         Host.SetnewPictureCount(Host.newPictureCount() + 1);
         Image->NewBitmap(opt.GBredde, opt.GHojde);
+        ApplyZoom(FittingZoom());
         MakeNewName();
         Host.AddTab(*this);
         Host.SetPropOldToolNr(-1);
@@ -296,7 +304,8 @@ void TMalvoform::SetClientSize(int w, int h)
 void TMalvoform::ResizeFormToPic()
 {
     const TOptions& opt = Host.Opt();
-    SetClientSize(Image->Picture().Width() + 2 * opt.GMargenL, Image->Picture().Height() + 2 * opt.GMargenV);
+    const QSize shown = ShownPictureSize();
+    SetClientSize(shown.width() + 2 * opt.GMargenL, shown.height() + 2 * opt.GMargenV);
 }
 
 void TMalvoform::MiniBitmap(bool NyeDim, bool AutoFeltDim)
@@ -313,8 +322,9 @@ void TMalvoform::MiniBitmap(bool NyeDim, bool AutoFeltDim)
         if (AutoFeltDim)
             felter->SetFeltDim(GetMiniDim());
         MiniPic->BeregnCompo();
-        MiniPic->move(2 * opt.GMargenL + picW, opt.GMargenV);
-        SetClientSize(3 * opt.GMargenL + picW + MiniPic->GetWidth(), 2 * opt.GMargenV + MiniPic->GetHeight());
+        const int shownW = ShownPictureSize().width();
+        MiniPic->move(2 * opt.GMargenL + shownW, opt.GMargenV);
+        SetClientSize(3 * opt.GMargenL + shownW + MiniPic->GetWidth(), 2 * opt.GMargenV + MiniPic->GetHeight());
         MiniPic->show();
     } else {
         MiniPic->FreeDim();
@@ -336,7 +346,7 @@ void TMalvoform::ShowActive()
 void TMalvoform::FitSheet()
 {
     const TOptions& opt = Host.Opt();
-    QRect used = Image->geometry();
+    QRect used = Shown()->geometry();
     if (MiniPic->isVisibleTo(Sheet))
         used |= MiniPic->geometry();
     Sheet->resize(used.right() + 1 + opt.GMargenL, used.bottom() + 1 + opt.GMargenV);
@@ -345,9 +355,12 @@ void TMalvoform::FitSheet()
 bool TMalvoform::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
-    if ((watched == Image || watched == MiniPic) &&
+    if ((watched == Image || watched == ZoomView || watched == MiniPic) &&
         (type == QEvent::Resize || type == QEvent::Move || type == QEvent::Show || type == QEvent::Hide))
         FitSheet();
+    if (type == QEvent::Wheel && (watched == Image || watched == ZoomView || watched == Sheet || watched == Box->viewport()) &&
+        WheelZoom(watched, static_cast<QWheelEvent*>(event)))
+        return true;
     if (watched == Image && type == QEvent::MouseButtonPress && Image->ToolNr() == kTextTool && !Image->HasText())
         Host.InfoHint(Engelsk() ? QStringLiteral("Write the text on the page \"Text\" of the tools properties and "
                                                  "press \"Apply\"")
@@ -419,15 +432,18 @@ void TMalvoform::ImagePixelInfo(TColor Farve)
     }
 }
 
-void TMalvoform::ImageLoad(int B, int H)
+void TMalvoform::ImageLoad()
 {
+    // A picture opens whole: at 1, or smaller when it is larger than the window.
+    if (!FZoomChosen)
+        ApplyZoom(FittingZoom());
     const bool magnifierShown = FMiniPix;
     if (magnifierShown) {
         FMiniPix = false;
         MiniBitmap(true, false);
     } else {
         const TOptions& opt = Host.Opt();
-        SetClientSize(B + 2 * opt.GMargenL, H + 2 * opt.GMargenV);
+        SetClientSize(Shown()->width() + 2 * opt.GMargenL, Shown()->height() + 2 * opt.GMargenV);
     }
     if (FFocusZoom)
         Host.CloseZoomWindow();

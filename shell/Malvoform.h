@@ -5,7 +5,9 @@
 #include <QMdiSubWindow>
 
 class QScrollArea;
+class QWheelEvent;
 class TDocumentHost;
+class TZoomView;
 
 // A document window: one picture component in a scrolling area with margins, an optional
 // pixel magnifier beside it, and the translation of the picture's events into status texts
@@ -25,6 +27,21 @@ public:
     TImagePic* Image = nullptr;
     TPixelPic* MiniPic = nullptr;
     TTekstX* TekstX1 = nullptr;
+    // Shows the picture in the component's place at every zoom but 1.
+    TZoomView* ZoomView = nullptr;
+
+    // The document's zoom (MalvoformZoom.cpp): picture pixels per logical screen pixel.
+    double Zoom() const;
+    // Zooms keeping the picture point at the scroll box's centre in place.
+    void SetZoom(double zoom);
+    // Zooms keeping the picture point under a position of the scroll box's viewport in place.
+    void ZoomAround(double zoom, const QPoint& viewportPos);
+    // The largest zoom up to 1 at which the whole picture fits the window.
+    double FittingZoom() const;
+    // The widget that shows the picture: the component at 1, the zoom view otherwise.
+    QWidget* Shown() const;
+    // The picture's size on the screen at the zoom.
+    QSize ShownPictureSize() const;
 
     // The document's name: caption and tab text.
     QString PNavn;
@@ -93,14 +110,20 @@ private:
     void ImageObjekt();
     void ImageAutoPerform(bool NewPicture);
     void ImagePixelInfo(TColor Farve);
-    void ImageLoad(int B, int H);
+    void ImageLoad();
     void ImageScale();
     void ImageFriFocus(bool& NoNew);
     void ImageCopy(TBitmap& copyBitmap);
     void BoxMouseDown(const QPoint& screenPos);
+    // Ctrl + wheel over the picture or beside it zooms one level around the mouse.
+    bool WheelZoom(QObject* watched, QWheelEvent* wheel);
+    // Shows the component or the zoom view for the zoom, sized and laid out.
+    void ApplyZoom(double zoom);
 
     TDocumentHost& Host;
     QWidget* Sheet = nullptr;
     bool FMiniPix = false;
     bool FFocusZoom = false;
+    // The user chose a zoom: a later load keeps it instead of the opening zoom.
+    bool FZoomChosen = false;
 };
