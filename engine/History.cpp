@@ -133,6 +133,21 @@ void THistory::TColumn::TakeRow(const uint32_t* before, const uint32_t* after, i
     }
 }
 
+void THistory::TColumn::TakeOneValue(uint32_t value, int n, size_t pixels)
+{
+    Changed = Changed || value != 0;
+    if (Values) {
+        Data.insert(Data.end(), size_t(n), value);
+        return;
+    }
+    Data.push_back(uint32_t(n));
+    Data.push_back(value);
+    if (Data.size() > pixels) {
+        Data = XorRuns::Expand(Data);
+        Values = true;
+    }
+}
+
 void THistory::AddTile(TStep& step, const TRect& r, const TColumn& column)
 {
     if (!column.Changed)

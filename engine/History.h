@@ -116,6 +116,8 @@ private:
         void Reset();
         // Takes the next row of the tile (n pixels); pixels: the whole tile's pixel count.
         void TakeRow(const uint32_t* before, const uint32_t* after, int n, size_t pixels);
+        // The same for a row whose every pixel changed by value.
+        void TakeOneValue(uint32_t value, int n, size_t pixels);
     };
     // Stores the tile r of the step with the change column took, if any.
     static void AddTile(TStep& step, const TRect& r, const TColumn& column);

@@ -3,6 +3,7 @@
 // and the picture and the baseline take the row at once, so the whole operation reads the
 // picture once and writes each copy of it once.
 #include "engine/History.h"
+#include "engine/XorRuns.h"
 #include <algorithm>
 #include <cstring>
 #include <utility>
@@ -33,10 +34,18 @@ void THistory::TakeNewRow(int y)
     if (TileStep()) {
         const uint32_t* before = std::as_const(FPicture).ScanLine(y);
         const size_t rows = size_t(FTileBottom - FTileTop);
+        // A row that changed by one value throughout (an inversion) is tested once, not a tile
+        // at a time.
+        uint32_t value = 0;
+        const bool oneValue = XorRuns::OneValue(before + left, FNewRow.data() + left, right - left, value);
         for (size_t c = 0; c < FColumns.size(); ++c) {
             const int x0 = std::max(left, (left / kTile + int(c)) * kTile);
             const int x1 = std::min(right, (left / kTile + int(c) + 1) * kTile);
-            FColumns[c].TakeRow(before + x0, FNewRow.data() + x0, x1 - x0, size_t(x1 - x0) * rows);
+            const size_t pixels = size_t(x1 - x0) * rows;
+            if (oneValue)
+                FColumns[c].TakeOneValue(value, x1 - x0, pixels);
+            else
+                FColumns[c].TakeRow(before + x0, FNewRow.data() + x0, x1 - x0, pixels);
         }
     }
     std::memcpy(FPicture.ScanLine(y) + left, FNewRow.data() + left, size_t(right - left) * 4);

@@ -1,32 +1,45 @@
 #include "engine/XorRuns.h"
+#include <algorithm>
 #include <cstring>
 
 namespace XorRuns {
 
+bool OneValue(const uint32_t* a, const uint32_t* b, int n, uint32_t& value)
+{
+    // Branch-free within blocks of 64 pixels, so the common case costs no more than reading the
+    // rows; a block that differs ends the test.
+    using Pixels4 = uint32_t __attribute__((vector_size(16)));
+    constexpr int kBlock = 64;
+    value = n > 0 ? a[0] ^ b[0] : 0;
+    const Pixels4 first4 = {value, value, value, value};
+    int i = 0;
+    while (i + 4 <= n) {
+        Pixels4 other4 = {0, 0, 0, 0};
+        for (const int end = std::min(n, i + kBlock); i + 4 <= end; i += 4) {
+            Pixels4 pa, pb;
+            std::memcpy(&pa, a + i, sizeof pa);
+            std::memcpy(&pb, b + i, sizeof pb);
+            other4 |= pa ^ pb ^ first4;
+        }
+        if ((other4[0] | other4[1] | other4[2] | other4[3]) != 0)
+            return false;
+    }
+    uint32_t other = 0;
+    for (; i < n; ++i)
+        other |= (a[i] ^ b[i]) ^ value;
+    return other == 0;
+}
+
 void Append(const uint32_t* a, const uint32_t* b, int n, std::vector<uint32_t>& out)
 {
-    // A row that changed by one value throughout (untouched, filled, inverted) is one run; the
-    // test runs without branches, so the common case costs no more than reading the rows.
-    using Pixels4 = uint32_t __attribute__((vector_size(16)));
-    const uint32_t first = a[0] ^ b[0];
-    const Pixels4 first4 = {first, first, first, first};
-    Pixels4 other4 = {0, 0, 0, 0};
-    int i = 0;
-    for (; i + 4 <= n; i += 4) {
-        Pixels4 pa, pb;
-        std::memcpy(&pa, a + i, sizeof pa);
-        std::memcpy(&pb, b + i, sizeof pb);
-        other4 |= pa ^ pb ^ first4;
-    }
-    uint32_t other = other4[0] | other4[1] | other4[2] | other4[3];
-    for (; i < n; ++i)
-        other |= (a[i] ^ b[i]) ^ first;
-    if (other == 0) {
+    // A row that changed by one value throughout (untouched, filled, inverted) is one run.
+    uint32_t first = 0;
+    if (OneValue(a, b, n, first)) {
         out.push_back(uint32_t(n));
         out.push_back(first);
         return;
     }
-    i = 0;
+    int i = 0;
     while (i < n) {
         const uint32_t v = a[i] ^ b[i];
         int j = i + 1;

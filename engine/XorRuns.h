@@ -7,6 +7,8 @@
 // the change or redoes it.
 namespace XorRuns {
 
+// True when the exclusive-or of a and b is the same value (then in value) over all n pixels.
+bool OneValue(const uint32_t* a, const uint32_t* b, int n, uint32_t& value);
 // Appends the exclusive-or of a and b over n pixels as (count, value) runs.
 void Append(const uint32_t* a, const uint32_t* b, int n, std::vector<uint32_t>& out);
 // True when any run of runs has a value other than 0 (the pixels changed).
