@@ -9,9 +9,9 @@
 // The undo history of one picture. A step stores only the 64 x 64 tiles of the picture that it
 // changed, each as the exclusive-or of its pixels before and after the step, kept as runs of
 // equal values where that is smaller (a stroke or a fill leaves few runs), or as one value when
-// every pixel of the tile changed by the same value (an inversion). The
-// same exclusive-or undoes the step and redoes it. A step that changed the picture's size keeps
-// the whole picture of the other size instead, exchanged with the picture by undo and redo.
+// every pixel of the tile changed by the same value (an inversion). The same exclusive-or undoes
+// the step and redoes it. A step that changed the picture's size keeps the whole picture of the
+// other size instead, exchanged with the picture by undo and redo.
 //
 // What changed is found by comparing the picture with the baseline, a copy of its last
 // committed state, inside the part of the picture touched since then (TBitmap::Touched). The
@@ -124,8 +124,9 @@ private:
     // Working memory for StoreTile.
     TColumn FScratch;
 
-    // The row series of BeginRows: the change of each tile of the tile row being taken.
-    // Stores the changed tiles of the tile row taken so far and starts the next.
+    // The row series of BeginRows: its area, the picture's touched part before it, the rows of
+    // the tile row being taken and the change of each of its tiles, and the row to write into.
+    // EndTileRow stores the changed tiles of the tile row taken so far.
     void EndTileRow();
     TRect FRowsArea;
     TRect FRowsTouched;

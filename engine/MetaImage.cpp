@@ -23,9 +23,7 @@ void ForRows(const TRect& r, int width, int height, RowFn fn)
     for (int y = t; y < b; ++y)
         fn(y, l, rr);
 }
-} // namespace
 
-namespace {
 // A meta bitmap rests when it has not been used for this long, if it has at least
 // kRestingPixels pixels (a small picture's sheet costs little and is cheaper to keep).
 constexpr int kRestAfterMs = 2000;
