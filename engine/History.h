@@ -57,6 +57,8 @@ public:
     // The newest step is still being made (its operation may go on changing the picture).
     bool Open() const { return FOpen; }
     QString StepCaption(int i) const { return FSteps[size_t(i)].Caption; }
+    // A number that names step i for as long as it is kept; later steps have larger numbers.
+    quint64 StepId(int i) const { return FSteps[size_t(i)].Id; }
     // A small picture of the picture after step i (of the open step: the picture now).
     QImage Thumbnail(int i) const;
     // Bytes the stored steps take (tiles, whole pictures, thumbnails).
@@ -81,6 +83,7 @@ private:
         TBitmap Whole;
         QImage Thumbnail;
         qint64 Bytes = 0;
+        quint64 Id = 0;
     };
 
     // Brings the baseline up to the picture, storing into the open step the tiles it changed.
@@ -108,6 +111,7 @@ private:
     int FApplied = 0;
     bool FOpen = false;
     qint64 FBytes = 0;
+    quint64 FLastId = 0;
     // The change of one tile taken row by row: runs, or the values once runs take more room.
     struct TColumn {
         std::vector<uint32_t> Data;

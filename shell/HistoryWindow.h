@@ -1,6 +1,8 @@
 #pragma once
 #include <QWidget>
+#include <QtGlobal>
 #include <functional>
+#include <vector>
 
 class QListWidget;
 class QListWidgetItem;
@@ -27,14 +29,24 @@ public:
     std::function<void()> OnJumped;
 
 private:
+    // Makes the list anew for another picture.
     void Rebuild();
+    // Brings the rows up to the picture's steps: rows of steps that were dropped or forgotten
+    // go, rows of new steps come, rows that stay are left alone. A long history thus costs
+    // what changed, not a row for every step it keeps.
+    void Sync();
+    void AddRow(int step);
+    // Marks the current row, greys the rows after it; only rows whose state changed are touched.
     void Mark();
+    void Style(int row, int current);
     void RowClicked(QListWidgetItem* item);
 
     QListWidget* FList;
     TImagePic* FPicture = nullptr;
     bool FEngelsk = false;
-    // What the list shows: the picture's steps, applied count and open step when it was built.
-    int FCount = -1, FApplied = -1;
-    bool FOpen = false;
+    // The steps the rows 1, 2, ... stand for, the row marked current and the step whose
+    // thumbnail follows the picture while it is being made (0: none).
+    std::vector<quint64> FIds;
+    int FMarked = -1;
+    quint64 FLiveId = 0;
 };

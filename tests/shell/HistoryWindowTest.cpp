@@ -151,6 +151,66 @@ TEST_F(HistoryTest, TheWindowListsTheStepsMarksTheCurrentOneAndJumpsToAClickedOn
     EXPECT_FALSE(Act("AHistorik")->isChecked());
 }
 
+// The rows follow the steps without being made anew: through new steps, steps the budget
+// drops and steps a new one forgets, each row names its step, shows its finished picture and
+// has the state of the current position.
+TEST_F(HistoryTest, TheRowsFollowNewDroppedAndForgottenStepsAndKeepTheOthers)
+{
+    const qint64 savedLimit = THistoryBudget::Instance().Limit();
+    Start();
+    TImagePic& pic = Open("rows.bmp");
+    Form->SetHistoryVisible(true);
+    Form->UpdateActions();
+    const auto expectRowsMatch = [&](const char* when) {
+        const THistory& h = pic.History();
+        ASSERT_EQ(List().count(), h.Count() + 1) << when;
+        const QColor grey = List().palette().color(QPalette::Disabled, QPalette::Text);
+        for (int row = 0; row < List().count(); ++row) {
+            QListWidgetItem* item = List().item(row);
+            EXPECT_EQ(item->font().bold(), row == h.Applied()) << when << " row " << row;
+            EXPECT_EQ(item->foreground().color() == grey, row > h.Applied()) << when << " row " << row;
+            if (row == 0)
+                continue;
+            EXPECT_EQ(item->toolTip(), h.StepCaption(row - 1)) << when << " row " << row;
+            if (row < h.Count()) { // a finished step shows the picture after it
+                const QImage shown = item->icon().pixmap(THistory::kThumbnailSide).toImage();
+                const QImage thumbnail = h.Thumbnail(row - 1);
+                ASSERT_EQ(shown.size(), thumbnail.size()) << when << " row " << row;
+                EXPECT_EQ(shown.pixel(shown.width() / 2, shown.height() / 4),
+                          thumbnail.pixel(thumbnail.width() / 2, thumbnail.height() / 4))
+                    << when << " row " << row;
+            }
+        }
+        EXPECT_EQ(List().currentRow(), h.Applied()) << when;
+    };
+    // Rectangles and ellipses by turns, so that a row of the wrong step shows.
+    for (int x : {2, 22}) {
+        Rectangle(pic, x);
+        Ellipse(pic);
+    }
+    expectRowsMatch("four steps");
+    QListWidgetItem* second = List().item(2);
+    Rectangle(pic, 32);
+    expectRowsMatch("a new step");
+    EXPECT_EQ(List().item(2), second); // the rows that stay are the same rows
+
+    // A small budget drops the oldest steps: their rows go from the top.
+    THistoryBudget::Instance().SetLimit(pic.History().Bytes() / 2);
+    Rectangle(pic, 40);
+    THistoryBudget::Instance().SetLimit(savedLimit);
+    EXPECT_LT(pic.History().Count(), 6);
+    expectRowsMatch("after the budget dropped steps");
+
+    // Two undos and a new step: the two undone steps' rows go from the bottom.
+    Act("AUndo")->trigger();
+    Form->UpdateActions();
+    Act("AUndo")->trigger();
+    Form->UpdateActions();
+    expectRowsMatch("two undos");
+    Ellipse(pic);
+    expectRowsMatch("a new step after two undos");
+}
+
 TEST_F(HistoryTest, TheListFollowsTheActiveDocument)
 {
     Start();
