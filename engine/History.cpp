@@ -22,7 +22,8 @@ void THistory::Begin(const QString& Caption)
     for (size_t i = size_t(FApplied); i < FSteps.size(); ++i)
         FBytes -= FSteps[i].Bytes;
     FSteps.erase(FSteps.begin() + FApplied, FSteps.end());
-    FSteps.push_back(TStep{Caption, {}, TBitmap(), QImage(), 0, ++FLastId});
+    static quint64 lastId = 0;
+    FSteps.push_back(TStep{Caption, {}, TBitmap(), QImage(), 0, ++lastId});
     FApplied = int(FSteps.size());
     FOpen = true;
     THistoryBudget::Instance().Enforce();

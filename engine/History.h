@@ -57,7 +57,8 @@ public:
     // The newest step is still being made (its operation may go on changing the picture).
     bool Open() const { return FOpen; }
     QString StepCaption(int i) const { return FSteps[size_t(i)].Caption; }
-    // A number that names step i for as long as it is kept; later steps have larger numbers.
+    // A number that names step i, used by no other step of any picture; later steps have
+    // larger numbers.
     quint64 StepId(int i) const { return FSteps[size_t(i)].Id; }
     // A small picture of the picture after step i (of the open step: the picture now).
     QImage Thumbnail(int i) const;
@@ -111,7 +112,6 @@ private:
     int FApplied = 0;
     bool FOpen = false;
     qint64 FBytes = 0;
-    quint64 FLastId = 0;
     // The change of one tile taken row by row: runs, or the values once runs take more room.
     struct TColumn {
         std::vector<uint32_t> Data;
