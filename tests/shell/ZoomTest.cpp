@@ -126,6 +126,51 @@ TEST_F(ZoomFixture, PressReachesThePixelUnderTheMouseAtEveryZoom)
     }
 }
 
+TEST_F(ZoomFixture, TheColourPickerTakesThePixelUnderTheMouseAtEveryZoom)
+{
+    struct Case {
+        double zoom;
+        QPoint screen, pixel;
+    };
+    const Case cases[] = {{1.0 / 3, {10, 7}, {30, 21}}, {4, {71, 38}, {17, 9}}, {32, {300, 207}, {9, 6}}};
+    for (const Case& c : cases) {
+        TMalvoform& doc = Open(120, 90, c.zoom);
+        Act("APixelInfo")->trigger();
+        const TPixInfo shown = doc.Image->OnPixelInfo;
+        TColor picked = clNone;
+        QPoint at(-1, -1);
+        doc.Image->OnPixelInfo = [&](TObject* sender, int x, int y, uint8_t r, uint8_t g, uint8_t b, TColor colour,
+                                     TMouseButton button) {
+            picked = colour;
+            at = QPoint(x, y);
+            shown(sender, x, y, r, g, b, colour, button);
+        };
+        QTest::mouseClick(doc.Shown(), Qt::LeftButton, {}, c.screen);
+        QApplication::processEvents();
+        EXPECT_EQ(at, c.pixel) << c.zoom;
+        EXPECT_EQ(picked, Pattern(120, 90).Canvas().Pixels(c.pixel.x(), c.pixel.y())) << c.zoom;
+    }
+}
+
+// A figure moved after it was drawn: the zoomed widget shows the picture as it is after the
+// move, block for block.
+TEST_F(ZoomFixture, AnObjectMovedAt400IsShownWhereItIs)
+{
+    TMalvoform& doc = Open(40, 30, 4);
+    DragTool(doc, "ARektF", QPoint(5, 4), QPoint(15, 12));
+    ASSERT_TRUE(doc.Image->Objekt);
+    for (TFlytRetning step : {frRight, frRight, frDown})
+        doc.Image->Flyt(step);
+    QApplication::processEvents();
+    const QImage picture = doc.Image->Picture().Image();
+    EXPECT_FALSE(picture == Pattern(40, 30).Image());
+    const QImage shown = Grab(*doc.ZoomView);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            ASSERT_EQ(shown.pixel(x * 4 + 2, y * 4 + 2) | 0xFF000000, picture.pixel(x, y) | 0xFF000000)
+                << x << "," << y;
+}
+
 TEST_F(ZoomFixture, EveryToolFamilyDrawsTheSamePictureAt400AsAt100)
 {
     const char* tools[] = {"ABlyant", "AStreg", "ARektF", "AEllipse", "ARundtRekt", "AFyld", "APil", "APoly",
