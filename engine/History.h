@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QString>
 #include <deque>
+#include <utility>
 #include <vector>
 
 // The undo history of one picture. A step stores only the 64 x 64 tiles of the picture that it
@@ -132,6 +133,8 @@ private:
     // the tile row being taken and the change of each of its tiles, and the row to write into.
     // EndTileRow stores the changed tiles of the tile row taken so far.
     void EndTileRow();
+    // The picture's columns [x0, x1) of tile c of the row series.
+    std::pair<int, int> ColumnSpan(size_t c) const;
     TRect FRowsArea;
     TRect FRowsTouched;
     int FTileTop = 0, FTileBottom = 0;

@@ -21,6 +21,12 @@ uint32_t* THistory::BeginRows(const TRect& Area)
     return FNewRow.data();
 }
 
+std::pair<int, int> THistory::ColumnSpan(size_t c) const
+{
+    const int first = FRowsArea.Left / kTile + int(c);
+    return {std::max(FRowsArea.Left, first * kTile), std::min(FRowsArea.Right, (first + 1) * kTile)};
+}
+
 void THistory::TakeNewRow(int y)
 {
     if (y < FRowsArea.Top || y >= FRowsArea.Bottom)
@@ -39,8 +45,7 @@ void THistory::TakeNewRow(int y)
         uint32_t value = 0;
         const bool oneValue = XorRuns::OneValue(before + left, FNewRow.data() + left, right - left, value);
         for (size_t c = 0; c < FColumns.size(); ++c) {
-            const int x0 = std::max(left, (left / kTile + int(c)) * kTile);
-            const int x1 = std::min(right, (left / kTile + int(c) + 1) * kTile);
+            const auto [x0, x1] = ColumnSpan(c);
             const size_t pixels = size_t(x1 - x0) * rows;
             if (oneValue)
                 FColumns[c].TakeOneValue(value, x1 - x0, pixels);
@@ -57,16 +62,14 @@ void THistory::EndTileRow()
 {
     if (FTileBottom <= FTileTop)
         return;
-    const int left = FRowsArea.Left, right = FRowsArea.Right;
     if (TStep* step = TileStep())
         for (size_t c = 0; c < FColumns.size(); ++c) {
-            const int x0 = std::max(left, (left / kTile + int(c)) * kTile);
-            const int x1 = std::min(right, (left / kTile + int(c) + 1) * kTile);
+            const auto [x0, x1] = ColumnSpan(c);
             AddTile(*step, Rect(x0, FTileTop, x1, FTileBottom), FColumns[c]);
         }
     for (TColumn& column : FColumns)
         column.Reset();
-    FThumbnail.Update(FPicture, Rect(left, FTileTop, right, FTileBottom));
+    FThumbnail.Update(FPicture, Rect(FRowsArea.Left, FTileTop, FRowsArea.Right, FTileBottom));
     FTileTop = FTileBottom;
 }
 

@@ -48,6 +48,7 @@ void TMetaImage::RestWhenIdle()
         FMetaIdle.start();
         return;
     }
+    // Since the sheet was last cleared to FMetaSheet, only its touched part can differ from it.
     const TBitmap& sheet = FMeta.Raw();
     if (qint64(sheet.Width()) * sheet.Height() >= kRestingPixels)
         FMeta.Rest(FMetaSheet);

@@ -4,21 +4,22 @@
 #include <utility>
 
 namespace {
-// The bounding rectangle of the pixels that are not Background (empty when there are none).
-TRect PartNotOf(const TBitmap& b, uint32_t Background)
+// The bounding rectangle of the pixels of area that are not Background (empty when there are
+// none).
+TRect PartNotOf(const TBitmap& b, const TRect& area, uint32_t Background)
 {
-    int left = b.Width(), right = 0, top = b.Height(), bottom = 0;
-    for (int y = 0; y < b.Height(); ++y) {
-        const uint32_t* row = b.ScanLine(y);
-        const uint32_t* end = row + b.Width();
+    int left = area.Right, right = area.Left, top = area.Bottom, bottom = area.Top;
+    for (int y = area.Top; y < area.Bottom; ++y) {
+        const uint32_t* row = b.ScanLine(y) + area.Left;
+        const uint32_t* end = row + (area.Right - area.Left);
         const uint32_t* first = std::find_if(row, end, [&](uint32_t p) { return p != Background; });
         if (first == end)
             continue;
         const uint32_t* last = end;
         while (last[-1] == Background)
             --last;
-        left = std::min(left, int(first - row));
-        right = std::max(right, int(last - row));
+        left = std::min(left, area.Left + int(first - row));
+        right = std::max(right, area.Left + int(last - row));
         top = std::min(top, y);
         bottom = y + 1;
     }
@@ -30,7 +31,8 @@ bool TRestingRaster::Rest(uint32_t Background)
 {
     if (FResting || FBitmap.Empty())
         return false;
-    const TRect part = PartNotOf(FBitmap, Background);
+    // Outside the touched part the pixels are the background already.
+    const TRect part = PartNotOf(FBitmap, IntersectRect(FBitmap.Touched(), FBitmap.BoundsRect()), Background);
     const qint64 area = qint64(FBitmap.Width()) * FBitmap.Height();
     if (qint64(part.Right - part.Left) * (part.Bottom - part.Top) * 2 > area)
         return false;

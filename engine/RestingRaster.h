@@ -18,7 +18,8 @@ public:
     bool Resting() const { return FResting; }
 
     // Rests when the part that differs from Background is at most half of the raster; False
-    // when the raster stays as it is.
+    // when the raster stays as it is. Outside its touched part (TBitmap::Touched) the raster
+    // must be Background: only the touched part is searched.
     bool Rest(uint32_t Background);
     void Wake();
     // A resting raster stops resting without its pixels (empty): for a caller that makes it anew.

@@ -442,8 +442,7 @@ void TMalvoform::ImageLoad()
         FMiniPix = false;
         MiniBitmap(true, false);
     } else {
-        const TOptions& opt = Host.Opt();
-        SetClientSize(Shown()->width() + 2 * opt.GMargenL, Shown()->height() + 2 * opt.GMargenV);
+        ResizeFormToPic();
     }
     if (FFocusZoom)
         Host.CloseZoomWindow();
