@@ -23,11 +23,6 @@ void ForRows(const TRect& r, int width, int height, RowFn fn)
     for (int y = t; y < b; ++y)
         fn(y, l, rr);
 }
-
-// A meta bitmap rests when it has not been used for this long, if it has at least
-// kRestingPixels pixels (a small picture's sheet costs little and is cheaper to keep).
-constexpr int kRestAfterMs = 2000;
-constexpr qint64 kRestingPixels = qint64(1) << 20;
 } // namespace
 
 TMetaImage::TMetaImage(QWidget* parent) : TImagePreEdit(parent)
@@ -35,23 +30,6 @@ TMetaImage::TMetaImage(QWidget* parent) : TImagePreEdit(parent)
     FMetaMetode = mmNormal;
     FMetaFarve = clWhite;
     FTransFarve = clWhite;
-    FMetaIdle.setSingleShot(true);
-    FMetaIdle.setInterval(kRestAfterMs);
-    QObject::connect(&FMetaIdle, &QTimer::timeout, this, [this] { RestWhenIdle(); });
-}
-
-void TMetaImage::RestWhenIdle()
-{
-    if (FMetaUsed || MusNede) {
-        // Used since the timer started: it waits again.
-        FMetaUsed = false;
-        FMetaIdle.start();
-        return;
-    }
-    // Since the sheet was last cleared to FMetaSheet, only its touched part can differ from it.
-    const TBitmap& sheet = FMeta.Raw();
-    if (qint64(sheet.Width()) * sheet.Height() >= kRestingPixels)
-        FMeta.Rest(FMetaSheet);
 }
 
 void TMetaImage::StartFigure(bool ForTool)
@@ -73,30 +51,15 @@ void TMetaImage::StartFigure(bool ForTool)
 
 void TMetaImage::ClearMetaBitmap(TColor colour)
 {
-    const int w = FPicture.Width(), h = FPicture.Height();
-    const uint32_t sheet = ToQRgb(colour);
-    NoteMetaUse();
-    // A resting sheet is made anew rather than woken: all of it is filled anyway.
-    TBitmap& meta = FMeta.Raw();
-    TRect dirty = meta.Touched();
-    if (FMeta.Resting() || meta.Width() != w || meta.Height() != h || sheet != FMetaSheet) {
-        FMeta.Forget();
-        meta.Reshape(w, h);
-        dirty = meta.BoundsRect();
-    }
-    dirty = IntersectRect(dirty, meta.BoundsRect());
-    for (int y = dirty.Top; y < dirty.Bottom; ++y) {
-        uint32_t* row = meta.ScanLine(y);
-        std::fill(row + dirty.Left, row + dirty.Right, sheet);
-    }
-    meta.ResetTouched();
-    meta.SetPixelFormat(pfDevice);
-    FMetaSheet = sheet;
+    FMeta.Reshape(FPicture.Width(), FPicture.Height());
+    FMeta.FillLazily(ToQRgb(colour));
+    FMeta.ResetTouched();
+    FMeta.SetPixelFormat(pfDevice);
 }
 
 void TMetaImage::ApplyMetaSettings()
 {
-    ApplySettingsTo(FMeta.Raw().Canvas());
+    ApplySettingsTo(FMeta.Canvas());
 }
 
 void TMetaImage::GrowToolRect()

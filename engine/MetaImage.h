@@ -1,7 +1,5 @@
 #pragma once
 #include "engine/ImagePreEdit.h"
-#include "engine/RestingRaster.h"
-#include <QTimer>
 
 // Sixth link: the meta bitmap on which a figure is staged on a background of MetaTransFarve,
 // and the rules that place it into the picture.
@@ -29,18 +27,8 @@ public:
     void PlaceInEllipse();
     void ApplyMetaSettings();
 
-    // The meta bitmap. A big one that has not been used for a while rests (see RestWhenIdle)
-    // and is woken, exactly as it was, when it is asked for again.
-    TBitmap& MetaBitmap()
-    {
-        NoteMetaUse();
-        return FMeta.Bitmap();
-    }
-    const TBitmap& MetaBitmap() const { return const_cast<TMetaImage*>(this)->MetaBitmap(); }
-    bool MetaBitmapResting() const { return FMeta.Resting(); }
-    // Runs when the meta bitmap's timer ends: a meta bitmap of a big picture that was not used
-    // since the timer started, and not while a mouse button is down, gives its memory back.
-    void RestWhenIdle();
+    TBitmap& MetaBitmap() { return FMeta; }
+    const TBitmap& MetaBitmap() const { return FMeta; }
 
     TColor MetaTransFarve = clWhite;
     bool TempEllipse = false;
@@ -50,23 +38,13 @@ protected:
     void GrowToolRect();
     // Copies FR from the picture to the view.
     void ShowChangedRect();
-    // Makes MetaBitmap a sheet of the picture's size in one colour. The sheet's memory stays
-    // from figure to figure and only what the last figure touched is filled again, so a small
-    // figure on a big picture costs what it covers.
+    // Makes MetaBitmap a sheet of the picture's size in one colour, filled lazily: a figure
+    // on a big picture costs the memory and time of the rows it covers, and the rows the last
+    // figure covered give their memory back.
     void ClearMetaBitmap(TColor colour);
 
     bool FSomEllipse = false;
-    // The colour MetaBitmap was last cleared to.
-    uint32_t FMetaSheet = 0;
 
 private:
-    void NoteMetaUse()
-    {
-        FMetaUsed = true;
-        if (!FMetaIdle.isActive())
-            FMetaIdle.start();
-    }
-    TRestingRaster FMeta;
-    QTimer FMetaIdle;
-    bool FMetaUsed = false;
+    TBitmap FMeta;
 };

@@ -1,7 +1,11 @@
 #include "platform/Bitmap.h"
 #include <QPainter>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <sys/mman.h>
+#include <unistd.h>
+#include <utility>
 
 TBitmap::TBitmap() : canvas_(std::make_unique<TCanvas>(*this)) {}
 
@@ -11,20 +15,21 @@ TBitmap::TBitmap(int width, int height) : canvas_(std::make_unique<TCanvas>(*thi
 }
 
 TBitmap::TBitmap(const TBitmap& other)
-    : image_(other.image_), storage_(other.storage_), canvas_(std::make_unique<TCanvas>(*this)), format_(other.format_)
+    : image_(other.Image()), storage_(other.storage_), canvas_(std::make_unique<TCanvas>(*this)), format_(other.format_)
 {
 }
 
 TBitmap::TBitmap(TBitmap&& other) noexcept
     : image_(std::move(other.image_)), storage_(std::move(other.storage_)), canvas_(std::make_unique<TCanvas>(*this)),
-      format_(other.format_)
+      format_(other.format_), pending_(std::move(other.pending_)), pendingRows_(std::exchange(other.pendingRows_, 0)),
+      pendingColour_(other.pendingColour_)
 {
 }
 
 TBitmap& TBitmap::operator=(const TBitmap& other)
 {
     if (this != &other) {
-        copyPixels(other.image_);
+        copyPixels(other.Image());
         format_ = other.format_;
         canvas_->Changed(BoundsRect());
     }
@@ -37,6 +42,9 @@ TBitmap& TBitmap::operator=(TBitmap&& other) noexcept
         image_ = std::move(other.image_);
         storage_ = std::move(other.storage_);
         format_ = other.format_;
+        pending_ = std::move(other.pending_);
+        pendingRows_ = std::exchange(other.pendingRows_, 0);
+        pendingColour_ = other.pendingColour_;
         canvas_->Changed(BoundsRect());
     }
     return *this;
@@ -77,6 +85,7 @@ QImage Wrap(const std::shared_ptr<uint32_t[]>& pixels, int w, int h)
 
 void TBitmap::allocate(int w, int h)
 {
+    forgetPending();
     const qsizetype count = qsizetype(w) * h;
     std::shared_ptr<uint32_t[]> pixels(new (std::nothrow) uint32_t[size_t(count)]);
     if (!pixels) {
@@ -91,6 +100,7 @@ void TBitmap::allocate(int w, int h)
 void TBitmap::makeBlank(int w, int h)
 {
     if (!SizeAllowed(w, h)) {
+        forgetPending();
         image_ = QImage();
         storage_ = {};
         return;
@@ -105,6 +115,7 @@ void TBitmap::makeBlank(int w, int h)
 void TBitmap::copyPixels(const QImage& from)
 {
     if (from.isNull() || from.format() != QImage::Format_RGB32) {
+        forgetPending();
         image_ = from.copy();
         storage_ = {};
         return;
@@ -121,7 +132,7 @@ void TBitmap::SetSize(int w, int h)
 {
     if (w == Width() && h == Height())
         return;
-    const QImage old = image_;
+    const QImage old = std::as_const(*this).Image();
     const TStorage oldStorage = storage_;
     makeBlank(w, h);
     if (!image_.isNull() && !old.isNull()) {
@@ -134,6 +145,7 @@ void TBitmap::SetSize(int w, int h)
 
 void TBitmap::Reshape(int w, int h)
 {
+    forgetPending();
     if (w == Width() && h == Height())
         return;
     if (!SizeAllowed(w, h)) {
@@ -156,6 +168,9 @@ void TBitmap::SwapPixels(TBitmap& other)
     image_.swap(other.image_);
     std::swap(storage_, other.storage_);
     std::swap(format_, other.format_);
+    std::swap(pending_, other.pending_);
+    std::swap(pendingRows_, other.pendingRows_);
+    std::swap(pendingColour_, other.pendingColour_);
     Touch(BoundsRect());
     other.Touch(other.BoundsRect());
 }
@@ -172,12 +187,78 @@ void TBitmap::touchRow(int y)
 
 void TBitmap::SetImage(const QImage& image)
 {
+    forgetPending();
     storage_ = {};
     if (image.isNull() || !SizeAllowed(image.width(), image.height()))
         image_ = QImage();
     else
         image_ = image.convertToFormat(QImage::Format_RGB32);
     canvas_->Changed(BoundsRect());
+}
+
+void TBitmap::FillLazily(uint32_t Colour)
+{
+    const int w = Width(), h = Height();
+    if (image_.isNull())
+        return;
+    if (!image_.isDetached()) {
+        // Shared pixels stay with the other holder; fresh memory costs nothing until written.
+        allocate(w, h);
+        if (image_.isNull())
+            return;
+    } else {
+        // Rows written since the last lazy fill give their whole pages back; the system hands
+        // out zeroed pages when they are written again.
+        const uintptr_t page = uintptr_t(sysconf(_SC_PAGESIZE));
+        const qsizetype stride = image_.bytesPerLine();
+        auto release = [&](int top, int bottom) {
+            const auto* base = image_.constBits();
+            const uintptr_t from = (uintptr_t(base + stride * top) + page - 1) & ~(page - 1);
+            const uintptr_t to = uintptr_t(base + stride * bottom) & ~(page - 1);
+            if (to > from)
+                madvise(reinterpret_cast<void*>(from), to - from, MADV_DONTNEED);
+        };
+        int y = 0;
+        while (y < h) {
+            if (!pending_.empty() && pending_[size_t(y)]) {
+                ++y;
+                continue;
+            }
+            const int top = y;
+            while (y < h && (pending_.empty() || !pending_[size_t(y)]))
+                ++y;
+            release(top, y);
+        }
+    }
+    pending_.assign(size_t(h), 1);
+    pendingRows_ = h;
+    pendingColour_ = Colour;
+}
+
+void TBitmap::fillPending(int top, int bottom) const
+{
+    if (!pendingRows_)
+        return;
+    top = std::max(top, 0);
+    bottom = std::min(bottom, Height());
+    // The pixels are not shared while rows wait (a copy fills them first), so writing through
+    // the image changes no other holder's pixels.
+    QImage& image = const_cast<QImage&>(image_);
+    const int w = Width();
+    for (int y = top; y < bottom; ++y) {
+        if (!pending_[size_t(y)])
+            continue;
+        std::fill_n(reinterpret_cast<uint32_t*>(image.scanLine(y)), w, pendingColour_);
+        pending_[size_t(y)] = 0;
+        if (--pendingRows_ == 0)
+            break;
+    }
+}
+
+void TBitmap::forgetPending()
+{
+    pending_.clear();
+    pendingRows_ = 0;
 }
 
 bool TBitmap::MemoryAllows(qint64 Bytes)

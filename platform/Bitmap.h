@@ -5,6 +5,7 @@
 #include <QImage>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 enum TPixelFormat { pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit, pfCustom };
 
@@ -46,18 +47,37 @@ public:
     // A row handed out for writing counts as touched (see Touched).
     uint32_t* ScanLine(int y)
     {
+        if (pendingRows_)
+            fillPending(y, y + 1);
         if (y < touched_.Top || y >= touched_.Bottom || touched_.Left > 0 || touched_.Right < Width())
             touchRow(y);
         return reinterpret_cast<uint32_t*>(image_.scanLine(y));
     }
-    const uint32_t* ScanLine(int y) const { return reinterpret_cast<const uint32_t*>(image_.constScanLine(y)); }
+    const uint32_t* ScanLine(int y) const
+    {
+        if (pendingRows_)
+            fillPending(y, y + 1);
+        return reinterpret_cast<const uint32_t*>(image_.constScanLine(y));
+    }
     // The image handed out for writing makes the whole raster touched.
     QImage& Image()
     {
+        fillPending(0, Height());
         Touch(BoundsRect());
         return image_;
     }
-    const QImage& Image() const { return image_; }
+    const QImage& Image() const
+    {
+        fillPending(0, Height());
+        return image_;
+    }
+    // Makes every pixel Colour without writing it yet: each row takes the colour when it is
+    // first asked for (by ScanLine, the canvas, a copy), and the memory of the rows written
+    // before is given back to the system. A working sheet of a big picture's size thus holds
+    // memory only for the rows that are drawn on. Does not count as touching the raster.
+    void FillLazily(uint32_t Colour);
+    // Whether row y still waits for the colour of FillLazily (holds no memory of its own).
+    bool RowPending(int y) const { return pendingRows_ && y >= 0 && y < Height() && pending_[size_t(y)]; }
     // Takes any Qt image, converted to the raster's format.
     void SetImage(const QImage& image);
 
@@ -84,8 +104,17 @@ public:
 
 private:
     friend class TCanvas;
-    // The image for the canvas, which reports what it changes itself.
-    QImage& canvasImage() { return image_; }
+    // The image for the canvas, which reports what it changes itself; rows [top, bottom) are
+    // the ones it will read or write.
+    QImage& canvasImage(int top, int bottom)
+    {
+        fillPending(top, bottom);
+        return image_;
+    }
+    // Rows [top, bottom) that wait for the lazy fill take its colour; the rest are left alone.
+    void fillPending(int top, int bottom) const;
+    // No row waits for the lazy fill any more (all pixels are about to be written).
+    void forgetPending();
     void touchRow(int y);
     // Pixel memory of our own that the image uses; it may be larger than the image, so that a
     // raster that shrinks and grows again (the view, undo) keeps its memory.
@@ -103,4 +132,8 @@ private:
     std::unique_ptr<TCanvas> canvas_;
     TPixelFormat format_ = pfDevice;
     TRect touched_;
+    // The lazy fill: per row, whether it still waits for pendingColour_; pendingRows_ of them do.
+    mutable std::vector<uint8_t> pending_;
+    mutable int pendingRows_ = 0;
+    uint32_t pendingColour_ = 0;
 };

@@ -26,13 +26,15 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const QString& text)
 
 void TCanvas::drawText(const TRect* clip, int x, int y, const QString& text)
 {
-    QImage& img = image();
-    if (img.isNull())
-        return;
     const QFont font = Font.ToQFont();
     const QFontMetrics metrics(font);
     const TRect cell = Bounds(x, y, metrics.horizontalAdvance(text), metrics.height());
     const TRect area = clip ? NormalizedRect(*clip) : cell;
+    // Overhanging glyphs (italics) may reach a little beyond the cell.
+    const int slack = metrics.height() / 2;
+    QImage& img = clip ? image(area.Top, area.Bottom) : image(cell.Top - slack, cell.Bottom + slack);
+    if (img.isNull())
+        return;
     QPainter painter(&img);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -44,7 +46,5 @@ void TCanvas::drawText(const TRect* clip, int x, int y, const QString& text)
     painter.setPen(ToQColor(Font.Color));
     painter.drawText(x, y + metrics.ascent(), text);
     painter.end();
-    // Overhanging glyphs (italics) may reach a little beyond the cell.
-    const int slack = metrics.height() / 2;
     Changed(clip ? area : InflateRect(cell, slack, 0));
 }

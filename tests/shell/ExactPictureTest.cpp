@@ -181,6 +181,12 @@ protected:
         const Damage d = Compare(before, Picture().Picture(), allowed);
         EXPECT_EQ(d.outside, 0) << tool.action << " changed pixels outside its rectangle, first " << d.first.toStdString();
         EXPECT_EQ(d.newBlack, 0) << tool.action << " wrote black, first " << d.first.toStdString();
+        // The figure's working sheet holds memory only for the rows the tool drew on.
+        const TBitmap& sheet = std::as_const(Picture()).MetaBitmap();
+        if (tool.nr != 21)
+            for (int y = 0; y < sheet.Height(); ++y)
+                if (y < allowed.Top || y >= allowed.Bottom)
+                    ASSERT_TRUE(sheet.RowPending(y)) << tool.action << " filled row " << y << " of the sheet";
         Restore(before, tool.action);
     }
 
