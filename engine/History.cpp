@@ -39,19 +39,67 @@ void THistory::Commit()
     const TRect area = IntersectRect(touched, FPicture.BoundsRect());
     if (!sameSize) {
         // A new size: the step keeps the whole former picture.
-        if (open && FBaselineValid)
+        if (open && FBaselineValid) {
+            CatchUp(FBaseline.BoundsRect());
             StoreWhole(*open);
+        }
         FBaseline = FPicture;
         FBaselineValid = !FPicture.Empty();
+        BaselineRenewed();
         FThumbnail.Update(FPicture, FPicture.BoundsRect());
         return;
     }
     if (area.IsEmpty())
         return;
+    CatchUp(area);
     TakeTiles(area);
     for (int y = area.Top; y < area.Bottom; ++y)
         BaselineTakes(y, area.Left, area.Right);
     FThumbnail.Update(FPicture, area);
+}
+
+TBitmap& THistory::Baseline()
+{
+    CatchUp(FBaseline.BoundsRect());
+    return FBaseline;
+}
+
+void THistory::CatchUp(const TRect& area)
+{
+    if (FLagging.empty())
+        return;
+    // Lagging steps are applied and of the baseline's size, so their tiles lie inside it.
+    std::vector<quint64> still;
+    for (quint64 id : FLagging) {
+        const auto step = std::lower_bound(FSteps.begin(), FSteps.end(), id,
+                                           [](const TStep& s, quint64 v) { return s.Id < v; });
+        if (step == FSteps.end() || step->Id != id)
+            continue;
+        bool lacks = false;
+        for (TTile& t : step->Tiles) {
+            if (!t.BaselineLacks)
+                continue;
+            if (IntersectRect(Bounds(t.X, t.Y, t.W, t.H), area).IsEmpty()) {
+                lacks = true;
+                continue;
+            }
+            ApplyTile(t, FBaseline);
+            t.BaselineLacks = false;
+        }
+        if (lacks)
+            still.push_back(id);
+    }
+    FLagging = std::move(still);
+}
+
+void THistory::BaselineRenewed()
+{
+    for (quint64 id : FLagging)
+        for (TStep& step : FSteps)
+            if (step.Id == id)
+                for (TTile& t : step.Tiles)
+                    t.BaselineLacks = false;
+    FLagging.clear();
 }
 
 void THistory::BaselineTakes(int y, int x0, int x1)
@@ -149,10 +197,10 @@ void THistory::TColumn::TakeOneValue(uint32_t value, int n, size_t pixels)
     }
 }
 
-void THistory::AddTile(TStep& step, const TRect& r, const TColumn& column)
+bool THistory::AddTile(TStep& step, const TRect& r, const TColumn& column)
 {
     if (!column.Changed)
-        return;
+        return false;
     TTile t{r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top, TCoding::Runs, {}};
     if (column.Values) {
         t.Coding = TCoding::Values;
@@ -165,6 +213,7 @@ void THistory::AddTile(TStep& step, const TRect& r, const TColumn& column)
         t.Data.assign(column.Data.begin(), column.Data.end());
     }
     step.Tiles.push_back(std::move(t));
+    return true;
 }
 
 void THistory::CloseOpenStep()
@@ -196,28 +245,45 @@ TRect THistory::Exchange(TStep& step)
         FPicture.SwapPixels(step.Whole);
         FBaseline = FPicture;
         FBaselineValid = !FPicture.Empty();
+        BaselineRenewed();
         changed = FPicture.BoundsRect();
     } else {
-        for (const TTile& t : step.Tiles) {
+        // Where the baseline lacks nothing it is the picture, so it takes the picture's rows.
+        const bool lagging = !FLagging.empty();
+        for (TTile& t : step.Tiles) {
+            const bool lacked = std::exchange(t.BaselineLacks, false);
             if (t.X + t.W > FPicture.Width() || t.Y + t.H > FPicture.Height())
                 continue;
-            const uint32_t* data = t.Data.data();
-            for (int y = t.Y; y < t.Y + t.H; ++y) {
-                uint32_t* row = FPicture.ScanLine(y) + t.X;
-                switch (t.Coding) {
-                case TCoding::Runs: data = XorRuns::ApplyRuns(data, row, t.W); break;
-                case TCoding::Values: data = XorRuns::ApplyValues(data, row, t.W); break;
-                case TCoding::Uniform: XorRuns::ApplyValue(data[0], row, t.W); break;
-                }
-                std::memcpy(FBaseline.ScanLine(y) + t.X, row, size_t(t.W) * 4);
-            }
+            ApplyTile(t, FPicture);
+            if (lacked)
+                continue; // the picture is back where the baseline stayed
+            if (lagging)
+                ApplyTile(t, FBaseline);
+            else
+                for (int y = t.Y; y < t.Y + t.H; ++y)
+                    std::memcpy(FBaseline.ScanLine(y) + t.X, std::as_const(FPicture).ScanLine(y) + t.X,
+                                size_t(t.W) * 4);
             changed = UnionRect(changed, Bounds(t.X, t.Y, t.W, t.H));
         }
+        std::erase(FLagging, step.Id);
     }
     FThumbnail.Update(FPicture, changed);
     FPicture.ResetTouched();
     Recount(step);
     return changed;
+}
+
+void THistory::ApplyTile(const TTile& t, TBitmap& to)
+{
+    const uint32_t* data = t.Data.data();
+    for (int y = t.Y; y < t.Y + t.H; ++y) {
+        uint32_t* row = to.ScanLine(y) + t.X;
+        switch (t.Coding) {
+        case TCoding::Runs: data = XorRuns::ApplyRuns(data, row, t.W); break;
+        case TCoding::Values: data = XorRuns::ApplyValues(data, row, t.W); break;
+        case TCoding::Uniform: XorRuns::ApplyValue(data[0], row, t.W); break;
+        }
+    }
 }
 
 bool THistory::Cancel()
@@ -256,11 +322,21 @@ TRect THistory::Redo()
 TRect THistory::GoTo(int Count)
 {
     Count = std::clamp(Count, 0, int(FSteps.size()));
+    // Each undo or redo may let the budget drop the oldest steps, which moves the others: the
+    // goal is the step to stand after, by its number (0: before every step kept).
+    const quint64 goal = Count > 0 ? FSteps[size_t(Count - 1)].Id : 0;
+    auto goalCount = [&] {
+        const auto step = std::lower_bound(FSteps.begin(), FSteps.end(), goal,
+                                           [](const TStep& s, quint64 v) { return s.Id < v; });
+        return step != FSteps.end() && step->Id == goal ? int(step - FSteps.begin()) + 1 : 0;
+    };
     TRect changed;
-    while (FApplied > Count)
-        changed = UnionRect(changed, Undo());
-    while (FApplied < Count)
-        changed = UnionRect(changed, Redo());
+    for (int want = goalCount(); FApplied != want; want = goalCount()) {
+        const int before = FApplied;
+        changed = UnionRect(changed, FApplied > want ? Undo() : Redo());
+        if (FApplied == before)
+            break;
+    }
     return changed;
 }
 
@@ -289,6 +365,13 @@ bool THistory::DropOldest()
 {
     if (FApplied == 0 || FSteps.size() < 2)
         return false;
+    // The baseline takes what it still lacks of the step before the step goes.
+    for (TTile& t : FSteps.front().Tiles)
+        if (t.BaselineLacks) {
+            ApplyTile(t, FBaseline);
+            t.BaselineLacks = false;
+        }
+    std::erase(FLagging, FSteps.front().Id);
     FBytes -= FSteps.front().Bytes;
     FSteps.erase(FSteps.begin());
     --FApplied;

@@ -17,7 +17,12 @@
 // What changed is found by comparing the picture with the baseline, a copy of its last
 // committed state, inside the part of the picture touched since then (TBitmap::Touched). The
 // baseline is the owner's "picture before the current step" (the undo raster), so operations
-// that read the picture as it was before them keep reading it there.
+// that read the picture as it was before them keep reading it there (Baseline()).
+//
+// A row series (a whole-picture colour operation) leaves the baseline as it was and marks the
+// tiles it stored as lacking from it: the baseline catches up on a tile only when it is next
+// compared or read there, by the tile's own exclusive-or. A whole-picture operation thus writes
+// the picture and its view, not a third copy, and a small edit after it costs what it touches.
 class THistory {
 public:
     THistory(TBitmap& picture, TBitmap& baseline);
@@ -45,6 +50,10 @@ public:
     TRect Redo();
     // Undoes or redoes until Applied() == Count.
     TRect GoTo(int Count);
+
+    // The picture as it was when the open step began, brought up to date first.
+    TBitmap& Baseline();
+    void SetBaselineFormat(TPixelFormat Format) { FBaseline.SetPixelFormat(Format); }
 
     bool CanUndo() const { return FApplied > 0; }
     bool CanRedo() const { return FApplied < int(FSteps.size()); }
@@ -78,6 +87,8 @@ private:
         int X = 0, Y = 0, W = 0, H = 0;
         TCoding Coding = TCoding::Runs;
         std::vector<uint32_t> Data;
+        // The baseline does not have this change yet (see CatchUp).
+        bool BaselineLacks = false;
     };
     struct TStep {
         QString Caption;
@@ -103,11 +114,19 @@ private:
     void BaselineTakes(int y, int x0, int x1);
     // Undoes or redoes a step on the picture (and the baseline follows).
     TRect Exchange(TStep& step);
+    // Applies a tile's exclusive-or to the raster.
+    static void ApplyTile(const TTile& tile, TBitmap& to);
+    // The baseline takes the changes it lacks in the tiles that meet area.
+    void CatchUp(const TRect& area);
+    // The baseline was made anew from the picture: it lacks nothing.
+    void BaselineRenewed();
     void Recount(TStep& step);
 
     TBitmap& FPicture;
     TBitmap& FBaseline;
     bool FBaselineValid = false;
+    // Ids of the steps with tiles the baseline lacks, oldest first.
+    std::vector<quint64> FLagging;
     // A deque: the budget drops steps at the front without moving the others.
     std::deque<TStep> FSteps;
     int FApplied = 0;
@@ -124,19 +143,22 @@ private:
         // The same for a row whose every pixel changed by value.
         void TakeOneValue(uint32_t value, int n, size_t pixels);
     };
-    // Stores the tile r of the step with the change column took, if any.
-    static void AddTile(TStep& step, const TRect& r, const TColumn& column);
+    // Stores the tile r of the step with the change column took, if any; False when it
+    // changed nothing.
+    static bool AddTile(TStep& step, const TRect& r, const TColumn& column);
     // Working memory for StoreTile.
     TColumn FScratch;
 
-    // The row series of BeginRows: its area, the picture's touched part before it, the rows of
-    // the tile row being taken and the change of each of its tiles, and the row to write into.
-    // EndTileRow stores the changed tiles of the tile row taken so far.
+    // The row series of BeginRows: its area, the rows of the tile row being taken and the
+    // change of each of its tiles, and the row to write into. EndTileRow stores the changed
+    // tiles of the tile row taken so far.
     void EndTileRow();
     // The picture's columns [x0, x1) of tile c of the row series.
     std::pair<int, int> ColumnSpan(size_t c) const;
+    // The row series leaves the baseline behind (the open step takes tiles of a baseline of the
+    // picture's size) rather than writing each row into it too.
+    bool FRowsLag = false;
     TRect FRowsArea;
-    TRect FRowsTouched;
     int FTileTop = 0, FTileBottom = 0;
     std::vector<TColumn> FColumns;
     std::vector<uint32_t> FNewRow;

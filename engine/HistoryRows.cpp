@@ -1,7 +1,7 @@
 // The history's row series: an operation that rewrites the picture row by row hands each new
-// row over while it is fresh in the cache. The change is coded tile by tile as the rows come,
-// and the picture and the baseline take the row at once, so the whole operation reads the
-// picture once and writes each copy of it once.
+// row over while it is fresh in the cache. The change is coded tile by tile as the rows come
+// and the picture takes the row at once; the baseline catches up later, tile by tile, where it
+// is needed. The whole operation reads the picture once and writes it once.
 #include "engine/History.h"
 #include "engine/XorRuns.h"
 #include <algorithm>
@@ -10,8 +10,12 @@
 
 uint32_t* THistory::BeginRows(const TRect& Area)
 {
+    // What the step changed before the series is taken first, so the series is all that is
+    // touched until it ends.
+    Commit();
     FRowsArea = IntersectRect(Area, FPicture.BoundsRect());
-    FRowsTouched = FPicture.Touched();
+    FRowsLag = TileStep() && FBaselineValid && FBaseline.Width() == FPicture.Width()
+        && FBaseline.Height() == FPicture.Height();
     const int columns = FRowsArea.IsEmpty() ? 0 : (FRowsArea.Right - 1) / kTile - FRowsArea.Left / kTile + 1;
     FColumns.resize(size_t(columns));
     for (TColumn& column : FColumns)
@@ -54,7 +58,7 @@ void THistory::TakeNewRow(int y)
         }
     }
     std::memcpy(FPicture.ScanLine(y) + left, FNewRow.data() + left, size_t(right - left) * 4);
-    if (FBaselineValid && FBaseline.Width() == FPicture.Width() && FBaseline.Height() == FPicture.Height())
+    if (!FRowsLag && FBaselineValid && FBaseline.Width() == FPicture.Width() && FBaseline.Height() == FPicture.Height())
         BaselineTakes(y, left, right);
 }
 
@@ -65,7 +69,11 @@ void THistory::EndTileRow()
     if (TStep* step = TileStep())
         for (size_t c = 0; c < FColumns.size(); ++c) {
             const auto [x0, x1] = ColumnSpan(c);
-            AddTile(*step, Rect(x0, FTileTop, x1, FTileBottom), FColumns[c]);
+            if (AddTile(*step, Rect(x0, FTileTop, x1, FTileBottom), FColumns[c]) && FRowsLag) {
+                step->Tiles.back().BaselineLacks = true;
+                if (FLagging.empty() || FLagging.back() != step->Id)
+                    FLagging.push_back(step->Id);
+            }
         }
     for (TColumn& column : FColumns)
         column.Reset();
@@ -78,6 +86,5 @@ void THistory::EndRows()
     EndTileRow();
     // The history has taken the new rows: they are no change for the next commit.
     FPicture.ResetTouched();
-    FPicture.Touch(FRowsTouched);
     FRowsArea = TRect();
 }

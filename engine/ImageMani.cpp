@@ -24,7 +24,7 @@ bool TImageMani::BeginFusedSnapshot(const TCaptionPair& caption)
     SaveUndo(Caption(FSprog, caption));
     if (FPicture.Empty())
         return false;
-    UndoBitmap.SetPixelFormat(FPicture.PixelFormat());
+    FHistory.SetBaselineFormat(FPicture.PixelFormat());
     return true;
 }
 
@@ -36,7 +36,7 @@ bool TImageMani::SnapshotBySwap(const TCaptionPair& caption)
     // The step's picture before is UndoBitmap; the picture keeps its equal copy as memory to
     // reuse.
     const TPixelFormat format = FPicture.PixelFormat();
-    FPicture.SwapPixels(UndoBitmap);
+    FPicture.SwapPixels(UndoBitmap());
     FPicture.SetPixelFormat(format);
     return true;
 }
@@ -76,7 +76,7 @@ void TImageMani::CutToFocus()
     TWaitCursor wait;
     if (FSelected && RasterAllowed(Bredde, Hojde) && SnapshotBySwap(kUndoCutToFocus)) {
         FPicture.Reshape(Bredde, Hojde);
-        FPicture.Canvas().CopyRect(NytR, UndoBitmap.Canvas(), FR);
+        FPicture.Canvas().CopyRect(NytR, UndoBitmap().Canvas(), FR);
         AutoDimensioner();
         ShowPicture();
     }
@@ -105,7 +105,7 @@ bool TImageMani::ScaleInto(const TBitmap* source, int w, int h, const TCaptionPa
     // Without a separate source the picture itself is scaled: after the swap it is UndoBitmap.
     if (!SnapshotBySwap(caption))
         return false;
-    const TBitmap& from = source ? *source : UndoBitmap;
+    const TBitmap& from = source ? *source : UndoBitmap();
     FPicture.Reshape(w, h);
     FPicture.Canvas().CopyRect(Rect(0, 0, w, h), from.Canvas(), from.BoundsRect());
     AutoDimensioner();
@@ -254,12 +254,12 @@ void TImageMani::Drej(int Vend90Antal)
     TWaitCursor wait;
     const int turns = ((Vend90Antal % 4) + 4) % 4;
     if (turns != 0 && SnapshotBySwap(kUndoRotation)) {
-        const int W = UndoBitmap.Width(), H = UndoBitmap.Height();
+        const int W = UndoBitmap().Width(), H = UndoBitmap().Height();
         if (turns % 2)
             FPicture.Reshape(H, W);
         else
             FPicture.Reshape(W, H);
-        Transform::RotateQuarters(UndoBitmap, FPicture, turns);
+        Transform::RotateQuarters(UndoBitmap(), FPicture, turns);
         AutoDimensioner();
         ShowPicture();
         if (turns % 2) {

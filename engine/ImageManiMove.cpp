@@ -32,7 +32,7 @@ void TImageMani::FlytBillede(TFlytRetning Retning)
     c.FillRect(FPicture.BoundsRect());
     c.Brush = brush;
     c.FillRect(FPicture.BoundsRect());
-    c.Draw(MoveX, MoveY, UndoBitmap);
+    c.Draw(MoveX, MoveY, UndoBitmap());
     ShowPicture();
     FPainting = false;
     FModified = true;
@@ -53,12 +53,12 @@ void TImageMani::Flyt(TFlytRetning Retning)
         WithUndo = true;
     if (WithUndo) {
         // The picture before the figure was drawn; the snapshot clears what could be redone.
-        TBitmap beforeFigure = UndoBitmap;
+        TBitmap beforeFigure = UndoBitmap();
         SaveUndo(Caption(FSprog, kUndoMove));
         RedoBitmap = std::move(beforeFigure);
         WithUndo = false;
-        if (UndoBitmap.Empty())
-            UndoBitmap = FPicture;
+        if (UndoBitmap().Empty())
+            UndoBitmap() = FPicture;
         NormaliseFocus();
         FR = {X1, Y1, X2, Y2};
         Bredde = X2 - X1;
@@ -79,7 +79,7 @@ void TImageMani::Flyt(TFlytRetning Retning)
     Step(Retning);
     const TRect before = MR;
     // The old place shows what was there before the figure, or before the series.
-    const TBitmap& under = Objekt ? RedoBitmap : UndoBitmap;
+    const TBitmap& under = Objekt ? RedoBitmap : UndoBitmap();
     FPicture.Canvas().CopyRect(MR, under.Canvas(), MR);
     MX1 = MoveX;
     MY1 = MoveY;
@@ -122,8 +122,8 @@ void TImageMani::AnnullerFlytning()
 {
     TWaitCursor wait;
     // Without a snapshot there is nothing to go back to: the picture is kept.
-    if (!UndoBitmap.Empty()) {
-        FPicture = UndoBitmap;
+    if (!UndoBitmap().Empty()) {
+        FPicture = UndoBitmap();
         ShowPicture();
     }
     WithUndo = true;

@@ -48,7 +48,7 @@ public:
     bool FetchClipboard();
 
     // The picture as it was before the current step (the history's baseline).
-    TBitmap UndoBitmap;
+    TBitmap& UndoBitmap() { return FHistory.Baseline(); }
     // The object move's picture before its figure, while an object is moved.
     TBitmap RedoBitmap;
     TBitmap EditBitmap;
@@ -64,5 +64,6 @@ protected:
     bool FCanEdit = false;
     bool FCanLoadFromMem = false;
     bool FScaleFraFil = false;
-    THistory FHistory{FPicture, UndoBitmap};
+    TBitmap FBaseline;
+    THistory FHistory{FPicture, FBaseline};
 };

@@ -21,8 +21,7 @@ TBitmap::TBitmap(const TBitmap& other)
 
 TBitmap::TBitmap(TBitmap&& other) noexcept
     : image_(std::move(other.image_)), storage_(std::move(other.storage_)), canvas_(std::make_unique<TCanvas>(*this)),
-      format_(other.format_), pending_(std::move(other.pending_)), pendingRows_(std::exchange(other.pendingRows_, 0)),
-      pendingColour_(other.pendingColour_)
+      format_(other.format_), lazy_(std::exchange(other.lazy_, {}))
 {
 }
 
@@ -42,9 +41,7 @@ TBitmap& TBitmap::operator=(TBitmap&& other) noexcept
         image_ = std::move(other.image_);
         storage_ = std::move(other.storage_);
         format_ = other.format_;
-        pending_ = std::move(other.pending_);
-        pendingRows_ = std::exchange(other.pendingRows_, 0);
-        pendingColour_ = other.pendingColour_;
+        lazy_ = std::exchange(other.lazy_, {});
         canvas_->Changed(BoundsRect());
     }
     return *this;
@@ -168,9 +165,7 @@ void TBitmap::SwapPixels(TBitmap& other)
     image_.swap(other.image_);
     std::swap(storage_, other.storage_);
     std::swap(format_, other.format_);
-    std::swap(pending_, other.pending_);
-    std::swap(pendingRows_, other.pendingRows_);
-    std::swap(pendingColour_, other.pendingColour_);
+    std::swap(lazy_, other.lazy_);
     Touch(BoundsRect());
     other.Touch(other.BoundsRect());
 }
@@ -201,64 +196,89 @@ void TBitmap::FillLazily(uint32_t Colour)
     const int w = Width(), h = Height();
     if (image_.isNull())
         return;
+    const qsizetype stride = image_.bytesPerLine();
     if (!image_.isDetached()) {
         // Shared pixels stay with the other holder; fresh memory costs nothing until written.
         allocate(w, h);
         if (image_.isNull())
             return;
+    } else if (!lazy_.active) {
+        releasePages(0, stride * h);
     } else {
-        // Rows written since the last lazy fill give their whole pages back; the system hands
-        // out zeroed pages when they are written again.
-        const uintptr_t page = uintptr_t(sysconf(_SC_PAGESIZE));
-        const qsizetype stride = image_.bytesPerLine();
-        auto release = [&](int top, int bottom) {
-            const auto* base = image_.constBits();
-            const uintptr_t from = (uintptr_t(base + stride * top) + page - 1) & ~(page - 1);
-            const uintptr_t to = uintptr_t(base + stride * bottom) & ~(page - 1);
-            if (to > from)
-                madvise(reinterpret_cast<void*>(from), to - from, MADV_DONTNEED);
-        };
-        int y = 0;
-        while (y < h) {
-            if (!pending_.empty() && pending_[size_t(y)]) {
-                ++y;
-                continue;
+        // Every pixel becomes pending, so all pages under the filled spans can go, even where
+        // they reach into a neighbouring row.
+        std::sort(lazy_.rows.begin(), lazy_.rows.end());
+        qsizetype from = 0, to = 0;
+        for (int y : lazy_.rows) {
+            const auto [l, r] = lazy_.spans[size_t(y)];
+            const qsizetype a = stride * y + qsizetype(l) * 4, b = stride * y + qsizetype(r) * 4;
+            if (a > to + 4096) {
+                releasePages(from, to);
+                from = a;
             }
-            const int top = y;
-            while (y < h && (pending_.empty() || !pending_[size_t(y)]))
-                ++y;
-            release(top, y);
+            to = b;
         }
+        releasePages(from, to);
+        for (int y : lazy_.rows)
+            lazy_.spans[size_t(y)] = {0, 0};
     }
-    pending_.assign(size_t(h), 1);
-    pendingRows_ = h;
-    pendingColour_ = Colour;
+    if (lazy_.spans.size() != size_t(h) || !lazy_.active)
+        lazy_.spans.assign(size_t(h), {0, 0});
+    lazy_.rows.clear();
+    lazy_.active = true;
+    lazy_.colour = Colour;
 }
 
-void TBitmap::fillPending(int top, int bottom) const
+void TBitmap::releasePages(qsizetype from, qsizetype to)
 {
-    if (!pendingRows_)
+    // Pages that reach outside the pixels are kept: they may hold other memory.
+    const auto page = qsizetype(sysconf(_SC_PAGESIZE));
+    const auto base = qsizetype(reinterpret_cast<uintptr_t>(image_.constBits()));
+    const qsizetype end = base + image_.bytesPerLine() * image_.height();
+    const qsizetype first = std::max((base + from) / page * page, (base + page - 1) / page * page);
+    const qsizetype last = std::min((base + to + page - 1) / page * page, end / page * page);
+    if (last > first)
+        madvise(reinterpret_cast<void*>(first), size_t(last - first), MADV_DONTNEED);
+}
+
+void TBitmap::fillPending(const TRect& area) const
+{
+    if (!lazy_.active)
         return;
-    top = std::max(top, 0);
-    bottom = std::min(bottom, Height());
-    // The pixels are not shared while rows wait (a copy fills them first), so writing through
-    // the image changes no other holder's pixels.
+    const int left = std::max(area.Left, 0), right = std::min(area.Right, Width());
+    const int top = std::max(area.Top, 0), bottom = std::min(area.Bottom, Height());
+    if (left >= right)
+        return;
+    // The pixels are not shared while the fill is active (a copy fills them all first), so
+    // writing through the image changes no other holder's pixels.
     QImage& image = const_cast<QImage&>(image_);
-    const int w = Width();
     for (int y = top; y < bottom; ++y) {
-        if (!pending_[size_t(y)])
+        auto& [l, r] = lazy_.spans[size_t(y)];
+        if (l <= left && r >= right)
             continue;
-        std::fill_n(reinterpret_cast<uint32_t*>(image.scanLine(y)), w, pendingColour_);
-        pending_[size_t(y)] = 0;
-        if (--pendingRows_ == 0)
-            break;
+        auto* row = reinterpret_cast<uint32_t*>(image.scanLine(y));
+        if (l >= r) {
+            std::fill(row + left, row + right, lazy_.colour);
+            l = left;
+            r = right;
+            lazy_.rows.push_back(y);
+            continue;
+        }
+        // The span grows to hold both, gaps included.
+        if (left < l) {
+            std::fill(row + left, row + l, lazy_.colour);
+            l = left;
+        }
+        if (right > r) {
+            std::fill(row + r, row + right, lazy_.colour);
+            r = right;
+        }
     }
 }
 
 void TBitmap::forgetPending()
 {
-    pending_.clear();
-    pendingRows_ = 0;
+    lazy_ = {};
 }
 
 bool TBitmap::MemoryAllows(qint64 Bytes)

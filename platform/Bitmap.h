@@ -5,6 +5,7 @@
 #include <QImage>
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 enum TPixelFormat { pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit, pfCustom };
@@ -47,37 +48,41 @@ public:
     // A row handed out for writing counts as touched (see Touched).
     uint32_t* ScanLine(int y)
     {
-        if (pendingRows_)
-            fillPending(y, y + 1);
+        if (lazy_.active)
+            fillPending(Rect(0, y, Width(), y + 1));
         if (y < touched_.Top || y >= touched_.Bottom || touched_.Left > 0 || touched_.Right < Width())
             touchRow(y);
         return reinterpret_cast<uint32_t*>(image_.scanLine(y));
     }
     const uint32_t* ScanLine(int y) const
     {
-        if (pendingRows_)
-            fillPending(y, y + 1);
+        if (lazy_.active)
+            fillPending(Rect(0, y, Width(), y + 1));
         return reinterpret_cast<const uint32_t*>(image_.constScanLine(y));
     }
     // The image handed out for writing makes the whole raster touched.
     QImage& Image()
     {
-        fillPending(0, Height());
+        fillPending(BoundsRect());
         Touch(BoundsRect());
         return image_;
     }
     const QImage& Image() const
     {
-        fillPending(0, Height());
+        fillPending(BoundsRect());
         return image_;
     }
-    // Makes every pixel Colour without writing it yet: each row takes the colour when it is
-    // first asked for (by ScanLine, the canvas, a copy), and the memory of the rows written
-    // before is given back to the system. A working sheet of a big picture's size thus holds
-    // memory only for the rows that are drawn on. Does not count as touching the raster.
+    // Makes every pixel Colour without writing it yet: pixels take the colour when they are
+    // first asked for (a row by ScanLine, a rectangle by the canvas, all by a copy), and the
+    // memory of the pixels written since the last lazy fill is given back to the system. A
+    // working sheet of a big picture's size thus holds memory only where it is drawn on. Does
+    // not count as touching the raster.
     void FillLazily(uint32_t Colour);
-    // Whether row y still waits for the colour of FillLazily (holds no memory of its own).
-    bool RowPending(int y) const { return pendingRows_ && y >= 0 && y < Height() && pending_[size_t(y)]; }
+    // Whether no pixel of row y was asked for since the last lazy fill.
+    bool RowPending(int y) const
+    {
+        return lazy_.active && y >= 0 && y < Height() && lazy_.spans[size_t(y)].first >= lazy_.spans[size_t(y)].second;
+    }
     // Takes any Qt image, converted to the raster's format.
     void SetImage(const QImage& image);
 
@@ -104,15 +109,17 @@ public:
 
 private:
     friend class TCanvas;
-    // The image for the canvas, which reports what it changes itself; rows [top, bottom) are
-    // the ones it will read or write.
-    QImage& canvasImage(int top, int bottom)
+    // The image for the canvas, which reports what it changes itself; area is the part it
+    // will read or write.
+    QImage& canvasImage(const TRect& area)
     {
-        fillPending(top, bottom);
+        fillPending(area);
         return image_;
     }
-    // Rows [top, bottom) that wait for the lazy fill take its colour; the rest are left alone.
-    void fillPending(int top, int bottom) const;
+    // The pixels of area that wait for the lazy fill take its colour.
+    void fillPending(const TRect& area) const;
+    // Gives the pages of bytes [from, to) of the pixel memory back (whole pages only).
+    void releasePages(qsizetype from, qsizetype to);
     // No row waits for the lazy fill any more (all pixels are about to be written).
     void forgetPending();
     void touchRow(int y);
@@ -132,8 +139,14 @@ private:
     std::unique_ptr<TCanvas> canvas_;
     TPixelFormat format_ = pfDevice;
     TRect touched_;
-    // The lazy fill: per row, whether it still waits for pendingColour_; pendingRows_ of them do.
-    mutable std::vector<uint8_t> pending_;
-    mutable int pendingRows_ = 0;
-    uint32_t pendingColour_ = 0;
+    // The lazy fill: while active, every pixel outside the filled span of its row is colour.
+    struct TLazyFill {
+        bool active = false;
+        uint32_t colour = 0;
+        // Per row, the columns [first, second) filled since the fill began (none when first
+        // >= second), and the rows that have a span.
+        std::vector<std::pair<int, int>> spans;
+        std::vector<int> rows;
+    };
+    mutable TLazyFill lazy_;
 };

@@ -23,14 +23,14 @@ double ScreenAngle(double dx, double dy)
 
 TCanvas::TCanvas(TBitmap& owner) : owner_(&owner) {}
 
-QImage& TCanvas::image(int top, int bottom) const
+QImage& TCanvas::image(const TRect& area) const
 {
-    return owner_->canvasImage(top, bottom);
+    return owner_->canvasImage(NormalizedRect(area));
 }
 
 QImage& TCanvas::image() const
 {
-    return image(0, owner_->Height());
+    return image(owner_->BoundsRect());
 }
 
 TRect TCanvas::ClipRect() const
@@ -50,15 +50,15 @@ void TCanvas::Changed(const TRect& r)
 
 TColor TCanvas::Pixels(int x, int y) const
 {
-    const TBitmap& raster = *owner_;
-    if (x < 0 || y < 0 || x >= raster.Width() || y >= raster.Height())
+    if (x < 0 || y < 0 || x >= owner_->Width() || y >= owner_->Height())
         return -1;
-    return FromQRgb(raster.ScanLine(y)[x]);
+    const QImage& img = image(Bounds(x, y, 1, 1));
+    return FromQRgb(reinterpret_cast<const uint32_t*>(img.constScanLine(y))[x]);
 }
 
 void TCanvas::SetPixels(int x, int y, TColor c)
 {
-    QImage& img = image(y, y + 1);
+    QImage& img = image(Bounds(x, y, 1, 1));
     if (x < 0 || y < 0 || x >= img.width() || y >= img.height())
         return;
     reinterpret_cast<uint32_t*>(img.scanLine(y))[x] = ToQRgb(c);
@@ -91,7 +91,7 @@ void TCanvas::segment(int x0, int y0, int x1, int y1)
 
 void TCanvas::thinSegment(int x0, int y0, int x1, int y1)
 {
-    QImage& img = image(std::min(y0, y1), std::max(y0, y1) + 1);
+    QImage& img = image(Rect(std::min(x0, x1), std::min(y0, y1), std::max(x0, x1) + 1, std::max(y0, y1) + 1));
     const TDashPattern dash(Pen.Style);
     const TPaint pen = PenPaint(Pen);
     // An opaque background (solid brush) fills the gaps of a styled pen.
@@ -109,7 +109,8 @@ void TCanvas::thickSegment(int x0, int y0, int x1, int y1)
 {
     int top, bottom;
     Shapes::ThickSegmentRows(y0, y1, Pen.Width, top, bottom);
-    QImage& img = image(top, bottom);
+    const int m = Pen.Width / 2 + 1;
+    QImage& img = image(Rect(std::min(x0, x1) - m, top, std::max(x0, x1) + m + 1, bottom));
     const TPaint pen = PenPaint(Pen);
     top = std::max(top, 0);
     bottom = std::min(bottom, img.height());
@@ -138,7 +139,7 @@ void TCanvas::Polygon(const TPoint* points, int count)
     TRect bounds{points[0].X, points[0].Y, points[0].X + 1, points[0].Y + 1};
     for (int i = 1; i < count; ++i)
         bounds = UnionRect(bounds, Bounds(points[i].X, points[i].Y, 1, 1));
-    QImage& img = image(bounds.Top, bounds.Bottom);
+    QImage& img = image(bounds);
     TPaint brush;
     if (BrushPaint(Brush, Pen.Mode, brush)) {
         std::vector<int> runs;
@@ -166,7 +167,7 @@ void TCanvas::closedFigure(const TRect& box, RowFn rows)
     const TRect b = NormalizedRect(box);
     if (b.IsEmpty())
         return;
-    QImage& img = image(b.Top, b.Bottom);
+    QImage& img = image(b);
     const bool hasPen = Pen.Style != psClear;
     const int w = hasPen ? std::max(1, Pen.Width) : 0;
     const TRect inner{b.Left + w, b.Top + w, b.Right - w, b.Bottom - w};
@@ -205,7 +206,7 @@ void TCanvas::closedFigure(const TRect& box, RowFn rows)
 template <typename RowFn>
 void TCanvas::styledOutline(const TRect& b, RowFn rows)
 {
-    QImage& img = image(b.Top, b.Bottom);
+    QImage& img = image(b);
     const TRect inner{b.Left + 1, b.Top + 1, b.Right - 1, b.Bottom - 1};
     const double cx = (b.Left + b.Right) / 2.0, cy = (b.Top + b.Bottom) / 2.0;
     // Only the pixels on the raster are collected: a figure far larger than the raster costs
@@ -288,7 +289,7 @@ void TCanvas::Arc(int l, int t, int r, int b, int x3, int y3, int x4, int y4)
     const TRect box = NormalizedRect(Rect(l, t, r, b));
     if (box.IsEmpty() || Pen.Style == psClear)
         return;
-    QImage& img = image(box.Top, box.Bottom);
+    QImage& img = image(box);
     const int w = std::max(1, Pen.Width);
     const TRect inner{box.Left + w, box.Top + w, box.Right - w, box.Bottom - w};
     const double cx = (box.Left + box.Right) / 2.0, cy = (box.Top + box.Bottom) / 2.0;
@@ -330,7 +331,7 @@ void TCanvas::FillRect(const TRect& r)
     TPaint brush;
     if (r.IsEmpty() || !BrushPaint(Brush, pmCopy, brush))
         return;
-    QImage& img = image(r.Top, r.Bottom);
+    QImage& img = image(r);
     const int top = std::max(r.Top, 0), bottom = std::min(r.Bottom, img.height());
     for (int y = top; y < bottom; ++y)
         PaintSpan(img, y, r.Left, r.Right, brush);
@@ -345,7 +346,7 @@ void TCanvas::CopyRect(const TRect& dest, const TCanvas& src, const TRect& sourc
     TRect sn = NormalizedRect(source);
     if (dn.IsEmpty() || sn.IsEmpty())
         return;
-    const QImage& whole = src.image(sn.Top, sn.Bottom);
+    const QImage& whole = src.image(sn);
     // Copying within one raster reads from a copy of the source rectangle, so overlaps are safe.
     QImage part;
     const QImage* simg = &whole;
@@ -359,7 +360,7 @@ void TCanvas::CopyRect(const TRect& dest, const TCanvas& src, const TRect& sourc
         sx0 = sn.Left - inside.Left;
         sy0 = sn.Top - inside.Top;
     }
-    QImage& dimg = image(dn.Top, dn.Bottom);
+    QImage& dimg = image(dn);
     const int sw = sn.Width(), sh = sn.Height(), dw = dn.Width(), dh = dn.Height();
     const int xBegin = std::max(dn.Left, 0), xEnd = std::min(dn.Right, dimg.width());
     const int yBegin = std::max(dn.Top, 0), yEnd = std::min(dn.Bottom, dimg.height());
@@ -411,7 +412,7 @@ void TCanvas::DrawFocusRect(const TRect& r)
     const TRect b = NormalizedRect(r);
     if (b.IsEmpty())
         return;
-    QImage& img = image(b.Top, b.Bottom);
+    QImage& img = image(b);
     const TPaint invert = TPaint::Invert();
     auto dot = [&](int x, int y) {
         if (((x + y) & 1) == 0)

@@ -73,8 +73,8 @@ public:
     std::weak_ptr<void> Alive() const { return alive_; }
 
 private:
-    // The raster's image, of which rows [top, bottom) will be read or written.
-    QImage& image(int top, int bottom) const;
+    // The raster's image, of which the part area will be read or written.
+    QImage& image(const TRect& area) const;
     QImage& image() const;
     // Draws a closed figure given by its row function, pen inside, brush inside the pen.
     template <typename RowFn>

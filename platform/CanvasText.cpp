@@ -32,7 +32,7 @@ void TCanvas::drawText(const TRect* clip, int x, int y, const QString& text)
     const TRect area = clip ? NormalizedRect(*clip) : cell;
     // Overhanging glyphs (italics) may reach a little beyond the cell.
     const int slack = metrics.height() / 2;
-    QImage& img = clip ? image(area.Top, area.Bottom) : image(cell.Top - slack, cell.Bottom + slack);
+    QImage& img = image(clip ? area : InflateRect(cell, slack, slack));
     if (img.isNull())
         return;
     QPainter painter(&img);

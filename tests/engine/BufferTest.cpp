@@ -167,7 +167,7 @@ TEST(Undo, SnapshotRemovesTheFocusAndSkipsEmptyPictures)
     pic->NewFocusRect(2, 2, 20, 20);
     pic->SaveUndo("c");
     EXPECT_FALSE(pic->Selected());
-    EXPECT_TRUE(SamePixels(pic->UndoBitmap, pic->Picture()));
+    EXPECT_TRUE(SamePixels(pic->UndoBitmap(), pic->Picture()));
     EXPECT_TRUE(ViewShowsPicture(*pic));
 
     TImagePic empty;

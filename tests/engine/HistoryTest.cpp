@@ -223,6 +223,73 @@ TEST(History, RowByRowOperationsChangeOnlyTheFocusAndUndoExactly)
     }
 }
 
+// Colour operations leave the baseline behind and it catches up where it is next needed: any
+// mix of them with small changes, turns, moves of the picture, undos, redos and a budget that
+// drops steps undoes and redoes to the exact pictures.
+TEST(History, ColourOperationsMixedWithEverythingElseUndoAndRedoExactly)
+{
+    TBudgetGuard guard;
+    QRandomGenerator rng(29);
+    for (int series = 0; series < 12; ++series) {
+        auto pic = MakePic(150 + series, 110);
+        // A budget for a handful of whole-picture steps in the later series.
+        THistoryBudget::Instance().SetLimit(series < 6 ? qint64(1) << 30 : qint64(300) << 10);
+        std::vector<TBitmap> states{pic->Picture()};
+        size_t at = 0;
+        auto took = [&] {
+            states.resize(at + 1);
+            states.push_back(pic->Picture());
+            ++at;
+        };
+        for (int i = 0; i < 14; ++i) {
+            const int kind = int(rng.bounded(8));
+            if (rng.bounded(2))
+                pic->NewFocusRect(rng.bounded(60), rng.bounded(40), 70 + rng.bounded(80), 50 + rng.bounded(60));
+            switch (kind) {
+            case 0: pic->Inverter(); break;
+            case 1: pic->MakeGray(); break;
+            case 2: pic->ReducerFarver(3, 4, 5); break;
+            case 3:
+                pic->SaveUndo(QStringLiteral("change"));
+                RandomChange(*pic, rng, int(rng.bounded(3)));
+                break;
+            case 4: pic->Drej(1); break;
+            case 5:
+                pic->WithUndo = true;
+                pic->FlytBillede(frRight);
+                break;
+            case 6:
+                if (pic->CanUndo()) {
+                    pic->Undo();
+                    --at;
+                }
+                break;
+            case 7:
+                if (pic->CanRedo()) {
+                    pic->Redo();
+                    ++at;
+                }
+                break;
+            }
+            pic->FjernFocus();
+            if (kind < 6)
+                took();
+            ASSERT_TRUE(SamePixels(pic->Picture(), states[at])) << "series " << series << " action " << i;
+        }
+        // The budget may have dropped the oldest steps (also while undoing): undo reaches back as
+        // far as it keeps them.
+        for (int n = 0; pic->CanUndo(); ++n) {
+            pic->Undo();
+            ASSERT_TRUE(SamePixels(pic->Picture(), states[--at])) << "series " << series << " undo " << n;
+        }
+        for (int n = 0; pic->CanRedo(); ++n) {
+            pic->Redo();
+            ASSERT_TRUE(SamePixels(pic->Picture(), states[++at])) << "series " << series << " redo " << n;
+        }
+        EXPECT_EQ(at + 1, states.size());
+    }
+}
+
 TEST(History, TheBudgetDropsTheOldestStepsOfTheLargestHistoryButNeverTheNewest)
 {
     TBudgetGuard guard;
