@@ -71,9 +71,8 @@ void THistory::CatchUp(const TRect& area)
     // Lagging steps are applied and of the baseline's size, so their tiles lie inside it.
     std::vector<quint64> still;
     for (quint64 id : FLagging) {
-        const auto step = std::lower_bound(FSteps.begin(), FSteps.end(), id,
-                                           [](const TStep& s, quint64 v) { return s.Id < v; });
-        if (step == FSteps.end() || step->Id != id)
+        const auto step = FindStep(id);
+        if (step == FSteps.end())
             continue;
         bool lacks = false;
         for (TTile& t : step->Tiles) {
@@ -95,11 +94,18 @@ void THistory::CatchUp(const TRect& area)
 void THistory::BaselineRenewed()
 {
     for (quint64 id : FLagging)
-        for (TStep& step : FSteps)
-            if (step.Id == id)
-                for (TTile& t : step.Tiles)
-                    t.BaselineLacks = false;
+        if (const auto step = FindStep(id); step != FSteps.end())
+            for (TTile& t : step->Tiles)
+                t.BaselineLacks = false;
     FLagging.clear();
+}
+
+std::deque<THistory::TStep>::iterator THistory::FindStep(quint64 Id)
+{
+    // Steps are numbered in the order they were begun.
+    const auto step = std::lower_bound(FSteps.begin(), FSteps.end(), Id,
+                                       [](const TStep& s, quint64 v) { return s.Id < v; });
+    return step != FSteps.end() && step->Id == Id ? step : FSteps.end();
 }
 
 void THistory::BaselineTakes(int y, int x0, int x1)
@@ -326,9 +332,8 @@ TRect THistory::GoTo(int Count)
     // goal is the step to stand after, by its number (0: before every step kept).
     const quint64 goal = Count > 0 ? FSteps[size_t(Count - 1)].Id : 0;
     auto goalCount = [&] {
-        const auto step = std::lower_bound(FSteps.begin(), FSteps.end(), goal,
-                                           [](const TStep& s, quint64 v) { return s.Id < v; });
-        return step != FSteps.end() && step->Id == goal ? int(step - FSteps.begin()) + 1 : 0;
+        const auto step = FindStep(goal);
+        return step != FSteps.end() ? int(step - FSteps.begin()) + 1 : 0;
     };
     TRect changed;
     for (int want = goalCount(); FApplied != want; want = goalCount()) {

@@ -120,6 +120,8 @@ private:
     void CatchUp(const TRect& area);
     // The baseline was made anew from the picture: it lacks nothing.
     void BaselineRenewed();
+    // The step numbered Id, or the end.
+    std::deque<TStep>::iterator FindStep(quint64 Id);
     void Recount(TStep& step);
 
     TBitmap& FPicture;

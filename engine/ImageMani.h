@@ -113,8 +113,8 @@ void TImageMani::RewriteRows(const TCaptionPair& caption, RowRule rule)
         EndOperation();
         return;
     }
-    // Each new row is written into the history's row, from which the view, the history, the
-    // picture and its copy before the step take it while it is fresh in the cache.
+    // Each new row is written into the history's row, from which the view, the history and the
+    // picture take it while it is fresh in the cache.
     const TBitmap& old = FPicture;
     uint32_t* row = FHistory.BeginRows(inside);
     for (int y = inside.Top; y < inside.Bottom; ++y) {

@@ -231,7 +231,7 @@ void TBitmap::FillLazily(uint32_t Colour)
 
 void TBitmap::releasePages(qsizetype from, qsizetype to)
 {
-    // Pages that reach outside the pixels are kept: they may hold other memory.
+    // Pages that reach outside the pixel memory are kept: they may hold other data.
     const auto page = qsizetype(sysconf(_SC_PAGESIZE));
     const auto base = qsizetype(reinterpret_cast<uintptr_t>(image_.constBits()));
     const qsizetype end = base + image_.bytesPerLine() * image_.height();

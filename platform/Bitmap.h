@@ -118,7 +118,8 @@ private:
     }
     // The pixels of area that wait for the lazy fill take its colour.
     void fillPending(const TRect& area) const;
-    // Gives the pages of bytes [from, to) of the pixel memory back (whole pages only).
+    // Gives back the pages that hold bytes [from, to) of the pixel memory (their contents are
+    // lost), except pages that reach outside the pixel memory.
     void releasePages(qsizetype from, qsizetype to);
     // No row waits for the lazy fill any more (all pixels are about to be written).
     void forgetPending();
