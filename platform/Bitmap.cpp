@@ -205,25 +205,37 @@ void TBitmap::FillLazily(uint32_t Colour)
     } else if (!lazy_.active) {
         releasePages(0, stride * h);
     } else {
-        // Every pixel becomes pending, so all pages under the filled spans can go, even where
-        // they reach into a neighbouring row.
-        std::sort(lazy_.rows.begin(), lazy_.rows.end());
-        qsizetype from = 0, to = 0;
+        // The memory under the filled spans is held until it adds up to kHeldBytes, so a small
+        // figure after a small figure costs no giving back and taking again of its pages.
+        constexpr qsizetype kHeldBytes = qsizetype(4) << 20;
         for (int y : lazy_.rows) {
             const auto [l, r] = lazy_.spans[size_t(y)];
-            const qsizetype a = stride * y + qsizetype(l) * 4, b = stride * y + qsizetype(r) * 4;
-            if (a > to + 4096) {
-                releasePages(from, to);
-                from = a;
-            }
-            to = b;
-        }
-        releasePages(from, to);
-        for (int y : lazy_.rows)
+            lazy_.held.push_back({stride * y + qsizetype(l) * 4, stride * y + qsizetype(r) * 4});
+            lazy_.heldBytes += qsizetype(r - l) * 4;
             lazy_.spans[size_t(y)] = {0, 0};
+        }
+        if (lazy_.heldBytes > kHeldBytes) {
+            // Every pixel becomes pending, so all pages under the spans can go, even where they
+            // reach into a neighbouring row.
+            std::sort(lazy_.held.begin(), lazy_.held.end());
+            qsizetype from = 0, to = 0;
+            for (const auto [a, b] : lazy_.held) {
+                if (a > to + 4096) {
+                    releasePages(from, to);
+                    from = a;
+                }
+                to = std::max(to, b);
+            }
+            releasePages(from, to);
+            lazy_.held.clear();
+            lazy_.heldBytes = 0;
+        }
     }
-    if (lazy_.spans.size() != size_t(h) || !lazy_.active)
+    if (lazy_.spans.size() != size_t(h) || !lazy_.active) {
         lazy_.spans.assign(size_t(h), {0, 0});
+        lazy_.held.clear();
+        lazy_.heldBytes = 0;
+    }
     lazy_.rows.clear();
     lazy_.active = true;
     lazy_.colour = Colour;

@@ -74,9 +74,9 @@ public:
     }
     // Makes every pixel Colour without writing it yet: pixels take the colour when they are
     // first asked for (a row by ScanLine, a rectangle by the canvas, all by a copy), and the
-    // memory of the pixels written since the last lazy fill is given back to the system. A
-    // working sheet of a big picture's size thus holds memory only where it is drawn on. Does
-    // not count as touching the raster.
+    // memory of the pixels written before is given back to the system (once it adds up to a
+    // few megabytes). A working sheet of a big picture's size thus holds memory only where it
+    // is drawn on. Does not count as touching the raster.
     void FillLazily(uint32_t Colour);
     // Whether no pixel of row y was asked for since the last lazy fill.
     bool RowPending(int y) const
@@ -148,6 +148,9 @@ private:
         // >= second), and the rows that have a span.
         std::vector<std::pair<int, int>> spans;
         std::vector<int> rows;
+        // Byte ranges of spans of earlier fills whose memory is not given back yet.
+        std::vector<std::pair<qsizetype, qsizetype>> held;
+        qsizetype heldBytes = 0;
     };
     mutable TLazyFill lazy_;
 };

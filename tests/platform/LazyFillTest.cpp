@@ -221,6 +221,14 @@ TEST(LazyFill, HoldsMemoryOnlyWhereItIsDrawnOn)
     EXPECT_TRUE(sheet.RowPending(400));
     EXPECT_EQ(sheet.ScanLine(350)[1200], ToQRgb(clRed));
     EXPECT_EQ(sheet.ScanLine(350)[5000], kSheet);
+    // A small figure's memory is held for the next figure; once the figures since the last
+    // giving back add up to a few megabytes, all of it goes.
+    sheet.FillLazily(kSheet);
+    EXPECT_LE(residentPages(), 2 * 100 + 20); // and row 0 again
+    EXPECT_TRUE(sheet.RowPending(350));
+    EXPECT_EQ(sheet.ScanLine(350)[1200], kSheet);
+    sheet.Canvas().FillRect(Rect(0, 500, 4096, 800)); // 4.8 MB
+    EXPECT_GE(residentPages(), 4 * 300);
     sheet.FillLazily(kSheet);
     EXPECT_LE(residentPages(), 10);
 
