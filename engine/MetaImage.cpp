@@ -51,7 +51,10 @@ void TMetaImage::StartFigure(bool ForTool)
 
 void TMetaImage::ClearMetaBitmap(TColor colour)
 {
-    FMeta.Reshape(FPicture.Width(), FPicture.Height());
+    // A new shape only for a new size: the sheet of the last figure keeps its lazy fill, so
+    // what that figure held is given back by the fill rather than searched for.
+    if (FMeta.Width() != FPicture.Width() || FMeta.Height() != FPicture.Height())
+        FMeta.Reshape(FPicture.Width(), FPicture.Height());
     FMeta.FillLazily(ToQRgb(colour));
     FMeta.ResetTouched();
     FMeta.SetPixelFormat(pfDevice);

@@ -39,8 +39,8 @@ protected:
     // Copies FR from the picture to the view.
     void ShowChangedRect();
     // Makes MetaBitmap a sheet of the picture's size in one colour, filled lazily: a figure
-    // on a big picture costs the memory and time of the rows it covers, and the rows the last
-    // figure covered give their memory back.
+    // on a big picture costs the memory and time of the rectangle it covers, and the memory of
+    // earlier figures goes back (TBitmap::FillLazily).
     void ClearMetaBitmap(TColor colour);
 
     bool FSomEllipse = false;

@@ -217,10 +217,12 @@ void TBitmap::FillLazily(uint32_t Colour)
         if (lazy_.heldBytes > kHeldBytes) {
             // Every pixel becomes pending, so all pages under the spans can go, even where they
             // reach into a neighbouring row.
+            // Ranges less than a page apart are given back as one.
+            const auto page = qsizetype(sysconf(_SC_PAGESIZE));
             std::sort(lazy_.held.begin(), lazy_.held.end());
             qsizetype from = 0, to = 0;
             for (const auto [a, b] : lazy_.held) {
-                if (a > to + 4096) {
+                if (a > to + page) {
                     releasePages(from, to);
                     from = a;
                 }

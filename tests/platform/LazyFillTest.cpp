@@ -49,6 +49,15 @@ std::vector<std::pair<const char*, Step>> Steps()
         c.Brush.Color = RGB(0, rnd() % 256, 200);
         c.Brush.Style = rnd() % 2 ? bsSolid : bsClear;
     };
+    // A figure drawn with a random pen in a random box.
+    auto figure = [pen](void (*draw)(TCanvas&, const TRect&)) {
+        return [pen, draw](TBitmap& b, std::mt19937& r) {
+            pen(b.Canvas(), r);
+            const int l = Coord(r, kW), t = Coord(r, kH), rr = Coord(r, kW), bb = Coord(r, kH);
+            draw(b.Canvas(), Rect(l, t, rr, bb));
+            return TBitmap();
+        };
+    };
     return {
         {"pixel", [](TBitmap& b, std::mt19937& r) { b.Canvas().SetPixels(Coord(r, kW), Coord(r, kH), clRed); return TBitmap(); }},
         {"line", [pen](TBitmap& b, std::mt19937& r) {
@@ -62,26 +71,10 @@ std::vector<std::pair<const char*, Step>> Steps()
              b.Canvas().Polygon({{Coord(r, kW), Coord(r, kH)}, {Coord(r, kW), Coord(r, kH)}, {Coord(r, kW), Coord(r, kH)}});
              return TBitmap();
          }},
-        {"rectangle", [pen](TBitmap& b, std::mt19937& r) {
-             pen(b.Canvas(), r);
-             b.Canvas().Rectangle(Coord(r, kW), Coord(r, kH), Coord(r, kW), Coord(r, kH));
-             return TBitmap();
-         }},
-        {"round rectangle", [pen](TBitmap& b, std::mt19937& r) {
-             pen(b.Canvas(), r);
-             b.Canvas().RoundRect(Coord(r, kW), Coord(r, kH), Coord(r, kW), Coord(r, kH), 9, 7);
-             return TBitmap();
-         }},
-        {"ellipse", [pen](TBitmap& b, std::mt19937& r) {
-             pen(b.Canvas(), r);
-             b.Canvas().Ellipse(Coord(r, kW), Coord(r, kH), Coord(r, kW), Coord(r, kH));
-             return TBitmap();
-         }},
-        {"arc", [pen](TBitmap& b, std::mt19937& r) {
-             pen(b.Canvas(), r);
-             b.Canvas().Arc(Coord(r, kW), Coord(r, kH), Coord(r, kW), Coord(r, kH), 0, 0, kW, kH / 2);
-             return TBitmap();
-         }},
+        {"rectangle", figure([](TCanvas& c, const TRect& b) { c.Rectangle(b); })},
+        {"round rectangle", figure([](TCanvas& c, const TRect& b) { c.RoundRect(b.Left, b.Top, b.Right, b.Bottom, 9, 7); })},
+        {"ellipse", figure([](TCanvas& c, const TRect& b) { c.Ellipse(b); })},
+        {"arc", figure([](TCanvas& c, const TRect& b) { c.Arc(b.Left, b.Top, b.Right, b.Bottom, 0, 0, kW, kH / 2); })},
         {"fill rectangle", [pen](TBitmap& b, std::mt19937& r) {
              pen(b.Canvas(), r);
              b.Canvas().Brush.Style = bsSolid;
